@@ -1,0 +1,53 @@
+# The Windows side: thin Win32 code around brimlet_logic, the framework stand-in,
+# resources and Brimlet.exe itself.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+  _WIN32_WINNT=0x0A00 WINVER=0x0A00 _WIN32_IE=0x0A00)
+
+add_library(brimlet_framework STATIC
+  framework/ApplicationTitle.cpp
+  framework/Dialog.cpp
+  framework/MessageBox.cpp
+  framework/ModuleFileName.cpp
+  framework/WinApp.cpp
+  framework/Wnd.cpp)
+target_include_directories(brimlet_framework PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(brimlet_framework PUBLIC brimlet_logic user32 gdi32 shell32 comctl32)
+brimlet_strict(brimlet_framework)
+brimlet_no_exceptions(brimlet_framework)
+
+# An object library, so the static application object is always linked in.
+add_library(brimlet_win OBJECT
+  app/BrimletApp.cpp
+  app/HookErrorBox.cpp
+  app/ModuleDirectory.cpp
+  app/ScreenMeasure.cpp
+  app/TrayCommands.cpp
+  app/TrayIcon.cpp
+  app/TrayMenu.cpp
+  app/TrayThread.cpp
+  app/TrayWindow.cpp
+  config/ConfigFile.cpp
+  config/LoadSettings.cpp
+  config/StoreSettings.cpp
+  config/TextCodec.cpp
+  hook/ActionSeam.cpp
+  hook/CornerActions.cpp
+  hook/MouseHook.cpp
+  ui/about/AboutDlg.cpp
+  ui/about/LinkStatic.cpp
+  ui/settings/SettingsDlg.cpp
+  ui/settings/StartupShortcut.cpp)
+target_link_libraries(brimlet_win PUBLIC brimlet_framework shlwapi ole32 uuid)
+brimlet_strict(brimlet_win)
+brimlet_no_exceptions(brimlet_win)
+
+# Self-contained: the C++ runtime, libgcc and winpthread are linked in, so the
+# import table names Windows system DLLs only.
+add_executable(Brimlet WIN32 framework/WinMain.cpp res/Brimlet.rc)
+target_link_libraries(Brimlet PRIVATE brimlet_win)
+target_link_options(Brimlet PRIVATE -static -municode)
+set_source_files_properties(res/Brimlet.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/Brimlet.ico;${CMAKE_SOURCE_DIR}/res/Brimlet.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+brimlet_strict(Brimlet)
+brimlet_no_exceptions(Brimlet)

@@ -1,0 +1,15 @@
+#include "framework/PathText.h"
+
+std::wstring DirectoryPart(std::wstring_view path) {
+  const size_t slash = path.rfind(L'\\');
+  if (slash == std::wstring_view::npos) return {};
+  return std::wstring(path.substr(0, slash + 1));
+}
+
+std::wstring FileTitle(std::wstring_view path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  std::wstring_view name = slash == std::wstring_view::npos ? path : path.substr(slash + 1);
+  const size_t dot = name.rfind(L'.');
+  if (dot != std::wstring_view::npos && dot != 0) name = name.substr(0, dot);
+  return std::wstring(name);
+}
