@@ -1,0 +1,16 @@
+#pragma once
+// How setting values are turned from and into text.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Leading white space, an optional sign, then decimal digits up to the first
+// other character; 0 without digits; clamped to the int32 limits.
+int32_t ParseInt32(std::wstring_view text);
+
+// Exactly "true" or "false"; anything else is true when its number is not 0
+// (so "1" and "7abc" are true, "TRUE", "yes" and "" are false).
+bool ParseBool(std::wstring_view text);
+
+std::wstring FormatInt32(int32_t value);
+std::wstring FormatBool(bool value);

@@ -1,0 +1,87 @@
+#include "hook/CornerChoice.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const CornerZones kFullHd = ComputeCornerZones(1920, 1080);  // 150, 1770, 61, 1019
+
+Settings Corners(int32_t lt, int32_t lb, int32_t rt, int32_t rb) {
+  Settings settings;
+  settings.LTControll = lt;
+  settings.LBControll = lb;
+  settings.RTControll = rt;
+  settings.RBControll = rb;
+  return settings;
+}
+
+const Settings kDistinct = Corners(11, 12, 13, 14);
+
+TEST(CornerActionAt, EachCornerHandsOnItsOwnCode) {
+  EXPECT_EQ(CornerActionAt(0, 0, kFullHd, kDistinct), 11);
+  EXPECT_EQ(CornerActionAt(0, 1079, kFullHd, kDistinct), 12);
+  EXPECT_EQ(CornerActionAt(1919, 0, kFullHd, kDistinct), 13);
+  EXPECT_EQ(CornerActionAt(1919, 1079, kFullHd, kDistinct), 14);
+  EXPECT_EQ(CornerActionAt(0, 0, kFullHd, Settings{}), 2);
+  EXPECT_EQ(CornerActionAt(1919, 1079, kFullHd, Settings{}), 1);
+}
+
+TEST(CornerActionAt, LimitsAreInclusive) {
+  EXPECT_EQ(CornerActionAt(150, 61, kFullHd, kDistinct), 11);
+  EXPECT_EQ(CornerActionAt(151, 61, kFullHd, kDistinct), 0);
+  EXPECT_EQ(CornerActionAt(150, 62, kFullHd, kDistinct), 0);
+  EXPECT_EQ(CornerActionAt(1770, 61, kFullHd, kDistinct), 13);
+  EXPECT_EQ(CornerActionAt(1769, 61, kFullHd, kDistinct), 0);
+  EXPECT_EQ(CornerActionAt(1770, 1019, kFullHd, kDistinct), 14);
+  EXPECT_EQ(CornerActionAt(1769, 1019, kFullHd, kDistinct), 0);
+  EXPECT_EQ(CornerActionAt(1770, 1018, kFullHd, kDistinct), 0);
+  EXPECT_EQ(CornerActionAt(150, 1019, kFullHd, kDistinct), 12);
+  EXPECT_EQ(CornerActionAt(150, 1018, kFullHd, kDistinct), 0);
+}
+
+TEST(CornerActionAt, NothingBetweenTheBandsOrTheZones) {
+  for (const int32_t x : {0, 150, 960, 1770, 1919}) EXPECT_EQ(CornerActionAt(x, 540, kFullHd, kDistinct), 0) << x;
+  EXPECT_EQ(CornerActionAt(960, 0, kFullHd, kDistinct), 0);
+  EXPECT_EQ(CornerActionAt(960, 1079, kFullHd, kDistinct), 0);
+}
+
+TEST(CornerActionAt, BeyondThePrimaryScreenCountsAsTheNearestZone) {
+  EXPECT_EQ(CornerActionAt(-1920, -5, kFullHd, kDistinct), 11);
+  EXPECT_EQ(CornerActionAt(-300, 1500, kFullHd, kDistinct), 12);
+  EXPECT_EQ(CornerActionAt(3000, 10, kFullHd, kDistinct), 13);
+  EXPECT_EQ(CornerActionAt(-300, 500, kFullHd, kDistinct), 0);
+}
+
+TEST(CornerActionAt, UnconfiguredCornerNeverClaimsButOddCodesDo) {
+  EXPECT_EQ(CornerActionAt(0, 0, kFullHd, Corners(0, 12, 13, 14)), 0);
+  // On a one-pixel-wide screen both zones overlap: the left corner is tried first,
+  // and a code that does nothing still claims the turn.
+  const CornerZones narrow = ComputeCornerZones(1, 1080);
+  EXPECT_EQ(CornerActionAt(0, 0, narrow, Corners(3, 0, 1, 0)), 3);
+  EXPECT_EQ(CornerActionAt(0, 0, narrow, Corners(0, 0, 1, 0)), 0);
+  EXPECT_EQ(CornerActionAt(1, 0, narrow, Corners(0, 0, 1, 0)), 1);
+  // A top band reaching the bottom band is tried first.
+  const CornerZones tiny = ComputeCornerZones(1920, 1);
+  EXPECT_EQ(CornerActionAt(0, 0, tiny, kDistinct), 11);
+}
+
+TEST(FullScreenRule, OnlyTheExactMonitorRectangleCounts) {
+  const ScreenRect monitor{0, 0, 1920, 1080};
+  EXPECT_TRUE(CoversMonitorExactly({0, 0, 1920, 1080}, monitor));
+  EXPECT_FALSE(CoversMonitorExactly({0, 0, 1920, 1040}, monitor));    // maximised above a taskbar
+  EXPECT_FALSE(CoversMonitorExactly({-8, -8, 1928, 1048}, monitor));  // maximised with borders
+  EXPECT_FALSE(CoversMonitorExactly({1, 0, 1921, 1080}, monitor));
+  EXPECT_TRUE(CoversMonitorExactly({1920, 0, 3840, 1080}, {1920, 0, 3840, 1080}));
+}
+
+TEST(WheelDirection, SignedHighWordAboveZeroIsUp) {
+  EXPECT_TRUE(WheelTurnedUp(120U << 16U));
+  EXPECT_TRUE(WheelTurnedUp(240U << 16U));
+  EXPECT_TRUE(WheelTurnedUp((1U << 16U) | 0xFFFFU));
+  EXPECT_FALSE(WheelTurnedUp(0));
+  EXPECT_FALSE(WheelTurnedUp(0xFF88U << 16U));  // -120
+  EXPECT_FALSE(WheelTurnedUp(0x8000U << 16U));
+  EXPECT_TRUE(WheelTurnedUp(0x7FFFU << 16U));
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+#include "ui/settings/SettingsRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SnapInterval, RoundsDownToAMultipleOfFive) {
+  EXPECT_EQ(SnapInterval(537), 535);
+  EXPECT_EQ(SnapInterval(535), 535);
+  EXPECT_EQ(SnapInterval(539), 535);
+  EXPECT_EQ(SnapInterval(10), 10);
+  EXPECT_EQ(SnapInterval(1000), 1000);
+  EXPECT_EQ(SnapInterval(14), 10);
+}
+
+TEST(SnapInterval, KeyboardStepsFromAMultipleOfFive) {
+  // One step right (line size 1) is rounded back; one step left reaches the next lower multiple.
+  EXPECT_EQ(SnapInterval(100 + 1), 100);
+  EXPECT_EQ(SnapInterval(100 - 1), 95);
+}
+
+TEST(DecideOk, NothingChangedWritesNothing) {
+  EXPECT_EQ(DecideOk(false, Settings{}), OkOutcome::KeepEverything);
+  Settings none;
+  none.LTControll = none.LBControll = none.RTControll = none.RBControll = 0;
+  EXPECT_EQ(DecideOk(false, none), OkOutcome::KeepEverything);
+}
+
+TEST(DecideOk, AllCornersNoneIsRefused) {
+  Settings none;
+  none.LTControll = none.LBControll = none.RTControll = none.RBControll = 0;
+  EXPECT_EQ(DecideOk(true, none), OkOutcome::RefuseNoCornerAction);
+  none.RBControll = 3;  // a code the lists cannot show still counts as an action
+  EXPECT_EQ(DecideOk(true, none), OkOutcome::Save);
+  EXPECT_EQ(DecideOk(true, Settings{}), OkOutcome::Save);
+}
+
+}  // namespace
