@@ -1,0 +1,19 @@
+#pragma once
+// The About box: icon, name, version "1.0.0" and two links.
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "ui/about/LinkStatic.h"
+
+class AboutDlg : public CDialog {
+ public:
+  AboutDlg();
+  BOOL OnInitDialog() override;
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override;
+
+ private:
+  CLinkStatic m_linkMail;
+  CLinkStatic m_linkWeb;
+  CStatic m_stcVersion;
+};
