@@ -1,0 +1,77 @@
+# The Wine test bench: a private Xvfb display and a private WINEPREFIX in the build
+# tree. It stops exactly what it started: its own Xvfb by PID, and its own
+# prefix's wineserver (which ends every Wine process of that prefix).
+# shellcheck shell=bash
+
+BENCH_XVFB_PID=""
+
+# Finds a display number nobody uses.
+bench_free_display() {
+  local n
+  for n in $(seq 91 199); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; return 0; }
+  done
+  echo "no free X display number" >&2
+  return 1
+}
+
+bench_start_display() {
+  local display
+  display=$(bench_free_display)
+  Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  BENCH_XVFB_PID=$!
+  local tries=0
+  until [ -e "/tmp/.X11-unix/X$display" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 "$BENCH_XVFB_PID" 2>/dev/null; then
+      echo "Xvfb did not start on :$display" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+  export DISPLAY=":$display"
+}
+
+# Wine settings for the bench; the prefix lives in the given build folder.
+bench_environment() {
+  export WINEPREFIX="$1/wineprefix"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  # No Mono/Gecko install prompts, and no desktop entries for saved shortcuts.
+  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+}
+
+# Creates the prefix once: code page 936 through the locale, and the CJK font
+# standing in for the fonts the dialogs and menus name.
+bench_prepare_prefix() {
+  [ -f "$WINEPREFIX/.brimlet-bench" ] && return 0
+  log "creating the Wine prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1
+  # regedit reads Unicode .reg files as UTF-16 with a byte order mark.
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$BRIMLET_ROOT/scripts/lib/bench-fonts.reg"; } \
+    >"$WINEPREFIX/drive_c/bench-fonts.reg"
+  LC_ALL=zh_CN.UTF-8 wine regedit /S 'C:\bench-fonts.reg' >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.brimlet-bench"
+}
+
+bench_stop() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "$BENCH_XVFB_PID" ]; then
+    kill "$BENCH_XVFB_PID" 2>/dev/null || true
+    wait "$BENCH_XVFB_PID" 2>/dev/null || true
+    BENCH_XVFB_PID=""
+  fi
+}
+
+# Starts the bench for the build folder $1; it stops when the script exits.
+bench_start() {
+  bench_environment "$1"
+  trap bench_stop EXIT
+  trap 'exit 130' INT TERM
+  bench_start_display
+  bench_prepare_prefix
+}

@@ -1,0 +1,32 @@
+# Brimlet.exe may import only DLLs that Windows always loads from its own system
+# folder (KnownDLLs), plus comctl32, which its manifest binds to version 6.
+# It must not carry the C++ stream library either.
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
+set(allowed advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleaut32.dll
+            shell32.dll shlwapi.dll user32.dll)
+set(found "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "DLL Name: " "" dll "${line}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" dll)
+  list(APPEND found ${dll})
+  if(NOT dll IN_LIST allowed)
+    message(FATAL_ERROR "Brimlet.exe imports ${dll}, which Windows may look for beside the executable")
+  endif()
+endforeach()
+if(NOT "kernel32.dll" IN_LIST found OR NOT "user32.dll" IN_LIST found)
+  message(FATAL_ERROR "import table not read: ${found}")
+endif()
+message(STATUS "imports: ${found}")
+
+execute_process(COMMAND ${NM} ${EXE} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "nm failed on ${EXE}")
+endif()
+if(symbols MATCHES "ios_base4Init")
+  message(FATAL_ERROR "Brimlet.exe links the C++ stream library")
+endif()

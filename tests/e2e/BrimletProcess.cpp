@@ -1,0 +1,223 @@
+#include "tests/e2e/BrimletProcess.h"
+
+#include <psapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/Input.h"
+
+namespace {
+
+constexpr UINT kTrayCallback = WM_USER + 0x100;
+
+std::wstring DriverFolder() {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.rfind(L'\\'));
+}
+
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW entry;
+  HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = entry.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(path.c_str());
+      }
+    } while (::FindNextFileW(search, &entry));
+    ::FindClose(search);
+  }
+  ::RemoveDirectoryW(folder.c_str());
+}
+
+struct WindowSearch {
+  DWORD pid;
+  const wchar_t* className;
+  const wchar_t* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(window, &pid);
+  if (pid != search->pid || !::IsWindowVisible(window)) return TRUE;
+  wchar_t className[64] = {};
+  ::GetClassNameW(window, className, 64);
+  if (wcscmp(className, search->className) != 0) return TRUE;
+  if (search->caption != nullptr) {
+    wchar_t caption[256] = {};
+    ::GetWindowTextW(window, caption, 256);
+    if (wcscmp(caption, search->caption) != 0) return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+std::wstring CurrentTestName() {
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  if (test == nullptr) return L"no-test";
+  std::string name = std::string(test->test_suite_name()) + "." + test->name();
+  for (char& c : name) {
+    if (c == '/') c = '_';
+  }
+  return std::wstring(name.begin(), name.end());
+}
+
+std::wstring FreshTestFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH] = {};
+  ::GetTempPathW(MAX_PATH, temp);
+  const std::wstring root = std::wstring(temp) + L"brimlet-e2e";
+  ::CreateDirectoryW(root.c_str(), nullptr);
+  const std::wstring folder = root + L"\\" + name;
+  RemoveTree(folder);
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  const UniqueKernelHandle file(
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  const UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::string bytes;
+  if (!file) return bytes;
+  char chunk[4096];
+  DWORD read = 0;
+  while (::ReadFile(file.get(), chunk, sizeof(chunk), &read, nullptr) && read > 0) bytes.append(chunk, read);
+  return bytes;
+}
+
+bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Utf8ConfigBytes(const std::wstring& lfText) {
+  std::string utf8(static_cast<size_t>(lfText.size()) * 4, '\0');
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, lfText.data(), static_cast<int>(lfText.size()), utf8.data(),
+                                         static_cast<int>(utf8.size()), nullptr, nullptr);
+  utf8.resize(static_cast<size_t>(size));
+  std::string bytes = "\xEF\xBB\xBF";
+  for (const char c : utf8) {
+    if (c == '\n') bytes += '\r';
+    bytes += c;
+  }
+  return bytes;
+}
+
+std::wstring StartupShortcutPath() {
+  wchar_t folder[MAX_PATH] = {};
+  ::SHGetSpecialFolderPathW(nullptr, folder, CSIDL_STARTUP, FALSE);
+  return std::wstring(folder) + L"\\Brimlet.lnk";
+}
+
+HWND FindTrayWindow(DWORD pid) {
+  for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, "BRIMLET_LAUNCHER_TRAY", nullptr); window != nullptr;
+       window = ::FindWindowExA(HWND_MESSAGE, window, "BRIMLET_LAUNCHER_TRAY", nullptr)) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == pid) return window;
+  }
+  return nullptr;
+}
+
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, const wchar_t* caption) {
+  WindowSearch search{pid, className, caption, nullptr};
+  ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BrimletProcess::BrimletProcess(std::wstring folder) : m_folder(std::move(folder)) {
+  ::CopyFileW((DriverFolder() + L"\\Brimlet.exe").c_str(), ExePath().c_str(), FALSE);
+}
+
+BrimletProcess::~BrimletProcess() { Kill(); }
+
+bool BrimletProcess::Launch() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  std::wstring commandLine = L"\"" + ExePath() + L"\"";
+  if (!::CreateProcessW(ExePath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        m_folder.c_str(), &startup, &info)) {
+    return false;
+  }
+  ::CloseHandle(info.hThread);
+  m_process.reset(info.hProcess);
+  m_pid = info.dwProcessId;
+  return true;
+}
+
+bool BrimletProcess::Start() {
+  if (!Launch()) return false;
+  if (!WaitUntil([this] { return (m_trayWindow = FindTrayWindow(m_pid)) != nullptr || !IsRunning(); }, 15000)) {
+    return false;
+  }
+  if (m_trayWindow == nullptr) return false;
+  // Answered only once the tray thread sits in its message loop, hook installed.
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutW(m_trayWindow, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result) != 0;
+}
+
+bool BrimletProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode) const {
+  if (!m_process) return true;
+  if (::WaitForSingleObject(m_process.get(), milliseconds) != WAIT_OBJECT_0) return false;
+  if (exitCode != nullptr) ::GetExitCodeProcess(m_process.get(), exitCode);
+  return true;
+}
+
+bool BrimletProcess::IsRunning() const {
+  return m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT;
+}
+
+void BrimletProcess::Kill() {
+  if (IsRunning()) {
+    ::TerminateProcess(m_process.get(), 1);
+    ::WaitForSingleObject(m_process.get(), 10000);
+  }
+}
+
+void BrimletProcess::PostTrayEvent(UINT event) const { ::PostMessageW(m_trayWindow, kTrayCallback, 0, event); }
+
+HWND BrimletProcess::OpenMenu() const {
+  PostTrayEvent(WM_RBUTTONDOWN);
+  HWND menu = nullptr;
+  WaitUntil([&] { return (menu = FindProcessWindow(m_pid, L"#32768")) != nullptr; }, 5000);
+  return menu;
+}
+
+void BrimletProcess::ChooseMenuItem(int index) const {
+  for (int i = 0; i <= index; ++i) PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
+}
+
+HWND BrimletProcess::WaitForDialog(const wchar_t* caption, DWORD milliseconds) const {
+  HWND dialog = nullptr;
+  WaitUntil([&] { return (dialog = FindProcessWindow(m_pid, L"#32770", caption)) != nullptr; }, milliseconds);
+  return dialog;
+}
+
+SIZE_T BrimletProcess::PrivateBytes() const {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof(counters);
+  if (!::GetProcessMemoryInfo(m_process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                              sizeof(counters))) {
+    return 0;
+  }
+  return counters.PrivateUsage;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Fixture of the end-to-end tests: a fresh folder per test, no start-up
+// shortcut left over, and a Brimlet.exe started from that folder.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/e2e/BrimletProcess.h"
+
+class BrimletTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::DeleteFileW(StartupShortcutPath().c_str());
+    m_folder = FreshTestFolder(CurrentTestName());
+  }
+  void TearDown() override { ::DeleteFileW(StartupShortcutPath().c_str()); }
+
+  // config.ini from LF-separated lines, written as Brimlet writes it.
+  void WriteConfig(const std::wstring& lines) const {
+    ASSERT_TRUE(WriteFileBytes(m_folder + L"\\config.ini", Utf8ConfigBytes(lines)));
+  }
+
+  std::unique_ptr<BrimletProcess> Start() const {
+    auto brimlet = std::make_unique<BrimletProcess>(m_folder);
+    EXPECT_TRUE(brimlet->Start()) << "Brimlet.exe did not come up";
+    return brimlet;
+  }
+
+  std::wstring m_folder;
+};
+
+// Every corner a volume corner, every event let through: each wheel turn in a
+// corner becomes exactly one key, which makes "nothing happened" observable.
+inline constexpr wchar_t kAllVolumeNoInterval[] =
+    L"[Brimlet]\nLTControll = 1\nLBControll = 1\nRTControll = 1\nRBControll = 1\nInterval = 0\n";

@@ -1,0 +1,114 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "tests/e2e/BrimletTest.h"
+#include "tests/e2e/DialogProbe.h"
+#include "tests/e2e/Input.h"
+#include "tests/e2e/Screenshot.h"
+
+namespace {
+
+// True exactly while the notification area holds an icon for (window, 0).
+bool IconExists(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = window;
+  record.uID = 0;
+  return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+bool NoMenuAppears(const BrimletProcess& brimlet) {
+  ::Sleep(400);
+  return FindProcessWindow(brimlet.pid(), L"#32768") == nullptr;
+}
+
+using TrayTest = BrimletTest;
+
+TEST_F(TrayTest, SecondInstanceEndsAtOnceAndTheFirstKeepsWorking) {
+  auto first = Start();
+  ASSERT_TRUE(IconExists(first->trayWindow()));
+
+  BrimletProcess second(m_folder);
+  ASSERT_TRUE(second.Launch());
+  DWORD exitCode = 99;
+  ASSERT_TRUE(second.WaitForExit(10000, &exitCode)) << "the second instance kept running";
+  EXPECT_EQ(exitCode, 0U);
+  EXPECT_EQ(FindTrayWindow(second.pid()), nullptr);
+
+  EXPECT_TRUE(first->IsRunning());
+  EXPECT_TRUE(IconExists(first->trayWindow()));
+  ASSERT_NE(first->OpenMenu(), nullptr);
+  PressKey(VK_ESCAPE);
+}
+
+TEST_F(TrayTest, MenuOpensOnRightButtonDownOnly) {
+  auto brimlet = Start();
+  for (const UINT event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP,
+                           WM_RBUTTONDBLCLK, WM_CONTEXTMENU, NIN_SELECT}) {
+    brimlet->PostTrayEvent(event);
+    EXPECT_TRUE(NoMenuAppears(*brimlet)) << "event 0x" << std::hex << event;
+  }
+  PointerAt(300, 200);
+  HWND menu = brimlet->OpenMenu();
+  ASSERT_NE(menu, nullptr);
+  // The menu opens where the pointer is.
+  RECT rect{};
+  ::GetWindowRect(menu, &rect);
+  EXPECT_EQ(rect.left, 300);
+  EXPECT_EQ(rect.top, 200);
+  SaveScreenshot(L"tray-menu");
+  PressKey(VK_ESCAPE);
+}
+
+TEST_F(TrayTest, DismissedMenuDoesNothing) {
+  auto brimlet = Start();
+  HWND menu = brimlet->OpenMenu();
+  ASSERT_NE(menu, nullptr);
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitForWindowGone(menu, 5000) || !::IsWindowVisible(menu));
+  ::Sleep(300);
+  EXPECT_EQ(FindProcessWindow(brimlet->pid(), L"#32770"), nullptr) << "a dialog opened";
+  EXPECT_TRUE(brimlet->IsRunning());
+  // Nothing is left over: the next press opens a new menu.
+  EXPECT_NE(brimlet->OpenMenu(), nullptr);
+  PressKey(VK_ESCAPE);
+}
+
+TEST_F(TrayTest, ExitEndsTheProcessAndRemovesTheIcon) {
+  auto brimlet = Start();
+  HWND tray = brimlet->trayWindow();
+  ASSERT_TRUE(IconExists(tray));
+  ASSERT_NE(brimlet->OpenMenu(), nullptr);
+  brimlet->ChooseMenuItem(2);
+  DWORD exitCode = 99;
+  ASSERT_TRUE(brimlet->WaitForExit(10000, &exitCode)) << "Exit did not end the program";
+  EXPECT_EQ(exitCode, 0U);
+  EXPECT_FALSE(IconExists(tray));
+  EXPECT_FALSE(FileExists(brimlet->ConfigPath())) << "nothing is written at exit";
+}
+
+TEST_F(TrayTest, IconComesBackWhenTheShellRestarts) {
+  auto brimlet = Start();
+  HWND tray = brimlet->trayWindow();
+  ASSERT_TRUE(IconExists(tray));
+
+  // A restarted shell has lost every icon, then broadcasts "TaskbarCreated".
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = tray;
+  ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &record));
+  ASSERT_FALSE(IconExists(tray));
+
+  const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  EXPECT_TRUE(WaitUntil([tray] { return IconExists(tray); }, 5000)) << "the icon did not come back";
+
+  // And the menu works through it again.
+  ASSERT_NE(brimlet->OpenMenu(), nullptr);
+  brimlet->ChooseMenuItem(2);
+  EXPECT_TRUE(brimlet->WaitForExit(10000));
+}
+
+}  // namespace
