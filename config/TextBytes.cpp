@@ -47,8 +47,8 @@ std::wstring Utf16FromBytes(std::string_view bytes, bool bigEndian) {
   std::wstring units;
   units.reserve(bytes.size() / 2);
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto first = static_cast<unsigned char>(bytes[i]);
-    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    const unsigned first = static_cast<unsigned char>(bytes[i]);
+    const unsigned second = static_cast<unsigned char>(bytes[i + 1]);
     const unsigned unit = bigEndian ? (first << 8U) | second : (second << 8U) | first;
     units.push_back(static_cast<wchar_t>(unit));
   }

@@ -35,10 +35,22 @@ bench_start_display() {
 # Wine settings for the bench; the prefix lives in the given build folder.
 bench_environment() {
   export WINEPREFIX="$1/wineprefix"
+  # A private zh_CN.UTF-8 locale: code page 936 inside Wine, and file names
+  # with Chinese characters (Wine maps names through the locale's charset).
+  export LOCPATH="$1/locale"
   export WINEARCH=win64
   export WINEDEBUG=-all
   # No Mono/Gecko install prompts, and no desktop entries for saved shortcuts.
   export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+}
+
+bench_prepare_locale() {
+  if [ ! -f "$LOCPATH/zh_CN.UTF-8/LC_CTYPE" ]; then
+    mkdir -p "$LOCPATH"
+    LC_ALL=C localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" || [ -f "$LOCPATH/zh_CN.UTF-8/LC_CTYPE" ]
+  fi
+  # bash itself cannot see LOCPATH and would warn; Wine and the tools it starts can.
+  { export LC_ALL=zh_CN.UTF-8; } 2>/dev/null
 }
 
 # Creates the prefix once: code page 936 through the locale, and the CJK font
@@ -47,11 +59,11 @@ bench_prepare_prefix() {
   [ -f "$WINEPREFIX/.brimlet-bench" ] && return 0
   log "creating the Wine prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
-  LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1
+  wineboot -i >/dev/null 2>&1
   # regedit reads Unicode .reg files as UTF-16 with a byte order mark.
   { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$BRIMLET_ROOT/scripts/lib/bench-fonts.reg"; } \
     >"$WINEPREFIX/drive_c/bench-fonts.reg"
-  LC_ALL=zh_CN.UTF-8 wine regedit /S 'C:\bench-fonts.reg' >/dev/null 2>&1
+  wine regedit /S 'C:\bench-fonts.reg' >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.brimlet-bench"
 }
@@ -72,6 +84,7 @@ bench_start() {
   bench_environment "$1"
   trap bench_stop EXIT
   trap 'exit 130' INT TERM
+  bench_prepare_locale
   bench_start_display
   bench_prepare_prefix
 }

@@ -1,0 +1,111 @@
+// Fuzzes the settings text engine and checks, on every input:
+// - nothing crashes and no sanitizer speaks up, whatever the text;
+// - after SetValue(k, v) the reader returns v for k (keys and values without
+//   control characters or "=", values compared trimmed, as the reader trims);
+// - SetValue touches nothing before the section header and nothing from the
+//   next section on;
+// - bytes written for a text read back as that text.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "config/IniText.h"
+#include "config/SettingsText.h"
+#include "config/TextBytes.h"
+#include "config/ValueText.h"
+
+namespace {
+
+const wchar_t* const kKeys[] = {L"AutoRun",    L"Sound",      L"DisableFunctionWhenFullScreen",
+                                L"LTControll", L"LBControll", L"RTControll",
+                                L"RBControll", L"Interval",   L"Brimlet"};
+
+// Bytes as code units; 0xFF takes the next two bytes as one unit, for CJK text.
+std::wstring WideFrom(const std::string& bytes) {
+  std::wstring text;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte == 0xFF && i + 2 < bytes.size()) {
+      text.push_back(static_cast<wchar_t>((static_cast<unsigned char>(bytes[i + 1]) << 8) |
+                                          static_cast<unsigned char>(bytes[i + 2])));
+      i += 2;
+    } else {
+      text.push_back(static_cast<wchar_t>(byte));
+    }
+  }
+  return text;
+}
+
+bool PlainText(const std::wstring& text) {
+  for (const wchar_t c : text) {
+    if (c < 0x20 || c == 0x7F || c == L'=') return false;
+  }
+  return true;
+}
+
+void Fail(const char* what) {
+  std::fprintf(stderr, "property failed: %s\n", what);
+  std::abort();
+}
+
+void CheckSetThenGet(std::wstring text, const std::wstring& key, const std::wstring& value) {
+  ini::Section before{};
+  const bool hadSection = ini::FindSection(text, before);
+  const std::wstring original = text;
+
+  ini::SetValue(text, key, value);
+
+  ini::Section after{};
+  if (!ini::FindSection(text, after)) Fail("section missing after SetValue");
+  if (hadSection) {
+    if (text.compare(0, before.header, original, 0, before.header) != 0) Fail("text before the section changed");
+    const size_t tail = original.size() - before.end;
+    if (text.size() < tail || text.compare(text.size() - tail, tail, original, before.end, tail) != 0) {
+      Fail("text from the next section on changed");
+    }
+  } else if (text.compare(0, original.size(), original) != 0) {
+    Fail("existing text changed while adding the section");
+  }
+
+  const bool checkable = !key.empty() && key[0] != L'[' && PlainText(key) && PlainText(value);
+  if (checkable && ini::GetValue(text, key, L"\x1<missing>") != ini::TrimValue(value)) Fail("value not read back");
+}
+
+void CheckDiskRoundTrip(const std::string& bytes) {
+  std::string text = bytes.substr(0, bytes.find_first_of(std::string("\0\x1A", 2)));
+  // An empty text is written as the mark alone, which reads back as one empty line.
+  if (text.empty() || text.back() != '\n') text.push_back('\n');
+  if (PrepareFileBytes(DiskBytesFromUtf8(text)).bytes != text) Fail("written bytes do not read back");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider input(data, size);
+  const bool dictionaryKey = input.ConsumeBool();
+  const std::wstring key = dictionaryKey ? kKeys[input.ConsumeIntegralInRange<size_t>(0, std::size(kKeys) - 1)]
+                                         : WideFrom(input.ConsumeRandomLengthString(40));
+  const std::wstring value = WideFrom(input.ConsumeRandomLengthString(64));
+
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const PreparedText prepared = PrepareFileBytes(bytes);
+  const std::wstring text = prepared.encoding == TextEncoding::Utf16LittleEndian ||
+                                    prepared.encoding == TextEncoding::Utf16BigEndian
+                                ? NormaliseDecodedText(Utf16FromBytes(prepared.bytes, false))
+                                : WideFrom(prepared.bytes);
+
+  // Read-only paths: any text at all.
+  (void)SettingsFromText(text, false);
+  (void)ini::GetValue(text, key, L"default");
+  (void)ParseBool(ini::TrimValue(value));
+  const int32_t number = ParseInt32(value);
+  if (ParseInt32(FormatInt32(number)) != number) Fail("number does not survive formatting");
+
+  CheckSetThenGet(text, key, value);
+  CheckSetThenGet(WideFrom(bytes), key, value);  // texts the reader would never give, too
+  CheckDiskRoundTrip(bytes);
+  return 0;
+}
