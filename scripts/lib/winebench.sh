@@ -53,17 +53,18 @@ bench_prepare_locale() {
   { export LC_ALL=zh_CN.UTF-8; } 2>/dev/null
 }
 
-# Creates the prefix once: code page 936 through the locale, and the CJK font
-# standing in for the fonts the dialogs and menus name.
+# Creates the prefix once, with the CJK font standing in for the fonts the
+# dialogs and menus name, Windows' own link colour, and window frames drawn by
+# Wine itself (the bench runs no window manager).
 bench_prepare_prefix() {
   [ -f "$WINEPREFIX/.brimlet-bench" ] && return 0
   log "creating the Wine prefix $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   # regedit reads Unicode .reg files as UTF-16 with a byte order mark.
-  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$BRIMLET_ROOT/scripts/lib/bench-fonts.reg"; } \
-    >"$WINEPREFIX/drive_c/bench-fonts.reg"
-  wine regedit /S 'C:\bench-fonts.reg' >/dev/null 2>&1
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$BRIMLET_ROOT/scripts/lib/bench.reg"; } \
+    >"$WINEPREFIX/drive_c/bench.reg"
+  wine regedit /S 'C:\bench.reg' >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.brimlet-bench"
 }

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Brimlet.exe may import only DLLs that Windows always loads from its own system
 # folder (KnownDLLs), plus comctl32, which its manifest binds to version 6.
 # It must not carry the C++ stream library either.

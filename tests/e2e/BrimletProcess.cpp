@@ -1,6 +1,7 @@
 #include "tests/e2e/BrimletProcess.h"
 
 #include <psapi.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -126,6 +127,14 @@ std::wstring StartupShortcutPath() {
   return std::wstring(folder) + L"\\Brimlet.lnk";
 }
 
+bool IconExists(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = window;
+  record.uID = 0;
+  return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
 HWND FindTrayWindow(DWORD pid) {
   for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, "BRIMLET_LAUNCHER_TRAY", nullptr); window != nullptr;
        window = ::FindWindowExA(HWND_MESSAGE, window, "BRIMLET_LAUNCHER_TRAY", nullptr)) {
@@ -169,9 +178,15 @@ bool BrimletProcess::Start() {
     return false;
   }
   if (m_trayWindow == nullptr) return false;
-  // Answered only once the tray thread sits in its message loop, hook installed.
+  // The hook goes in right after the icon. Adding the icon can take a while
+  // (the shell may create its notification area first), and messages sent to
+  // the thread meanwhile are answered from inside that call: so wait for the
+  // icon, then for one more answer, then a moment for the hook.
+  if (!WaitUntil([this] { return IconExists(m_trayWindow); }, 15000)) return false;
   DWORD_PTR result = 0;
-  return ::SendMessageTimeoutW(m_trayWindow, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result) != 0;
+  if (!::SendMessageTimeoutW(m_trayWindow, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result)) return false;
+  ::Sleep(200);
+  return true;
 }
 
 bool BrimletProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode) const {
@@ -219,5 +234,6 @@ SIZE_T BrimletProcess::PrivateBytes() const {
                               sizeof(counters))) {
     return 0;
   }
-  return counters.PrivateUsage;
+  // Wine reports the commit charge as PagefileUsage only; Windows fills both alike.
+  return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
 }

@@ -63,6 +63,8 @@ class BrimletProcess {
   HWND m_trayWindow = nullptr;
 };
 
+// True exactly while the notification area holds an icon for (window, 0).
+bool IconExists(HWND window);
 // Brimlet's message-only tray window in process `pid`, or null.
 HWND FindTrayWindow(DWORD pid);
 // A visible window of `className` (and `caption`, when given) in process `pid`.

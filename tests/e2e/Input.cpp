@@ -1,14 +1,28 @@
 #include "tests/e2e/Input.h"
 
-void PointerAt(int x, int y) { ::SetCursorPos(x, y); }
+namespace {
+
+// Absolute coordinates in 1/65536 of the screen that land on exactly this pixel.
+LONG Normalised(int pixel, int size) { return static_cast<LONG>((pixel * 65536LL + size - 1) / size); }
+
+// The position travels in the same record as the button or wheel, so the event
+// is seen exactly there, whatever pointer updates are still on their way.
+void SendMouseAt(int x, int y, DWORD flags, int data = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = Normalised(x, ::GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = Normalised(y, ::GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  input.mi.mouseData = static_cast<DWORD>(data);
+  ::SendInput(1, &input, sizeof(INPUT));
+}
+
+}  // namespace
+
+void PointerAt(int x, int y) { SendMouseAt(x, y, 0); }
 
 void WheelAt(int x, int y, int delta, bool horizontal) {
-  PointerAt(x, y);
-  INPUT wheel{};
-  wheel.type = INPUT_MOUSE;
-  wheel.mi.dwFlags = horizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL;
-  wheel.mi.mouseData = static_cast<DWORD>(delta);
-  ::SendInput(1, &wheel, sizeof(INPUT));
+  SendMouseAt(x, y, horizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL, delta);
 }
 
 void PressKey(WORD virtualKey) {
@@ -24,10 +38,6 @@ void PressKey(WORD virtualKey) {
 void ClickAt(int x, int y) {
   PointerAt(x, y);
   ::Sleep(50);
-  INPUT buttons[2] = {};
-  buttons[0].type = INPUT_MOUSE;
-  buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  buttons[1] = buttons[0];
-  buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, buttons, sizeof(INPUT));
+  SendMouseAt(x, y, MOUSEEVENTF_LEFTDOWN);
+  SendMouseAt(x, y, MOUSEEVENTF_LEFTUP);
 }

@@ -1,0 +1,135 @@
+#include "tests/e2e/BrimletTest.h"
+#include "tests/e2e/Input.h"
+#include "tests/e2e/KeyWatcher.h"
+
+namespace {
+
+constexpr DWORD kUp = VK_VOLUME_UP;
+constexpr DWORD kDown = VK_VOLUME_DOWN;
+constexpr DWORD kKeyWait = 5000;
+
+class CornerTest : public BrimletTest {
+ protected:
+  // A turn the test knows becomes a down key. Brimlet handles wheel events in
+  // order, so once its key is seen every earlier event has been handled too.
+  void Sentinel() {
+    const size_t before = m_keys.Count();
+    WheelAt(1919, 1079, -120);
+    ASSERT_TRUE(m_keys.WaitForCount(before + 1, kKeyWait)) << "the sentinel turn produced no key";
+  }
+  // Keys from the turns at `points`, followed by the sentinel's down key.
+  std::vector<DWORD> KeysFrom(std::initializer_list<POINT> points, int delta = 120, bool horizontal = false) {
+    m_keys.Clear();
+    for (const POINT& point : points) WheelAt(point.x, point.y, delta, horizontal);
+    Sentinel();
+    std::vector<DWORD> keys = m_keys.KeyDowns();
+    if (!keys.empty() && keys.back() == kDown) keys.pop_back();
+    return keys;
+  }
+
+  KeyWatcher m_keys;
+};
+
+TEST_F(CornerTest, DefaultCornersStepTheVolumeAtTheBottom) {
+  // No config.ini: top corners brightness, bottom corners volume, Interval 100.
+  auto brimlet = Start();
+  WheelAt(0, 1079, 120);  // the first volume event only starts the clock
+  ::Sleep(250);
+  EXPECT_EQ(m_keys.Count(), 0U);
+  WheelAt(0, 1079, 120);
+  ASSERT_TRUE(m_keys.WaitForCount(1, kKeyWait));
+  ::Sleep(250);
+  WheelAt(1919, 1079, -120);
+  ASSERT_TRUE(m_keys.WaitForCount(2, kKeyWait));
+  // Brightness corners send no key (and this machine has no built-in display).
+  WheelAt(0, 0, 120);
+  WheelAt(1919, 0, 120);
+  ::Sleep(400);
+  EXPECT_EQ(m_keys.KeyDowns(), (std::vector<DWORD>{kUp, kDown}));
+  for (const SeenKey& key : m_keys.Keys()) {
+    EXPECT_TRUE(key.injected);
+    EXPECT_FALSE(key.keyUp) << "one key-down per step, never a key-up";
+  }
+}
+
+TEST_F(CornerTest, ZoneLimitsAreInclusiveToThePixel) {
+  WriteConfig(kAllVolumeNoInterval);
+  auto brimlet = Start();
+  // 1920 x 1080: left zone x <= 150, right zone x >= 1770, top band y <= 61, bottom band y >= 1019.
+  const std::vector<POINT> inside = {{0, 0},    {150, 61},   {150, 0},     {0, 61},      {1770, 61},
+                                     {1919, 0}, {150, 1019}, {0, 1079},    {1770, 1019}, {1919, 1079}};
+  for (const POINT& point : inside) {
+    EXPECT_EQ(KeysFrom({point}), std::vector<DWORD>{kUp}) << point.x << "," << point.y;
+  }
+  const std::vector<POINT> outside = {{151, 61},   {150, 62},   {1769, 61},   {1770, 62}, {151, 1019},
+                                      {150, 1018}, {1769, 1019}, {1770, 1018}, {960, 540}, {960, 0},
+                                      {960, 1079}, {0, 540},    {1919, 540}};
+  for (const POINT& point : outside) {
+    EXPECT_EQ(KeysFrom({point}), std::vector<DWORD>{}) << point.x << "," << point.y;
+  }
+}
+
+TEST_F(CornerTest, EachWheelMessageIsOneStepInItsDirection) {
+  WriteConfig(kAllVolumeNoInterval);
+  auto brimlet = Start();
+  EXPECT_EQ(KeysFrom({{0, 0}}, 120), std::vector<DWORD>{kUp});
+  EXPECT_EQ(KeysFrom({{0, 0}}, 240), std::vector<DWORD>{kUp});
+  EXPECT_EQ(KeysFrom({{0, 0}}, 1), std::vector<DWORD>{kUp});
+  // Down turns (and a zero delta) end in a down key, like the sentinel: count them.
+  m_keys.Clear();
+  WheelAt(0, 0, -120);
+  WheelAt(0, 0, 0);
+  Sentinel();
+  EXPECT_EQ(m_keys.KeyDowns(), (std::vector<DWORD>{kDown, kDown, kDown}));
+}
+
+TEST_F(CornerTest, HorizontalWheelNeverActs) {
+  WriteConfig(kAllVolumeNoInterval);
+  auto brimlet = Start();
+  EXPECT_EQ(KeysFrom({{0, 0}, {1919, 0}, {0, 1079}}, 120, true), std::vector<DWORD>{});
+}
+
+TEST_F(CornerTest, CodesZeroAndThreeDoNothing) {
+  WriteConfig(L"[Brimlet]\nLTControll = 0\nRTControll = 3\nLBControll = 1\nRBControll = 1\nInterval = 0\n");
+  auto brimlet = Start();
+  EXPECT_EQ(KeysFrom({{0, 0}, {150, 61}, {1919, 0}, {1770, 61}}), std::vector<DWORD>{});
+  EXPECT_EQ(KeysFrom({{0, 1079}}), std::vector<DWORD>{kUp});
+}
+
+TEST_F(CornerTest, IntervalDropsEarlyEventsAndRunsFromTheLastStep) {
+  WriteConfig(L"[Brimlet]\nLBControll = 1\nInterval = 400\n");
+  auto brimlet = Start();
+  WheelAt(0, 1079, 120);  // first event: starts the clock, dropped
+  ::Sleep(600);
+  ASSERT_EQ(m_keys.Count(), 0U);
+  WheelAt(0, 1079, 120);  // 400 ms and more later: one step
+  ASSERT_TRUE(m_keys.WaitForCount(1, kKeyWait));
+  ::Sleep(50);
+  WheelAt(0, 1079, 120);  // 50 ms after that step: dropped, not saved up
+  ::Sleep(800);
+  EXPECT_EQ(m_keys.Count(), 1U);
+  WheelAt(0, 1079, -120);  // long after the step: the next one
+  ASSERT_TRUE(m_keys.WaitForCount(2, kKeyWait));
+  EXPECT_EQ(m_keys.KeyDowns(), (std::vector<DWORD>{kUp, kDown}));
+}
+
+TEST_F(CornerTest, ZeroIntervalPassesEveryEventTheFirstIncluded) {
+  WriteConfig(kAllVolumeNoInterval);
+  auto brimlet = Start();
+  for (int i = 0; i < 25; ++i) WheelAt(0, 0, 120);
+  ASSERT_TRUE(m_keys.WaitForCount(25, kKeyWait));
+  ::Sleep(200);
+  EXPECT_EQ(m_keys.Count(), 25U);
+}
+
+TEST_F(CornerTest, SoundDoesNotHoldTheStepsUp) {
+  WriteConfig(std::wstring(kAllVolumeNoInterval) + L"Sound = true\n");
+  auto brimlet = Start();
+  const ULONGLONG start = ::GetTickCount64();
+  for (int i = 0; i < 25; ++i) WheelAt(1919, 1079, 120);
+  ASSERT_TRUE(m_keys.WaitForCount(25, kKeyWait));
+  EXPECT_LT(::GetTickCount64() - start, 4000U) << "the sound is played asynchronously";
+  EXPECT_TRUE(brimlet->IsRunning());
+}
+
+}  // namespace

@@ -1,0 +1,280 @@
+#include <string>
+
+#include "res/resource.h"
+#include "tests/e2e/BrimletTest.h"
+#include "tests/e2e/DialogProbe.h"
+#include "tests/e2e/Input.h"
+#include "tests/e2e/KeyWatcher.h"
+#include "tests/e2e/Screenshot.h"
+
+namespace {
+
+const std::string kDefaultsWithAutoRun =
+    "\xEF\xBB\xBF[Brimlet]\r\nAutoRun = true\r\nSound = false\r\nDisableFunctionWhenFullScreen = true\r\n"
+    "LTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n";
+
+const int kCornerLists[] = {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO};
+
+class SettingsTest : public BrimletTest {
+ protected:
+  HWND OpenSettings(const BrimletProcess& brimlet) {
+    if (brimlet.OpenMenu() == nullptr) return nullptr;
+    brimlet.ChooseMenuItem(0);
+    return brimlet.WaitForDialog(L"设置");
+  }
+  // Presses OK and waits until the dialog has closed.
+  void Confirm(HWND dialog) {
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(WaitForWindowGone(dialog, 5000)) << "the dialog stayed open";
+  }
+  // The message box the dialog shows on OK: its text, after closing it.
+  std::wstring AcceptMessage(const BrimletProcess& brimlet) {
+    HWND box = brimlet.WaitForDialog(L"Brimlet");
+    if (box == nullptr) return L"<no message box>";
+    const std::wstring text = MessageBoxText(box);
+    PressButton(box, IDOK);
+    WaitForWindowGone(box, 5000);
+    return text;
+  }
+  std::string ConfigBytes() const { return ReadFileBytes(m_folder + L"\\config.ini"); }
+};
+
+TEST_F(SettingsTest, ShowsTheDefaultsWithoutAConfigFile) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(CheckState(dialog, IDC_AUTORUN_CHECK), BST_UNCHECKED) << "no shortcut";
+  EXPECT_EQ(CheckState(dialog, IDC_SOUND_CHECK), BST_UNCHECKED);
+  EXPECT_EQ(CheckState(dialog, IDC_FULLSCREEN_CHECK), BST_CHECKED);
+  const int expected[] = {2, 1, 2, 1};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(ListSelection(dialog, kCornerLists[i]), expected[i]) << kCornerLists[i];
+    ASSERT_EQ(ListCount(dialog, kCornerLists[i]), 3);
+    EXPECT_EQ(ListItemText(dialog, kCornerLists[i], 0), L"无");
+    EXPECT_EQ(ListItemText(dialog, kCornerLists[i], 1), L"音量控制");
+    EXPECT_EQ(ListItemText(dialog, kCornerLists[i], 2), L"亮度控制");
+  }
+  EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 100);
+  EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"100");
+  SaveScreenshot(L"settings-dialog");
+
+  PressButton(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
+  EXPECT_FALSE(FileExists(brimlet->ConfigPath()));
+}
+
+TEST_F(SettingsTest, ShowsTheFileAndKeepsWhatTheControlsCannotShow) {
+  WriteConfig(L"[Brimlet]\nSound = true\nDisableFunctionWhenFullScreen = false\nLTControll = 3\nLBControll = 0\n"
+              L"RTControll = 1\nRBControll = 2\nInterval = 5000\n");
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(CheckState(dialog, IDC_SOUND_CHECK), BST_CHECKED);
+  EXPECT_EQ(CheckState(dialog, IDC_FULLSCREEN_CHECK), BST_UNCHECKED);
+  EXPECT_EQ(ListSelection(dialog, IDC_LT_COMBO), CB_ERR) << "code 3 leaves the list empty";
+  EXPECT_EQ(ListSelection(dialog, IDC_LB_COMBO), 0);
+  EXPECT_EQ(ListSelection(dialog, IDC_RT_COMBO), 1);
+  EXPECT_EQ(ListSelection(dialog, IDC_RB_COMBO), 2);
+  EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 1000) << "the thumb stops at the end";
+  EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"5000");
+
+  ClickCheck(dialog, IDC_SOUND_CHECK);
+  Confirm(dialog);
+  const std::string saved = ConfigBytes();
+  EXPECT_NE(saved.find("Sound = false\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("LTControll = 3\r\n"), std::string::npos) << "written back unchanged";
+  EXPECT_NE(saved.find("Interval = 5000\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, IntervalBelowTheRangeAndOffTheGrid) {
+  WriteConfig(L"[Brimlet]\nInterval = 101\n");
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 101);
+  EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"101");
+  PressButton(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
+
+  WriteConfig(L"[Brimlet]\nInterval = 5\n");
+  dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 10);
+  EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"5");
+  PressButton(dialog, IDCANCEL);
+}
+
+TEST_F(SettingsTest, OkWithoutChangesWritesNothing) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  Confirm(dialog);
+  ::Sleep(300);
+  EXPECT_FALSE(FileExists(brimlet->ConfigPath())) << "a missing file stays missing";
+  EXPECT_FALSE(FileExists(StartupShortcutPath())) << "the shortcut is not touched";
+}
+
+TEST_F(SettingsTest, OneChangeWritesEveryKeyAndTheShortcut) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ClickCheck(dialog, IDC_AUTORUN_CHECK);
+  Confirm(dialog);
+  EXPECT_EQ(ConfigBytes(), kDefaultsWithAutoRun);
+  EXPECT_TRUE(FileExists(StartupShortcutPath()));
+
+  dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(CheckState(dialog, IDC_AUTORUN_CHECK), BST_CHECKED) << "the shortcut exists now";
+  ClickCheck(dialog, IDC_AUTORUN_CHECK);
+  Confirm(dialog);
+  EXPECT_FALSE(FileExists(StartupShortcutPath()));
+  EXPECT_NE(ConfigBytes().find("AutoRun = false\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, ChangingAndChangingBackStillSaves) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ClickCheck(dialog, IDC_SOUND_CHECK);
+  ClickCheck(dialog, IDC_SOUND_CHECK);
+  ChooseListItem(dialog, IDC_RT_COMBO, 1);
+  ChooseListItem(dialog, IDC_RT_COMBO, 2);
+  Confirm(dialog);
+  std::string expected = kDefaultsWithAutoRun;
+  expected.replace(expected.find("AutoRun = true"), 14, "AutoRun = false");
+  EXPECT_EQ(ConfigBytes(), expected);
+}
+
+TEST_F(SettingsTest, AllCornersNoneIsRefused) {
+  WriteConfig(L"[Brimlet]\nInterval = 250\n");
+  const std::string before = ReadFileBytes(m_folder + L"\\config.ini");
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  for (const int list : kCornerLists) ChooseListItem(dialog, list, 0);
+  PressButton(dialog, IDOK);
+  EXPECT_EQ(AcceptMessage(*brimlet), L"不允许所有边缘都没有操作鸭");
+  EXPECT_TRUE(WaitForWindowGone(dialog, 5000)) << "the dialog closes after the message";
+  EXPECT_EQ(ConfigBytes(), before);
+}
+
+TEST_F(SettingsTest, SliderSnapsDownToMultiplesOfFive) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  DragSliderTo(dialog, IDC_INTERVAL_SLIDER, 537);
+  EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 535);
+  EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"535");
+  // Keyboard: a step right from a multiple of 5 snaps back, a step left goes down by 5.
+  HWND slider = ::GetDlgItem(dialog, IDC_INTERVAL_SLIDER);
+  ::SetForegroundWindow(dialog);
+  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(slider), TRUE);
+  ::Sleep(200);
+  PressKey(VK_RIGHT);
+  EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, IDC_INTERVAL_TEXT) == L"535"; }, 2000));
+  PressKey(VK_LEFT);
+  EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, IDC_INTERVAL_TEXT) == L"530"; }, 2000))
+      << "shows " << std::string(ControlText(dialog, IDC_INTERVAL_TEXT).begin(),
+                                 ControlText(dialog, IDC_INTERVAL_TEXT).end());
+  DragSliderTo(dialog, IDC_INTERVAL_SLIDER, 537);
+  Confirm(dialog);
+  EXPECT_NE(ConfigBytes().find("Interval = 535\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, NextWheelTurnUsesTheSavedSettings) {
+  WriteConfig(kAllVolumeNoInterval);
+  auto brimlet = Start();
+  KeyWatcher keys;
+  WheelAt(1919, 1079, 120);  // the volume step has read Interval 0 from the file
+  ASSERT_TRUE(keys.WaitForCount(1, 5000));
+
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  // While the dialog is open the corners keep working with the old settings.
+  WheelAt(1919, 1079, 120);
+  ASSERT_TRUE(keys.WaitForCount(2, 5000));
+  ChooseListItem(dialog, IDC_RB_COMBO, 0);
+  DragSliderTo(dialog, IDC_INTERVAL_SLIDER, 1000);
+  Confirm(dialog);
+
+  keys.Clear();
+  WheelAt(1919, 1079, 120);  // bottom-right is "none" now
+  WheelAt(0, 1079, 120);     // bottom-left: volume, but now at most one step a second
+  ::Sleep(150);
+  WheelAt(0, 1079, 120);
+  ::Sleep(150);
+  WheelAt(0, 1079, 120);
+  ::Sleep(600);
+  EXPECT_LE(keys.Count(), 1U) << "the old interval of 0 would have let three keys through";
+  for (const DWORD key : keys.KeyDowns()) EXPECT_EQ(key, DWORD{VK_VOLUME_UP});
+}
+
+TEST_F(SettingsTest, ReadOnlyConfigShowsSaveFailed) {
+  WriteConfig(L"[Brimlet]\nInterval = 250\n");
+  const std::wstring config = m_folder + L"\\config.ini";
+  const std::string before = ReadFileBytes(config);
+  ASSERT_TRUE(::SetFileAttributesW(config.c_str(), FILE_ATTRIBUTE_READONLY));
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ClickCheck(dialog, IDC_SOUND_CHECK);
+  PressButton(dialog, IDOK);
+  EXPECT_EQ(AcceptMessage(*brimlet), L"保存失败");
+  EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
+  EXPECT_EQ(ReadFileBytes(config), before);
+  ::SetFileAttributesW(config.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(SettingsTest, CancelAndTheCloseBoxChangeNothing) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ClickCheck(dialog, IDC_AUTORUN_CHECK);
+  PressButton(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
+
+  dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(CheckState(dialog, IDC_AUTORUN_CHECK), BST_UNCHECKED) << "edits of a cancelled dialog are gone";
+  ClickCheck(dialog, IDC_AUTORUN_CHECK);
+  ::PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
+  ::Sleep(200);
+  EXPECT_FALSE(FileExists(brimlet->ConfigPath()));
+  EXPECT_FALSE(FileExists(StartupShortcutPath()));
+}
+
+TEST_F(SettingsTest, SecondMenuPressOpensASecondDialog) {
+  auto brimlet = Start();
+  HWND first = OpenSettings(*brimlet);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(brimlet->OpenMenu(), nullptr) << "the menu opens again while the dialog is open";
+  brimlet->ChooseMenuItem(0);
+  HWND second = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        second = ::FindWindowExW(nullptr, nullptr, L"#32770", L"设置");
+        while (second == first) second = ::FindWindowExW(nullptr, second, L"#32770", L"设置");
+        return second != nullptr;
+      },
+      5000));
+  PressButton(second, IDCANCEL);
+  ASSERT_TRUE(WaitForWindowGone(second, 5000));
+  EXPECT_TRUE(::IsWindow(first));
+  PressButton(first, IDCANCEL);
+  EXPECT_TRUE(WaitForWindowGone(first, 5000));
+}
+
+TEST_F(SettingsTest, ExitWhileTheDialogIsOpenEndsTheProgram) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ClickCheck(dialog, IDC_SOUND_CHECK);
+  ASSERT_NE(brimlet->OpenMenu(), nullptr);
+  brimlet->ChooseMenuItem(2);
+  EXPECT_TRUE(brimlet->WaitForExit(10000)) << "Exit from a nested menu did not end the program";
+  EXPECT_FALSE(FileExists(brimlet->ConfigPath())) << "the open dialog was not confirmed";
+}
+
+}  // namespace
