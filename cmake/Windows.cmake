@@ -51,3 +51,4 @@ set_source_files_properties(res/Brimlet.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/Brimlet.ico;${CMAKE_SOURCE_DIR}/res/Brimlet.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 brimlet_strict(Brimlet)
 brimlet_no_exceptions(Brimlet)
+add_subdirectory(${CMAKE_SOURCE_DIR}/bench/wine ${CMAKE_BINARY_DIR}/bench/wine)

@@ -17,6 +17,12 @@ int32_t CornerActionAt(int32_t x, int32_t y, const CornerZones& zones, const Set
   return 0;
 }
 
+int32_t ActionForMouseMessage(uint32_t message, int32_t x, int32_t y, const CornerZones& zones,
+                              const Settings& settings) {
+  if (message != kVerticalWheelMessage) return 0;
+  return CornerActionAt(x, y, zones, settings);
+}
+
 bool CoversMonitorExactly(const ScreenRect& window, const ScreenRect& monitor) {
   return window.left == monitor.left && window.right == monitor.right && window.top == monitor.top &&
          window.bottom == monitor.bottom;

@@ -10,6 +10,15 @@
 // whose code is 0 never claims a turn, any other code does and is handed on as is.
 int32_t CornerActionAt(int32_t x, int32_t y, const CornerZones& zones, const Settings& settings);
 
+// WM_MOUSEWHEEL: only the vertical wheel acts.
+inline constexpr uint32_t kVerticalWheelMessage = 0x020A;
+
+// What the mouse hook decides for one low-level mouse message: the action code
+// of the corner a vertical wheel turn at (x, y) falls in, or 0 for anything
+// else. Runs for every mouse event of the desktop, so it stays a few compares.
+int32_t ActionForMouseMessage(uint32_t message, int32_t x, int32_t y, const CornerZones& zones,
+                              const Settings& settings);
+
 struct ScreenRect {
   int32_t left;
   int32_t top;

@@ -27,10 +27,11 @@ bool ForegroundIsFullScreen() {
   return CoversMonitorExactly(ToScreenRect(window), ToScreenRect(monitor.rcMonitor));
 }
 
-void OnWheel(const MSLLHOOKSTRUCT& event) {
-  // The cheap corner test comes first, so a turn outside the corners costs no
+void OnMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& event) {
+  // The cheap corner test comes first, so only a turn in a corner costs
   // window-manager queries.
-  const int32_t action = CornerActionAt(event.pt.x, event.pt.y, g_cornerZones, g_settings);
+  const int32_t action =
+      ActionForMouseMessage(static_cast<uint32_t>(message), event.pt.x, event.pt.y, g_cornerZones, g_settings);
   if (action == 0) return;
   if (g_settings.DisableFunctionWhenFullScreen && ForegroundIsFullScreen()) return;
   RunCornerAction(action, WheelTurnedUp(event.mouseData));
@@ -38,11 +39,13 @@ void OnWheel(const MSLLHOOKSTRUCT& event) {
 
 }  // namespace
 
+static_assert(kVerticalWheelMessage == WM_MOUSEWHEEL);
+
 LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (lParam == 0) {
     g_actionSeam->postError(HookError::MissingEventRecord, 0);
-  } else if (wParam == WM_MOUSEWHEEL) {
-    OnWheel(*reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam));
+  } else {
+    OnMouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam));
   }
   return ::CallNextHookEx(g_mouseHook, code, wParam, lParam);
 }

@@ -155,7 +155,7 @@ BrimletProcess::BrimletProcess(std::wstring folder) : m_folder(std::move(folder)
   ::CopyFileW((DriverFolder() + L"\\Brimlet.exe").c_str(), ExePath().c_str(), FALSE);
 }
 
-BrimletProcess::~BrimletProcess() { Kill(); }
+BrimletProcess::~BrimletProcess() { Stop(); }
 
 bool BrimletProcess::Launch() {
   STARTUPINFOW startup{};
@@ -200,11 +200,19 @@ bool BrimletProcess::IsRunning() const {
   return m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT;
 }
 
-void BrimletProcess::Kill() {
-  if (IsRunning()) {
-    ::TerminateProcess(m_process.get(), 1);
-    ::WaitForSingleObject(m_process.get(), 10000);
+void BrimletProcess::Stop() {
+  if (!IsRunning()) return;
+  // As Exit does: the tray loop ends on WM_USER, any open modal loop on the quit
+  // request, and the hook and icon are removed on the way out. Terminated, a
+  // process leaves its hook behind in Wine and slows every later mouse event.
+  const DWORD trayThread = m_trayWindow ? ::GetWindowThreadProcessId(m_trayWindow, nullptr) : 0;
+  if (trayThread != 0) {
+    ::PostThreadMessageW(trayThread, WM_USER, 0, 0);
+    ::PostThreadMessageW(trayThread, WM_QUIT, 0, 0);
+    if (::WaitForSingleObject(m_process.get(), 5000) == WAIT_OBJECT_0) return;
   }
+  ::TerminateProcess(m_process.get(), 1);
+  ::WaitForSingleObject(m_process.get(), 10000);
 }
 
 void BrimletProcess::PostTrayEvent(UINT event) const { ::PostMessageW(m_trayWindow, kTrayCallback, 0, event); }

@@ -39,7 +39,8 @@ class BrimletProcess {
   bool Launch();
   bool WaitForExit(DWORD milliseconds, DWORD* exitCode = nullptr) const;
   bool IsRunning() const;
-  void Kill();
+  // Ends the process as Exit would, by force if it does not end.
+  void Stop();
 
   DWORD pid() const { return m_pid; }
   HWND trayWindow() const { return m_trayWindow; }

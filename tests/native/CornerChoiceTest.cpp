@@ -65,6 +65,14 @@ TEST(CornerActionAt, UnconfiguredCornerNeverClaimsButOddCodesDo) {
   EXPECT_EQ(CornerActionAt(0, 0, tiny, kDistinct), 11);
 }
 
+TEST(ActionForMouseMessage, OnlyTheVerticalWheelAsks) {
+  EXPECT_EQ(ActionForMouseMessage(kVerticalWheelMessage, 0, 0, kFullHd, kDistinct), 11);
+  EXPECT_EQ(ActionForMouseMessage(kVerticalWheelMessage, 960, 540, kFullHd, kDistinct), 0);
+  for (const uint32_t message : {0x0200U, 0x0201U, 0x0202U, 0x0204U, 0x020EU}) {  // moves, buttons, horizontal wheel
+    EXPECT_EQ(ActionForMouseMessage(message, 0, 0, kFullHd, kDistinct), 0) << message;
+  }
+}
+
 TEST(FullScreenRule, OnlyTheExactMonitorRectangleCounts) {
   const ScreenRect monitor{0, 0, 1920, 1080};
   EXPECT_TRUE(CoversMonitorExactly({0, 0, 1920, 1080}, monitor));
