@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Takes the screenshots shown in README.md: the end-to-end tests that open the
+# tray menu and both dialogs save the screen under Wine, and this trims them
+# into docs/.
+set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
+source "$BRIMLET_ROOT/scripts/lib/winebench.sh"
+cd "$BRIMLET_ROOT"
+
+ensure_packages "${BRIMLET_BUILD_PACKAGES[@]}" "${BRIMLET_WINE_PACKAGES[@]}"
+build_preset windows >/dev/null
+bench_start "$BRIMLET_ROOT/build/windows"
+shots="$BRIMLET_ROOT/build/windows/bin/screenshots"
+rm -rf "$shots"
+wine build/windows/bin/brimlet_e2e.exe \
+  --gtest_filter='TrayTest.MenuOpensOnRightButtonDownOnly:SettingsTest.ShowsTheDefaultsWithoutAConfigFile:AboutTest.*'
+for name in tray-menu settings-dialog about-dialog; do
+  # The bench's screen is black around the windows, which sit at its top left.
+  convert "$shots/$name.bmp" -fuzz 2% -trim +repage -bordercolor black -border 6 "docs/$name.png"
+  echo "docs/$name.png"
+done
