@@ -51,4 +51,13 @@ set_source_files_properties(res/Brimlet.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/Brimlet.ico;${CMAKE_SOURCE_DIR}/res/Brimlet.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 brimlet_strict(Brimlet)
 brimlet_no_exceptions(Brimlet)
+# Helpers shared by the tests and the benchmark that drive Brimlet from outside.
+add_library(brimlet_test_support STATIC
+  tests/support/BrimletWindows.cpp
+  tests/support/Input.cpp
+  tests/support/TestFiles.cpp)
+target_include_directories(brimlet_test_support PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(brimlet_test_support PUBLIC user32 shell32)
+brimlet_strict(brimlet_test_support)
+
 add_subdirectory(${CMAKE_SOURCE_DIR}/bench/wine ${CMAKE_BINARY_DIR}/bench/wine)

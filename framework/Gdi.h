@@ -7,17 +7,16 @@
 
 class CPaintDC {
  public:
-  explicit CPaintDC(const CWnd& window) : m_window(window.m_hWnd), m_hDC(::BeginPaint(m_window, &m_paint)) {}
+  explicit CPaintDC(const CWnd& window) : m_window(window.m_hWnd) { m_hDC = ::BeginPaint(m_window, &m_paint); }
   ~CPaintDC() { ::EndPaint(m_window, &m_paint); }
   CPaintDC(const CPaintDC&) = delete;
   CPaintDC& operator=(const CPaintDC&) = delete;
 
+  HDC m_hDC = nullptr;
+
  private:
   HWND m_window;
   PAINTSTRUCT m_paint{};
-
- public:
-  HDC m_hDC;
 };
 
 class CFont {

@@ -17,6 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/BrimletWindows.h"
+#include "tests/support/Input.h"
+#include "tests/support/TestFiles.h"
+
 namespace {
 
 constexpr ULONG_PTR kMarker = 0xB121;
@@ -60,19 +64,6 @@ DWORD WINAPI ObserverThread(LPVOID ready) {
   ::SetEvent(static_cast<HANDLE>(ready));
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
   return 0;
-}
-
-LONG Normalised(int pixel, int size) { return static_cast<LONG>((pixel * 65536LL + size - 1) / size); }
-
-void SendMouse(int x, int y, DWORD flags, int data) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = Normalised(x, ::GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = Normalised(y, ::GetSystemMetrics(SM_CYSCREEN));
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  input.mi.mouseData = static_cast<DWORD>(data);
-  input.mi.dwExtraInfo = kMarker;
-  ::SendInput(1, &input, sizeof(INPUT));
 }
 
 struct Samples {
@@ -127,7 +118,7 @@ void MeasureMoves(int events, Samples& samples) {
   for (int i = 0; i < events; ++i) {
     ::ResetEvent(g_mouseSeen);
     const LONGLONG start = Now();
-    SendMouse(900 + (i % 2) * 20, 500, 0, 0);
+    SendMouseAt(900 + (i % 2) * 20, 500, 0, 0, kMarker);
     if (::WaitForSingleObject(g_mouseSeen, 2000) != WAIT_OBJECT_0) {
       ++samples.lost;
       continue;
@@ -141,7 +132,7 @@ void MeasureVolumePath(int events, Samples& samples) {
   for (int i = 0; i < events; ++i) {
     ::ResetEvent(g_keySeen);
     const LONGLONG start = Now();
-    SendMouse(1919, 1079, MOUSEEVENTF_WHEEL, i % 2 ? 120 : -120);
+    SendMouseAt(1919, 1079, MOUSEEVENTF_WHEEL, i % 2 ? 120 : -120, kMarker);
     if (::WaitForSingleObject(g_keySeen, 2000) != WAIT_OBJECT_0) {
       ++samples.lost;
       continue;
@@ -150,12 +141,6 @@ void MeasureVolumePath(int events, Samples& samples) {
   }
 }
 
-std::wstring Folder() {
-  wchar_t self[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path = self;
-  return path.substr(0, path.rfind(L'\\'));
-}
 
 // A program started for one measurement and ended the way it ends itself:
 // a process terminated with its hook in place leaves Wine waiting on that
@@ -199,20 +184,10 @@ class Program {
   DWORD m_loopThread = 0;
 };
 
-HWND FindTrayWindow(DWORD pid) {
-  for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, "BRIMLET_LAUNCHER_TRAY", nullptr); window != nullptr;
-       window = ::FindWindowExA(HWND_MESSAGE, window, "BRIMLET_LAUNCHER_TRAY", nullptr)) {
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == pid) return window;
-  }
-  return nullptr;
-}
-
 std::unique_ptr<Program> StartReference(const wchar_t* mode) {
   HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, kReadyEvent);
-  auto program = std::make_unique<Program>(Folder() + L"\\reference_hook.exe",
-                                           std::wstring(mode) + L" " + kReadyEvent, Folder());
+  auto program = std::make_unique<Program>(ExecutableFolder() + L"\\reference_hook.exe",
+                                           std::wstring(mode) + L" " + kReadyEvent, ExecutableFolder());
   ::WaitForSingleObject(ready, 10000);
   ::CloseHandle(ready);
   ::Sleep(200);
@@ -225,7 +200,7 @@ std::unique_ptr<Program> StartBrimlet() {
   ::GetTempPathW(MAX_PATH, temp);
   const std::wstring folder = std::wstring(temp) + L"brimlet-bench";
   ::CreateDirectoryW(folder.c_str(), nullptr);
-  ::CopyFileW((Folder() + L"\\Brimlet.exe").c_str(), (folder + L"\\Brimlet.exe").c_str(), FALSE);
+  ::CopyFileW((ExecutableFolder() + L"\\Brimlet.exe").c_str(), (folder + L"\\Brimlet.exe").c_str(), FALSE);
   const char config[] = "[Brimlet]\r\nLTControll = 1\r\nLBControll = 1\r\nRTControll = 1\r\nRBControll = 1\r\n"
                         "Interval = 0\r\n";
   HANDLE file = ::CreateFileW((folder + L"\\config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -237,7 +212,7 @@ std::unique_ptr<Program> StartBrimlet() {
   // Ready once a wheel turn in a corner comes back as a key.
   for (int attempt = 0; attempt < 100; ++attempt) {
     ::ResetEvent(g_keySeen);
-    SendMouse(1919, 1079, MOUSEEVENTF_WHEEL, -120);
+    SendMouseAt(1919, 1079, MOUSEEVENTF_WHEEL, -120, kMarker);
     if (::WaitForSingleObject(g_keySeen, 200) == WAIT_OBJECT_0) break;
   }
   if (HWND tray = FindTrayWindow(program->pid())) program->SetLoopThread(::GetWindowThreadProcessId(tray, nullptr));

@@ -3,7 +3,7 @@
 #include "res/resource.h"
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/DialogProbe.h"
-#include "tests/e2e/Input.h"
+#include "tests/support/Input.h"
 #include "tests/e2e/Screenshot.h"
 
 namespace {
@@ -39,10 +39,7 @@ void WriteDefaultValue(const std::wstring& key, const std::wstring& value) {
 class LinkHandlers {
  public:
   explicit LinkHandlers(const std::wstring& folder) : m_log(folder + L"\\links.txt") {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring recorder = self;
-    recorder = recorder.substr(0, recorder.rfind(L'\\')) + L"\\link_recorder.exe";
+    const std::wstring recorder = ExecutableFolder() + L"\\link_recorder.exe";
     const std::wstring copy = folder + L"\\link_recorder.exe";
     ::CopyFileW(recorder.c_str(), copy.c_str(), FALSE);
     const std::wstring command = L"\"" + copy + L"\" \"%1\"";

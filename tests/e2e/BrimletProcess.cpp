@@ -1,43 +1,17 @@
 #include "tests/e2e/BrimletProcess.h"
 
 #include <psapi.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/Input.h"
+#include "tests/support/BrimletWindows.h"
+#include "tests/support/Input.h"
 
 namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 0x100;
 
-std::wstring DriverFolder() {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  return folder.substr(0, folder.rfind(L'\\'));
-}
-
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW entry;
-  HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = entry.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring path = folder + L"\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileW(path.c_str());
-      }
-    } while (::FindNextFileW(search, &entry));
-    ::FindClose(search);
-  }
-  ::RemoveDirectoryW(folder.c_str());
-}
 
 struct WindowSearch {
   DWORD pid;
@@ -86,28 +60,6 @@ std::wstring FreshTestFolder(const std::wstring& name) {
   return folder;
 }
 
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  const UniqueKernelHandle file(
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  DWORD written = 0;
-  return ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-  const UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  std::string bytes;
-  if (!file) return bytes;
-  char chunk[4096];
-  DWORD read = 0;
-  while (::ReadFile(file.get(), chunk, sizeof(chunk), &read, nullptr) && read > 0) bytes.append(chunk, read);
-  return bytes;
-}
-
-bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 std::string Utf8ConfigBytes(const std::wstring& lfText) {
   std::string utf8(static_cast<size_t>(lfText.size()) * 4, '\0');
   const int size = ::WideCharToMultiByte(CP_UTF8, 0, lfText.data(), static_cast<int>(lfText.size()), utf8.data(),
@@ -127,24 +79,6 @@ std::wstring StartupShortcutPath() {
   return std::wstring(folder) + L"\\Brimlet.lnk";
 }
 
-bool IconExists(HWND window) {
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof(record);
-  record.hWnd = window;
-  record.uID = 0;
-  return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
-}
-
-HWND FindTrayWindow(DWORD pid) {
-  for (HWND window = ::FindWindowExA(HWND_MESSAGE, nullptr, "BRIMLET_LAUNCHER_TRAY", nullptr); window != nullptr;
-       window = ::FindWindowExA(HWND_MESSAGE, window, "BRIMLET_LAUNCHER_TRAY", nullptr)) {
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == pid) return window;
-  }
-  return nullptr;
-}
-
 HWND FindProcessWindow(DWORD pid, const wchar_t* className, const wchar_t* caption) {
   WindowSearch search{pid, className, caption, nullptr};
   ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
@@ -152,7 +86,7 @@ HWND FindProcessWindow(DWORD pid, const wchar_t* className, const wchar_t* capti
 }
 
 BrimletProcess::BrimletProcess(std::wstring folder) : m_folder(std::move(folder)) {
-  ::CopyFileW((DriverFolder() + L"\\Brimlet.exe").c_str(), ExePath().c_str(), FALSE);
+  ::CopyFileW((ExecutableFolder() + L"\\Brimlet.exe").c_str(), ExePath().c_str(), FALSE);
 }
 
 BrimletProcess::~BrimletProcess() { Stop(); }

@@ -6,14 +6,12 @@
 #include <string>
 
 #include "framework/UniqueHandle.h"
+#include "tests/support/BrimletWindows.h"
+#include "tests/support/TestFiles.h"
 
 // A new empty folder for one test, under the temporary folder.
 std::wstring FreshTestFolder(const std::wstring& name);
 std::wstring CurrentTestName();
-
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
-std::string ReadFileBytes(const std::wstring& path);
-bool FileExists(const std::wstring& path);
 
 // UTF-8 with byte order mark and CR LF breaks, as Brimlet itself writes.
 std::string Utf8ConfigBytes(const std::wstring& lfText);
@@ -64,10 +62,6 @@ class BrimletProcess {
   HWND m_trayWindow = nullptr;
 };
 
-// True exactly while the notification area holds an icon for (window, 0).
-bool IconExists(HWND window);
-// Brimlet's message-only tray window in process `pid`, or null.
-HWND FindTrayWindow(DWORD pid);
 // A visible window of `className` (and `caption`, when given) in process `pid`.
 HWND FindProcessWindow(DWORD pid, const wchar_t* className, const wchar_t* caption = nullptr);
 // Waits for `condition` to hold, up to `milliseconds`.

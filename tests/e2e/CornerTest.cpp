@@ -1,5 +1,5 @@
 #include "tests/e2e/BrimletTest.h"
-#include "tests/e2e/Input.h"
+#include "tests/support/Input.h"
 #include "tests/e2e/KeyWatcher.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "framework/UniqueHandle.h"
-#include "tests/e2e/BrimletProcess.h"
+#include "tests/support/TestFiles.h"
 
 std::wstring SaveScreenshot(const std::wstring& name) {
   const int width = ::GetSystemMetrics(SM_CXSCREEN);
@@ -39,10 +39,7 @@ std::wstring SaveScreenshot(const std::wstring& name) {
   bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
   bytes.append(pixels.data(), pixels.size());
 
-  wchar_t self[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring folder = self;
-  folder = folder.substr(0, folder.rfind(L'\\')) + L"\\screenshots";
+  const std::wstring folder = ExecutableFolder() + L"\\screenshots";
   ::CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring path = folder + L"\\" + name + L".bmp";
   return WriteFileBytes(path, bytes) ? path : std::wstring();

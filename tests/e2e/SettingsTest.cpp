@@ -3,7 +3,7 @@
 #include "res/resource.h"
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/DialogProbe.h"
-#include "tests/e2e/Input.h"
+#include "tests/support/Input.h"
 #include "tests/e2e/KeyWatcher.h"
 #include "tests/e2e/Screenshot.h"
 

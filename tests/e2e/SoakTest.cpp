@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "tests/e2e/BrimletTest.h"
-#include "tests/e2e/Input.h"
+#include "tests/support/Input.h"
 #include "tests/e2e/KeyWatcher.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/DialogProbe.h"
-#include "tests/e2e/Input.h"
+#include "tests/support/Input.h"
 #include "tests/e2e/Screenshot.h"
 
 namespace {

@@ -20,7 +20,7 @@ class ConfigFileTest : public ::testing::Test {
  protected:
   std::wstring Config() const { return m_folder.File(L"config.ini"); }
   std::wstring Read(const std::string& bytes, const std::wstring& key) const {
-    EXPECT_TRUE(WriteBytes(Config(), bytes));
+    EXPECT_TRUE(WriteFileBytes(Config(), bytes));
     return ConfigFile(Config()).GetValue(key, L"<default>");
   }
   TestFolder m_folder;
@@ -59,13 +59,13 @@ TEST_F(ConfigFileTest, Utf16FilesAreDecodedNotCutAtTheFirstNul) {
   ConfigFile file(Config());
   file.SetInt(L"Interval", 8);
   ASSERT_TRUE(file.Save());
-  EXPECT_EQ(ReadBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval= 8\r\n");
+  EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval= 8\r\n");
 }
 
 TEST_F(ConfigFileTest, CrLfAndLfFilesReadAlike) {
-  ASSERT_TRUE(WriteBytes(Config(), "[Brimlet]\r\nSound = true\r\nInterval = 5\r\n"));
+  ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nSound = true\r\nInterval = 5\r\n"));
   const std::wstring crlf = ConfigFile(Config()).text;
-  ASSERT_TRUE(WriteBytes(Config(), "[Brimlet]\nSound = true\nInterval = 5"));
+  ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\nSound = true\nInterval = 5"));
   EXPECT_EQ(ConfigFile(Config()).text, crlf);
   EXPECT_EQ(crlf, L"[Brimlet]\nSound = true\nInterval = 5\n");
 }
@@ -77,7 +77,7 @@ TEST_F(ConfigFileTest, CtrlZEndsTheInput) {
 TEST_F(ConfigFileTest, MissingOrEmptyFileGivesEmptyText) {
   EXPECT_TRUE(ConfigFile(m_folder.File(L"absent.ini")).text.empty());
   EXPECT_TRUE(ConfigFile(m_folder.File(L"no folder\\config.ini")).text.empty());
-  ASSERT_TRUE(WriteBytes(Config(), ""));
+  ASSERT_TRUE(WriteFileBytes(Config(), ""));
   EXPECT_TRUE(ConfigFile(Config()).text.empty());
 }
 
@@ -85,12 +85,12 @@ TEST_F(ConfigFileTest, TenMegabyteFileIsReadAndSavedWhole) {
   std::string bytes = "[Brimlet]\r\n";
   while (bytes.size() < 10 * 1024 * 1024) bytes += "Filler = 0123456789012345678901234567890123456789\r\n";
   bytes += "Interval = 250\r\n";
-  ASSERT_TRUE(WriteBytes(Config(), bytes));
+  ASSERT_TRUE(WriteFileBytes(Config(), bytes));
   ConfigFile file(Config());
   EXPECT_EQ(file.GetValue(L"Interval", L""), L"250");
   file.SetInt(L"Interval", 300);
   ASSERT_TRUE(file.Save());
-  const std::string saved = ReadBytes(Config());
+  const std::string saved = ReadFileBytes(Config());
   EXPECT_EQ(saved.size(), bytes.size() + 3);  // the mark comes in front, "300" replaces "250"
   EXPECT_EQ(saved.substr(saved.size() - 16), "Interval = 300\r\n");
 }
@@ -99,12 +99,12 @@ TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndNineCrLfLines) {
   ConfigFile file(Config());
   StoreSettings(file, Settings{});
   ASSERT_TRUE(file.Save());
-  EXPECT_EQ(ReadBytes(Config()), kFirstSave);
+  EXPECT_EQ(ReadFileBytes(Config()), kFirstSave);
   EXPECT_EQ(m_folder.FileCount(), 1U) << "a temporary file was left behind";
 }
 
 TEST_F(ConfigFileTest, SavingTheSameValuesAgainGivesIdenticalBytes) {
-  ASSERT_TRUE(WriteBytes(Config(), "; mine\n[Other]\nx=1\n[Brimlet]\nSound=true ; remark\n"));
+  ASSERT_TRUE(WriteFileBytes(Config(), "; mine\n[Other]\nx=1\n[Brimlet]\nSound=true ; remark\n"));
   Settings settings;
   settings.Interval = 535;
   for (int round = 0; round < 2; ++round) {
@@ -112,22 +112,22 @@ TEST_F(ConfigFileTest, SavingTheSameValuesAgainGivesIdenticalBytes) {
     StoreSettings(file, settings);
     ASSERT_TRUE(file.Save());
   }
-  const std::string once = ReadBytes(Config());
+  const std::string once = ReadFileBytes(Config());
   ConfigFile again(Config());
   StoreSettings(again, settings);
   ASSERT_TRUE(again.Save());
-  EXPECT_EQ(ReadBytes(Config()), once);
+  EXPECT_EQ(ReadFileBytes(Config()), once);
   EXPECT_EQ(once.substr(0, 50), "\xEF\xBB\xBF; mine\r\n[Other]\r\nx=1\r\n[Brimlet]\r\nSound= false\r\n");
 }
 
 TEST_F(ConfigFileTest, ReadOnlyFileIsNotReplaced) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
-  ASSERT_TRUE(WriteBytes(Config(), old));
+  ASSERT_TRUE(WriteFileBytes(Config(), old));
   ASSERT_TRUE(::SetFileAttributesW(Config().c_str(), FILE_ATTRIBUTE_READONLY));
   ConfigFile file(Config());
   file.SetInt(L"Interval", 9);
   EXPECT_FALSE(file.Save());
-  EXPECT_EQ(ReadBytes(Config()), old);
+  EXPECT_EQ(ReadFileBytes(Config()), old);
   EXPECT_EQ(::GetFileAttributesW(Config().c_str()) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
   EXPECT_EQ(m_folder.FileCount(), 1U);
 }
@@ -135,12 +135,12 @@ TEST_F(ConfigFileTest, ReadOnlyFileIsNotReplaced) {
 TEST_F(ConfigFileTest, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
   for (const SaveStep step : {SaveStep::CreateTemporary, SaveStep::Write, SaveStep::Flush, SaveStep::Replace}) {
-    ASSERT_TRUE(WriteBytes(Config(), old));
+    ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
     file.SetInt(L"Interval", 9);
     const FailingStep failing(step);
     EXPECT_FALSE(file.Save()) << static_cast<int>(step);
-    EXPECT_EQ(ReadBytes(Config()), old) << static_cast<int>(step);
+    EXPECT_EQ(ReadFileBytes(Config()), old) << static_cast<int>(step);
     EXPECT_EQ(m_folder.FileCount(), 1U) << static_cast<int>(step);
   }
   // And for a file that did not exist yet: still none afterwards.
@@ -154,7 +154,7 @@ TEST_F(ConfigFileTest, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
 
 TEST_F(ConfigFileTest, FileHeldOpenByAnotherProgramIsNotOverwritten) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
-  ASSERT_TRUE(WriteBytes(Config(), old));
+  ASSERT_TRUE(WriteFileBytes(Config(), old));
   ConfigFile file(Config());
   file.SetInt(L"Interval", 9);
   {
@@ -163,14 +163,14 @@ TEST_F(ConfigFileTest, FileHeldOpenByAnotherProgramIsNotOverwritten) {
     ASSERT_TRUE(lock);
     EXPECT_FALSE(file.Save());
   }
-  EXPECT_EQ(ReadBytes(Config()), old);
+  EXPECT_EQ(ReadFileBytes(Config()), old);
   EXPECT_EQ(m_folder.FileCount(), 1U);
   EXPECT_TRUE(file.Save());
 }
 
 TEST_F(ConfigFileTest, FileThatCouldNotBeReadIsNeverSavedOver) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n; much more the user wrote\r\n";
-  ASSERT_TRUE(WriteBytes(Config(), old));
+  ASSERT_TRUE(WriteFileBytes(Config(), old));
   std::unique_ptr<ConfigFile> file;
   {
     const UniqueKernelHandle lock(
@@ -180,7 +180,7 @@ TEST_F(ConfigFileTest, FileThatCouldNotBeReadIsNeverSavedOver) {
   EXPECT_TRUE(file->text.empty());
   file->SetInt(L"Interval", 9);
   EXPECT_FALSE(file->Save());
-  EXPECT_EQ(ReadBytes(Config()), old);
+  EXPECT_EQ(ReadFileBytes(Config()), old);
 }
 
 TEST_F(ConfigFileTest, SaveIntoAMissingFolderFails) {
@@ -192,12 +192,12 @@ TEST_F(ConfigFileTest, SaveIntoAMissingFolderFails) {
 TEST_F(ConfigFileTest, LoadSettingsTakesAutoRunFromTheShortcutAlone) {
   ASSERT_FALSE(g_shortcutPath.empty());
   ::DeleteFileW(g_shortcutPath.c_str());
-  ASSERT_TRUE(WriteBytes(Config(), "[Brimlet]\r\nAutoRun = true\r\nInterval = 7\r\n"));
+  ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nAutoRun = true\r\nInterval = 7\r\n"));
   EXPECT_FALSE(LoadSettings(Config()).AutoRun);
   EXPECT_EQ(LoadSettings(Config()).Interval, 7);
 
-  ASSERT_TRUE(WriteBytes(g_shortcutPath, "not even a real shortcut"));
-  ASSERT_TRUE(WriteBytes(Config(), "[Brimlet]\r\nAutoRun = false\r\n"));
+  ASSERT_TRUE(WriteFileBytes(g_shortcutPath, "not even a real shortcut"));
+  ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nAutoRun = false\r\n"));
   EXPECT_TRUE(LoadSettings(Config()).AutoRun);
   ::DeleteFileW(g_shortcutPath.c_str());
   EXPECT_FALSE(LoadSettings(m_folder.File(L"absent.ini")).AutoRun);

@@ -97,7 +97,7 @@ TEST_F(CornerActionsTest, FirstVolumeEventLoadsSoundAndIntervalOnce) {
   TestFolder folder;
   const std::wstring savedPath = theApp.m_configPath;
   theApp.m_configPath = folder.File(L"config.ini");
-  ASSERT_TRUE(WriteBytes(theApp.m_configPath, "[Brimlet]\r\nSound = true\r\nInterval = 0\r\n"));
+  ASSERT_TRUE(WriteFileBytes(theApp.m_configPath, "[Brimlet]\r\nSound = true\r\nInterval = 0\r\n"));
   g_volumeSettingsLoaded = false;
 
   RunCornerAction(1, true);
@@ -106,7 +106,7 @@ TEST_F(CornerActionsTest, FirstVolumeEventLoadsSoundAndIntervalOnce) {
   EXPECT_EQ(fake().sounds.size(), 1U);
 
   // Later hand edits do not reach the running volume step.
-  ASSERT_TRUE(WriteBytes(theApp.m_configPath, "[Brimlet]\r\nSound = false\r\nInterval = 100000\r\n"));
+  ASSERT_TRUE(WriteFileBytes(theApp.m_configPath, "[Brimlet]\r\nSound = false\r\nInterval = 100000\r\n"));
   RunCornerAction(1, true);
   EXPECT_EQ(fake().inputs.size(), 2U);
   EXPECT_EQ(fake().sounds.size(), 2U);

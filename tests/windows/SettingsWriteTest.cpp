@@ -28,11 +28,11 @@ TEST(StoreSettings, WhatIsSavedLoadsBackAsTheSameRecord) {
 
 TEST(StoreSettings, KeysMissingFromAnExistingSectionAreAddedInOrder) {
   TestFolder folder;
-  ASSERT_TRUE(WriteBytes(folder.File(L"config.ini"), "[Brimlet]\r\nInterval=100\r\n[Other]\r\nSound = 1\r\n"));
+  ASSERT_TRUE(WriteFileBytes(folder.File(L"config.ini"), "[Brimlet]\r\nInterval=100\r\n[Other]\r\nSound = 1\r\n"));
   ConfigFile file(folder.File(L"config.ini"));
   StoreSettings(file, Settings{});
   ASSERT_TRUE(file.Save());
-  EXPECT_EQ(ReadBytes(folder.File(L"config.ini")),
+  EXPECT_EQ(ReadFileBytes(folder.File(L"config.ini")),
             "\xEF\xBB\xBF[Brimlet]\r\nInterval= 100\r\nAutoRun = false\r\nSound = false\r\n"
             "DisableFunctionWhenFullScreen = true\r\nLTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\n"
             "RBControll = 1\r\n[Other]\r\nSound = 1\r\n");

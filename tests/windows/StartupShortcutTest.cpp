@@ -57,7 +57,7 @@ class StartupShortcutTest : public ::testing::Test {
     const std::wstring folder = m_folder.File(folderName);
     ::CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring exe = folder + L"\\Brimlet.exe";
-    EXPECT_TRUE(WriteBytes(exe, "MZ"));
+    EXPECT_TRUE(WriteFileBytes(exe, "MZ"));
     return exe;
   }
 

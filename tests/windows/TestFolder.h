@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/support/TestFiles.h"
+
 class TestFolder {
  public:
   explicit TestFolder(const std::wstring& name = L"");
@@ -19,6 +21,3 @@ class TestFolder {
  private:
   std::wstring m_path;
 };
-
-bool WriteBytes(const std::wstring& path, const std::string& bytes);
-std::string ReadBytes(const std::wstring& path);

@@ -1,23 +1,22 @@
-#include "tests/e2e/Input.h"
+#include "tests/support/Input.h"
 
 namespace {
 
 // Absolute coordinates in 1/65536 of the screen that land on exactly this pixel.
 LONG Normalised(int pixel, int size) { return static_cast<LONG>((pixel * 65536LL + size - 1) / size); }
 
-// The position travels in the same record as the button or wheel, so the event
-// is seen exactly there, whatever pointer updates are still on their way.
-void SendMouseAt(int x, int y, DWORD flags, int data = 0) {
+}  // namespace
+
+void SendMouseAt(int x, int y, DWORD flags, int data, ULONG_PTR extraInfo) {
   INPUT input{};
   input.type = INPUT_MOUSE;
   input.mi.dx = Normalised(x, ::GetSystemMetrics(SM_CXSCREEN));
   input.mi.dy = Normalised(y, ::GetSystemMetrics(SM_CYSCREEN));
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
   input.mi.mouseData = static_cast<DWORD>(data);
+  input.mi.dwExtraInfo = extraInfo;
   ::SendInput(1, &input, sizeof(INPUT));
 }
-
-}  // namespace
 
 void PointerAt(int x, int y) { SendMouseAt(x, y, 0); }
 

@@ -2,6 +2,11 @@
 // Real input, injected as the system would deliver it.
 #include <windows.h>
 
+// A mouse event at exactly (x, y): the position travels in the same record as
+// the button or wheel flags, so the event is seen there whatever pointer updates
+// are still on their way. `extraInfo` lets a hook recognise the event.
+void SendMouseAt(int x, int y, DWORD flags, int data = 0, ULONG_PTR extraInfo = 0);
+
 void PointerAt(int x, int y);
 // A vertical (or horizontal) wheel turn with the pointer at exactly (x, y).
 void WheelAt(int x, int y, int delta, bool horizontal = false);
