@@ -5,15 +5,24 @@
 #include "app/TrayThread.h"
 #include "framework/ModuleFileName.h"
 
+namespace {
+
+// Libraries loaded at run time come from the system folder only, never from the
+// folder a downloaded executable sits in. This runs before every other static
+// initialiser, some of which already call into the shell.
+struct SystemFolderLibrarySearch {
+  SystemFolderLibrarySearch() { ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
+};
+const SystemFolderLibrarySearch g_librarySearch __attribute__((init_priority(101)));
+
+}  // namespace
+
 CBrimletApp theApp;
 CornerZones g_cornerZones;
 
 CBrimletApp::CBrimletApp() : CWinApp(nullptr) { SetAppID(APP_USER_MODEL_ID); }
 
 BOOL CBrimletApp::InitInstance() {
-  // Libraries loaded at run time come from the system folder only, never from
-  // the folder a downloaded executable sits in.
-  ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   CWinApp::InitInstance();
 
   ::SetLastError(ERROR_SUCCESS);

@@ -133,3 +133,41 @@ TEST_F(CornerTest, SoundDoesNotHoldTheStepsUp) {
 }
 
 }  // namespace
+
+namespace {
+
+// Makes Wine prefer a winmm.dll found on the search path to its own for
+// Brimlet.exe, as Windows does for a library that is no KnownDLL.
+class NativeSoundLibraryFirst {
+ public:
+  NativeSoundLibraryFirst() {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
+      const wchar_t order[] = L"native,builtin";
+      ::RegSetValueExW(key, L"winmm", 0, REG_SZ, reinterpret_cast<const BYTE*>(order), sizeof(order));
+      ::RegCloseKey(key);
+    }
+  }
+  ~NativeSoundLibraryFirst() {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Brimlet.exe");
+  }
+  NativeSoundLibraryFirst(const NativeSoundLibraryFirst&) = delete;
+  NativeSoundLibraryFirst& operator=(const NativeSoundLibraryFirst&) = delete;
+
+ private:
+  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\Brimlet.exe\\DllOverrides";
+};
+
+TEST_F(CornerTest, SoundLibraryPlantedBesideTheExecutableIsNeverLoaded) {
+  WriteConfig(std::wstring(kAllVolumeNoInterval) + L"Sound = true\n");
+  ASSERT_TRUE(::CopyFileW((ExecutableFolder() + L"\\planted_winmm.dll").c_str(), (m_folder + L"\\winmm.dll").c_str(),
+                          FALSE));
+  const NativeSoundLibraryFirst nativeFirst;
+  auto brimlet = Start();
+  for (int i = 0; i < 3; ++i) WheelAt(1919, 1079, 120);
+  ASSERT_TRUE(m_keys.WaitForCount(3, kKeyWait)) << "the steps go on with the system's sound library";
+  EXPECT_FALSE(FileExists(m_folder + L"\\planted-library-loaded")) << "the planted winmm.dll was loaded";
+}
+
+}  // namespace
