@@ -139,18 +139,6 @@ TEST_F(CornerActionsTest, BrightnessStepQueriesThenSetsThroughTwoOpens) {
   EXPECT_EQ(g_lastBrightness, 40);
 }
 
-TEST_F(CornerActionsTest, BrightnessIsClampedAtBothEnds) {
-  const std::pair<BYTE, bool> cases[] = {{99, true}, {100, true}, {1, false}, {0, false}};
-  const BYTE expected[] = {100, 100, 0, 0};
-  for (size_t i = 0; i < std::size(cases); ++i) {
-    fake().requests.clear();
-    fake().reportedLevel = cases[i].first;
-    RunCornerAction(2, cases[i].second);
-    ASSERT_EQ(fake().requests.size(), 2U);
-    EXPECT_EQ(static_cast<BYTE>(fake().requests[1].input[2]), expected[i]) << i;
-  }
-}
-
 TEST_F(CornerActionsTest, UnusableAnswersFallBackToTheLastGoodLevel) {
   g_lastBrightness = 60;
   fake().reportedLevel = 150;

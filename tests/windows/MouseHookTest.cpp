@@ -43,14 +43,6 @@ TEST_F(MouseHookTest, OnlyTheVerticalWheelActs) {
   EXPECT_EQ(Keys(), std::vector<WORD>{0xAF});
 }
 
-TEST_F(MouseHookTest, OneActionPerWheelMessageWhateverItsSize) {
-  Send(WM_MOUSEWHEEL, 0, 0, 240);
-  Send(WM_MOUSEWHEEL, 0, 0, 1);
-  Send(WM_MOUSEWHEEL, 0, 0, 0);
-  Send(WM_MOUSEWHEEL, 0, 0, -120);
-  EXPECT_EQ(Keys(), (std::vector<WORD>{0xAF, 0xAF, 0xAE, 0xAE}));
-}
-
 TEST_F(MouseHookTest, PositionsOffThePrimaryScreenCountAsTheNearestZone) {
   Send(WM_MOUSEWHEEL, -1920, -5);
   Send(WM_MOUSEWHEEL, -1, 1200, -120);
