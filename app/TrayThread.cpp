@@ -5,6 +5,7 @@
 #include "app/HookErrorBox.h"
 #include "app/TrayIcon.h"
 #include "app/TrayWindow.h"
+#include "config/ConfigFile.h"
 #include "config/LoadSettings.h"
 #include "hook/MouseHook.h"
 
@@ -51,6 +52,7 @@ DWORD WINAPI TrayThreadProc(LPVOID) {
 
   g_mouseHook = ::SetWindowsHookExW(WH_MOUSE_LL, &MouseHookProc, ::GetModuleHandleW(nullptr), 0);
   g_settings = LoadSettings(theApp.m_configPath);
+  RemoveSaveLeftovers(theApp.m_configPath);
 
   RunMessageLoop();
 

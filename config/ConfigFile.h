@@ -3,11 +3,18 @@
 #include <cstdint>
 #include <string>
 
+#include "config/TextBytes.h"
+
+// Files larger than this count as unreadable: defaults apply and they are never
+// saved over. Far beyond any settings file, and small enough to load at once.
+inline constexpr uint64_t kLargestConfigFile = 1024 * 1024;
+
 class ConfigFile {
  public:
   // Reads the file: UTF-16 when it starts with a UTF-16 byte order mark, UTF-8
-  // after a UTF-8 mark, the system's ANSI code page otherwise. Never fails: a
-  // missing or unreadable file gives an empty text.
+  // after a UTF-8 mark or when its bytes are valid UTF-8 with non-ASCII text, the
+  // system's ANSI code page otherwise. Never fails: a missing or unreadable file
+  // gives an empty text.
   explicit ConfigFile(std::wstring filePath);
 
   std::wstring GetValue(const std::wstring& key, const std::wstring& defaultValue) const;
@@ -15,10 +22,14 @@ class ConfigFile {
   void SetBool(const std::wstring& key, bool value);
   void SetInt(const std::wstring& key, int32_t value);
 
-  // Writes the text as UTF-8 with a byte order mark and CR LF line breaks.
-  // The new content goes to a temporary file beside the old one, which then
-  // replaces it in one step; true only when the new content is in place. On
-  // any failure the old file is left exactly as it was.
+  // Writes the text as UTF-8 with a byte order mark and CR LF line breaks,
+  // followed by whatever reading stopped short of (after a NUL or Ctrl+Z), byte
+  // for byte. The new content goes to a temporary file beside the file (beside
+  // the target of a symbolic link), which then replaces it in one step; true only
+  // when the new content is in place. On failure the old file is left exactly as
+  // it was, or, if it could not be put back, the new content is kept as
+  // "<name>.new" beside it. Where files may be written but not created, the file
+  // is rewritten in place and read back to check.
   bool Save() const;
 
   std::wstring path;
@@ -27,8 +38,27 @@ class ConfigFile {
  private:
   // The file exists but could not be read: saving over it would lose its content.
   bool m_unreadable = false;
+  PreparedText m_read;     // how it was read, with the bytes reading stopped short of
+  std::string m_original;  // the file's bytes, to put back after a failed rewrite in place
 };
 
-// Steps of a save that tests can make fail, as a full disk or a crash would.
-enum class SaveStep { CreateTemporary, Write, Flush, Replace };
+// Deletes what interrupted saves of `configPath` left beside it (beside the
+// target of a symbolic link): its temporary and backup files older than a minute.
+// Touches no other file.
+void RemoveSaveLeftovers(const std::wstring& configPath);
+
+// Steps of a save that tests can make fail, as a full disk, missing rights or a
+// crash would.
+enum class SaveStep {
+  CreateTemporary,        // the temporary file cannot be created (disk full)
+  CreateTemporaryDenied,  // ... for lack of rights to create files in the folder
+  Write,
+  Flush,
+  Replace,               // the replace fails and moves nothing
+  ReplaceMovesOldAside,  // the replace fails after moving the old file to its backup name
+  RestoreOld,            // the old file cannot be moved back from its backup name
+  KeepNew,               // the new content cannot be moved to "<name>.new"
+  InPlaceWrite,          // rewriting the file in place fails after it was emptied
+  InPlaceReadBack,       // reading back what was written in place differs
+};
 extern bool (*g_saveStepFailsForTest)(SaveStep step);

@@ -8,3 +8,7 @@ std::wstring DirectoryPart(std::wstring_view path);
 
 // The last path element without its extension ("C:\a\Brimlet.exe" -> "Brimlet").
 std::wstring FileTitle(std::wstring_view path);
+
+// A path the system gave in its long form ("\\?\C:\a", "\\?\UNC\host\share\a")
+// in its ordinary form ("C:\a", "\\host\share\a"); other paths unchanged.
+std::wstring WithoutLongPathPrefix(std::wstring_view path);

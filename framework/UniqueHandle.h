@@ -83,3 +83,11 @@ struct WindowTraits {
   static void Close(Handle h) { ::DestroyWindow(h); }
 };
 using UniqueWindow = UniqueHandle<WindowTraits>;
+
+struct FindTraits {
+  using Handle = HANDLE;
+  static Handle Empty() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { ::FindClose(h); }
+};
+using UniqueFindHandle = UniqueHandle<FindTraits>;

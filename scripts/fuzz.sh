@@ -9,7 +9,7 @@ fuzzer="$BRIMLET_ROOT/build/fuzz/tests/fuzz/config_text_fuzzer"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$BRIMLET_ROOT"/tests/fuzz/corpus/* "$work/"
-"$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -max_len=4096 \
+"$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -max_len=65536 \
   -artifact_prefix="$BRIMLET_ROOT/build/fuzz/" "$work" 2>"$work.log" || {
   tail -n 60 "$work.log"
   exit 1

@@ -226,6 +226,36 @@ TEST_F(SettingsTest, ReadOnlyConfigShowsSaveFailed) {
   ::SetFileAttributesW(config.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Files as users have them, saved through the dialog: nothing they hold is lost.
+TEST_F(SettingsTest, SavingKeepsTextAfterNulAndCtrlZAndReadsUtf8WithoutAMark) {
+  using namespace std::string_literals;
+  const std::string otherKeys =
+      "AutoRun = false\r\nDisableFunctionWhenFullScreen = true\r\nLTControll = 2\r\nLBControll = 1\r\n"
+      "RTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n";
+  const std::string utf8Note = "; \xE9\x9F\xB3\xE9\x87\x8F\xE4\xB8\x8E\xE4\xBA\xAE\xE5\xBA\xA6 \xE2\x9C\x93\r\n";  // 音量与亮度 ✓
+  const struct {
+    std::string before;
+    std::string after;
+  } files[] = {
+      {"[Brimlet]\r\nSound = false\r\n[Notes]\r\nA=1\0B=2\r\nC=3\r\n"s,
+       "\xEF\xBB\xBF[Brimlet]\r\nSound = true\r\n" + otherKeys + "[Notes]\r\nA=1\0B=2\r\nC=3\r\n"s},
+      {"[Brimlet]\r\nSound = false\r\n\x1A[Later]\r\nX=1\r\n",
+       "\xEF\xBB\xBF[Brimlet]\r\nSound = true\r\n" + otherKeys + "\x1A[Later]\r\nX=1\r\n"},
+      {"[Brimlet]\r\n" + utf8Note + "Sound = false\r\n",
+       "\xEF\xBB\xBF[Brimlet]\r\n" + utf8Note + "Sound = true\r\n" + otherKeys},
+  };
+  auto brimlet = Start();
+  for (const auto& file : files) {
+    ASSERT_TRUE(WriteFileBytes(brimlet->ConfigPath(), file.before));
+    HWND dialog = OpenSettings(*brimlet);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(CheckState(dialog, IDC_SOUND_CHECK), BST_UNCHECKED);
+    ClickCheck(dialog, IDC_SOUND_CHECK);
+    Confirm(dialog);
+    EXPECT_EQ(ConfigBytes(), file.after);
+  }
+}
+
 TEST_F(SettingsTest, CancelAndTheCloseBoxChangeNothing) {
   auto brimlet = Start();
   HWND dialog = OpenSettings(*brimlet);

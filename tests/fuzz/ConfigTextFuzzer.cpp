@@ -5,7 +5,10 @@
 //   control characters or "=", compared trimmed, as the reader trims), and
 //   SetValue touches nothing before the section header and nothing from the
 //   next section on;
-// - bytes written for a text read back as that text.
+// - bytes written for a text read back as that text;
+// - a save never loses the bytes reading stopped short of (after a NUL or a
+//   Ctrl+Z): they are written back verbatim behind the edited text, where the
+//   next read stops again, or the save is refused and writes nothing.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -81,6 +84,42 @@ void CheckSetThenGet(std::wstring text, const std::wstring& key, const std::wstr
   }
 }
 
+// UTF-8 of code units up to U+FFFF, as the platform encodes them.
+std::string Utf8Of(std::wstring_view text) {
+  std::string bytes;
+  for (const wchar_t unit : text) {
+    const auto c = static_cast<uint32_t>(unit);
+    if (c < 0x80) {
+      bytes.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      bytes.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      bytes.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      bytes.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      bytes.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return bytes;
+}
+
+void CheckSaveKeepsTheRest(const PreparedText& read, std::wstring text, const std::wstring& key,
+                           const std::wstring& value) {
+  ini::SetValue(text, key, value);
+  std::string bytes;
+  if (!DiskBytesKeepingRest(Utf8Of(UpToNul(text)), read, bytes)) {
+    if (read.rest.empty()) Fail("a save with nothing unread was refused");
+    return;
+  }
+  const size_t restSize = read.rest.size();
+  if (bytes.size() < restSize || bytes.compare(bytes.size() - restSize, restSize, read.rest) != 0) {
+    Fail("the unread bytes were not written back verbatim");
+  }
+  if (PlainText(key) && PlainText(value) && PrepareFileBytes(bytes).rest != read.rest) {
+    Fail("the next read does not stop where the unread bytes begin");
+  }
+}
+
 void CheckDiskRoundTrip(const std::string& bytes) {
   std::string text = bytes.substr(0, bytes.find_first_of(std::string("\0\x1A", 2)));
   // An empty text is written as the mark alone, which reads back as one empty line.
@@ -99,10 +138,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   const PreparedText prepared = PrepareFileBytes(bytes);
-  const std::wstring text = prepared.encoding == TextEncoding::Utf16LittleEndian ||
-                                    prepared.encoding == TextEncoding::Utf16BigEndian
-                                ? NormaliseDecodedText(Utf16FromBytes(prepared.bytes, false))
-                                : WideFrom(prepared.bytes);
+  const bool utf16 = prepared.encoding == TextEncoding::Utf16LittleEndian ||
+                     prepared.encoding == TextEncoding::Utf16BigEndian;
+  const std::wstring text =
+      utf16 ? NormaliseDecodedText(Utf16FromBytes(prepared.bytes, prepared.encoding == TextEncoding::Utf16BigEndian))
+            : WideFrom(prepared.bytes);
 
   // Read-only paths: any text at all.
   (void)SettingsFromText(text, false);
@@ -113,6 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   CheckSetThenGet(text, key, value);
   CheckSetThenGet(WideFrom(bytes), key, value);  // texts the reader would never give, too
+  CheckSaveKeepsTheRest(prepared, text, key, value);
   CheckDiskRoundTrip(bytes);
   return 0;
 }

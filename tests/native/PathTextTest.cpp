@@ -24,3 +24,15 @@ TEST(FileTitle, DropsFolderAndExtension) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WithoutLongPathPrefix, GivesTheOrdinaryFormOfDriveAndNetworkPaths) {
+  EXPECT_EQ(WithoutLongPathPrefix(L"\\\\?\\C:\\Tools\\config.ini"), L"C:\\Tools\\config.ini");
+  EXPECT_EQ(WithoutLongPathPrefix(L"\\\\?\\UNC\\host\\share\\config.ini"), L"\\\\host\\share\\config.ini");
+  EXPECT_EQ(WithoutLongPathPrefix(L"C:\\plain.ini"), L"C:\\plain.ini");
+  // A volume name has no ordinary form: unchanged.
+  EXPECT_EQ(WithoutLongPathPrefix(L"\\\\?\\Volume{1}\\x.ini"), L"\\\\?\\Volume{1}\\x.ini");
+}
+
+}  // namespace

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
+#include "config/SaveNames.h"
+
 #include "config/LoadSettings.h"
 #include "config/StoreSettings.h"
 #include "framework/UniqueHandle.h"
@@ -18,6 +23,13 @@ const std::string kFirstSave =
 
 class ConfigFileTest : public ::testing::Test {
  protected:
+  static void SetWriteTime(const std::wstring& name, const FILETIME& time) {
+    const UniqueKernelHandle file(::CreateFileW(name.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(::SetFileTime(file.get(), nullptr, nullptr, &time));
+  }
+  static inline std::vector<SaveStep> s_failing;
   std::wstring Config() const { return m_folder.File(L"config.ini"); }
   std::wstring Read(const std::string& bytes, const std::wstring& key) const {
     EXPECT_TRUE(WriteFileBytes(Config(), bytes));
@@ -43,6 +55,20 @@ TEST_F(ConfigFileTest, GbkWithoutMarkReadsInTheAnsiCodePage) {
   ASSERT_EQ(::GetACP(), 936U);
   // "[Brimlet]\nNote = 音量控制" in GBK
   EXPECT_EQ(Read("[Brimlet]\r\nNote = \xD2\xF4\xC1\xBF\xBF\xD8\xD6\xC6\r\n", L"Note"), L"音量控制");
+}
+
+TEST_F(ConfigFileTest, Utf8WithoutMarkReadsAsUtf8AndGbkNotesStayGbk) {
+  // "; 音量与亮度 ✓" as a current editor saves it: UTF-8 without a mark. Read in
+  // code page 936 its last character would swallow the line break.
+  const std::string utf8 = "[Brimlet]\r\n; \xE9\x9F\xB3\xE9\x87\x8F\xE4\xB8\x8E\xE4\xBA\xAE\xE5\xBA\xA6 \xE2\x9C\x93\r\n"
+                           "Sound = false\r\n";
+  EXPECT_EQ(Read(utf8, L"Sound"), L"false");
+  ConfigFile file(Config());
+  file.SetBool(L"Sound", true);
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF" + utf8.substr(0, utf8.size() - 7) + "true\r\n");
+
+  EXPECT_EQ(Read("[Brimlet]\r\n; \xD2\xF4\xC1\xBF\r\nNote = \xD2\xF4\xC1\xBF\r\n", L"Note"), L"音量");
 }
 
 TEST_F(ConfigFileTest, Utf8WithMarkReadsAsUtf8) {
@@ -81,18 +107,25 @@ TEST_F(ConfigFileTest, MissingOrEmptyFileGivesEmptyText) {
   EXPECT_TRUE(ConfigFile(Config()).text.empty());
 }
 
-TEST_F(ConfigFileTest, TenMegabyteFileIsReadAndSavedWhole) {
-  std::string bytes = "[Brimlet]\r\n";
-  while (bytes.size() < 10 * 1024 * 1024) bytes += "Filler = 0123456789012345678901234567890123456789\r\n";
-  bytes += "Interval = 250\r\n";
+TEST_F(ConfigFileTest, FilesOverOneMebibyteCountAsUnreadableAndAreNeverSavedOver) {
+  std::string bytes = "[Brimlet]\r\nInterval = 250\r\n";
+  bytes.resize(kLargestConfigFile, ';');
   ASSERT_TRUE(WriteFileBytes(Config(), bytes));
-  ConfigFile file(Config());
-  EXPECT_EQ(file.GetValue(L"Interval", L""), L"250");
-  file.SetInt(L"Interval", 300);
-  ASSERT_TRUE(file.Save());
-  const std::string saved = ReadFileBytes(Config());
-  EXPECT_EQ(saved.size(), bytes.size() + 3);  // the mark comes in front, "300" replaces "250"
-  EXPECT_EQ(saved.substr(saved.size() - 16), "Interval = 300\r\n");
+  ConfigFile largest(Config());
+  EXPECT_EQ(largest.GetValue(L"Interval", L""), L"250") << "1 MiB exactly is still read";
+  largest.SetInt(L"Interval", 300);
+  ASSERT_TRUE(largest.Save());
+  const std::string start = "\xEF\xBB\xBF[Brimlet]\r\nInterval = 300\r\n;;;";
+  EXPECT_EQ(ReadFileBytes(Config()).substr(0, start.size()), start);
+
+  bytes.resize(kLargestConfigFile + 1, ';');
+  ASSERT_TRUE(WriteFileBytes(Config(), bytes));
+  ConfigFile larger(Config());
+  EXPECT_TRUE(larger.text.empty());
+  EXPECT_EQ(LoadSettings(Config()).Interval, 100) << "defaults apply";
+  larger.SetInt(L"Interval", 300);
+  EXPECT_FALSE(larger.Save());
+  EXPECT_EQ(ReadFileBytes(Config()), bytes);
 }
 
 TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndNineCrLfLines) {
@@ -150,6 +183,160 @@ TEST_F(ConfigFileTest, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
   const FailingStep failing(SaveStep::Replace);
   EXPECT_FALSE(fresh.Save());
   EXPECT_EQ(m_folder.FileCount(), 0U);
+}
+
+// The replace can fail after moving the old file to its backup name; it is put
+// back, or else the new content is kept as config.ini.new: one of the two always
+// survives under a known name.
+TEST_F(ConfigFileTest, ReplaceThatMovedTheOldFileAsideIsUndoneOrTheNewContentKept) {
+  const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
+  const std::string saved = "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n";
+  auto saveFailingAt = [&](std::initializer_list<SaveStep> steps) {
+    ASSERT_TRUE(WriteFileBytes(Config(), old));
+    ConfigFile file(Config());
+    file.SetInt(L"Interval", 9);
+    s_failing = steps;
+    g_saveStepFailsForTest = [](SaveStep step) {
+      return std::find(s_failing.begin(), s_failing.end(), step) != s_failing.end();
+    };
+    EXPECT_FALSE(file.Save());
+    g_saveStepFailsForTest = nullptr;
+  };
+
+  saveFailingAt({SaveStep::ReplaceMovesOldAside});
+  EXPECT_EQ(ReadFileBytes(Config()), old) << "the old file is back";
+  EXPECT_EQ(m_folder.FileCount(), 1U) << "no temporary or backup file is left";
+
+  saveFailingAt({SaveStep::ReplaceMovesOldAside, SaveStep::RestoreOld});
+  EXPECT_FALSE(FileExists(Config()));
+  EXPECT_EQ(ReadFileBytes(Config() + L".new"), saved);
+  EXPECT_EQ(ReadFileBytes(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kBackupSuffix)), old);
+  ::DeleteFileW(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kBackupSuffix).c_str());
+
+  // Even the move to config.ini.new failing deletes neither content.
+  ::DeleteFileW((Config() + L".new").c_str());
+  saveFailingAt({SaveStep::ReplaceMovesOldAside, SaveStep::RestoreOld, SaveStep::KeepNew});
+  EXPECT_EQ(ReadFileBytes(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kBackupSuffix)), old);
+  EXPECT_EQ(ReadFileBytes(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kTemporarySuffix)), saved);
+  EXPECT_EQ(m_folder.FileCount(), 2U);
+}
+
+// Where files may be written but not created, the file is rewritten in place,
+// read back and compared; a failure puts the old bytes back and says so.
+TEST_F(ConfigFileTest, FolderWithoutCreateRightsIsWrittenInPlaceAndChecked) {
+  const std::string old = "[Brimlet]\r\nInterval = 5\r\n; notes\r\n";
+  for (const SaveStep extra : {SaveStep::CreateTemporaryDenied, SaveStep::InPlaceWrite, SaveStep::InPlaceReadBack}) {
+    ASSERT_TRUE(WriteFileBytes(Config(), old));
+    ConfigFile file(Config());
+    file.SetInt(L"Interval", 9);
+    s_failing = {SaveStep::CreateTemporaryDenied, extra};
+    g_saveStepFailsForTest = [](SaveStep step) {
+      return std::find(s_failing.begin(), s_failing.end(), step) != s_failing.end();
+    };
+    const bool saved = file.Save();
+    g_saveStepFailsForTest = nullptr;
+    if (extra == SaveStep::CreateTemporaryDenied) {
+      EXPECT_TRUE(saved);
+      EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n; notes\r\n");
+    } else {
+      EXPECT_FALSE(saved) << static_cast<int>(extra);
+      EXPECT_EQ(ReadFileBytes(Config()), old) << static_cast<int>(extra);
+    }
+    EXPECT_EQ(m_folder.FileCount(), 1U);
+  }
+  // Without a file to rewrite, nothing can be done.
+  ::DeleteFileW(Config().c_str());
+  ConfigFile fresh(Config());
+  fresh.SetInt(L"Interval", 9);
+  const FailingStep denied(SaveStep::CreateTemporaryDenied);
+  EXPECT_FALSE(fresh.Save());
+  EXPECT_EQ(m_folder.FileCount(), 0U);
+}
+
+TEST_F(ConfigFileTest, BytesAfterANulOrCtrlZAreWrittenBackVerbatim) {
+  const std::string nul = "[Brimlet]\r\nSound = false\r\n[Notes]\r\nA=1\0B=2\r\nC=3\r\n"s;
+  ASSERT_TRUE(WriteFileBytes(Config(), nul));
+  ConfigFile file(Config());
+  file.SetBool(L"Sound", true);
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nSound = true\r\n[Notes]\r\nA=1\0B=2\r\nC=3\r\n"s);
+
+  // A UTF-16 file's rest cannot stand behind UTF-8 text: the save is refused.
+  const std::string utf16 = "\xFF\xFE[\0B\0r\0i\0m\0l\0e\0t\0]\0\n\0\x1A\0x\0"s;
+  ASSERT_TRUE(WriteFileBytes(Config(), utf16));
+  ConfigFile wide(Config());
+  wide.SetBool(L"Sound", true);
+  EXPECT_FALSE(wide.Save());
+  EXPECT_EQ(ReadFileBytes(Config()), utf16);
+}
+
+TEST_F(ConfigFileTest, LeftoversOfInterruptedSavesAreRemovedWhenOld) {
+  ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\n"));
+  const std::vector<std::wstring> ours = {Config() + L".77-0.tmp", Config() + L".77-0.bak", Config() + L".8-99.tmp"};
+  const std::vector<std::wstring> others = {Config() + L".new", Config() + L".bak", Config() + L".77-0.txt",
+                                            m_folder.File(L"other.ini.77-0.tmp"), m_folder.File(L"notes.txt")};
+  FILETIME old{};
+  ::GetSystemTimeAsFileTime(&old);
+  ULARGE_INTEGER time{{old.dwLowDateTime, old.dwHighDateTime}};
+  time.QuadPart -= 61ULL * 10'000'000;  // 61 s ago
+  old = {time.LowPart, time.HighPart};
+  for (const auto& name : ours) ASSERT_TRUE(WriteFileBytes(name, "x"));
+  for (const auto& name : others) ASSERT_TRUE(WriteFileBytes(name, "x"));
+  const std::wstring recent = Config() + L".78-0.tmp";  // a save may still be writing it
+  ASSERT_TRUE(WriteFileBytes(recent, "x"));
+  for (const auto& name : ours) SetWriteTime(name, old);
+  for (const auto& name : others) SetWriteTime(name, old);
+
+  RemoveSaveLeftovers(Config());
+  for (const auto& name : ours) EXPECT_FALSE(FileExists(name));
+  for (const auto& name : others) EXPECT_TRUE(FileExists(name));
+  EXPECT_TRUE(FileExists(recent));
+  EXPECT_TRUE(FileExists(Config()));
+}
+
+// Wine starts a Unix program named by its path on drive Z:, though with no
+// handle to wait on: the link is awaited instead.
+bool MakeUnixSymbolicLink(const std::wstring& folder, const std::wstring& target, const std::wstring& link) {
+  std::wstring command = L"/bin/ln -s " + target + L" " + link;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(L"Z:\\bin\\ln", command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &process)) {
+    return false;
+  }
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  for (int tries = 0; tries < 1000; ++tries) {
+    if (::GetFileAttributesW((folder + L"\\" + link).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    ::Sleep(10);
+  }
+  return false;
+}
+
+std::wstring FinalPath(const std::wstring& path) {
+  const UniqueKernelHandle file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  wchar_t final[1024] = {};
+  ::GetFinalPathNameByHandleW(file.get(), final, 1024, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  return final;
+}
+
+TEST_F(ConfigFileTest, SymbolicLinkStaysALinkAndItsTargetIsSaved) {
+  ASSERT_TRUE(::CreateDirectoryW(m_folder.File(L"real").c_str(), nullptr));
+  const std::wstring target = m_folder.File(L"real\\target.ini");
+  ASSERT_TRUE(WriteFileBytes(target, "[Brimlet]\r\nInterval = 5\r\n"));
+  ASSERT_TRUE(MakeUnixSymbolicLink(m_folder.path(), L"real/target.ini", L"config.ini"));
+  const std::wstring resolved = FinalPath(Config());
+  ASSERT_NE(resolved.find(L"\\real\\target.ini"), std::wstring::npos) << "not seen as a link here";
+
+  ConfigFile file(Config());
+  EXPECT_EQ(file.GetValue(L"Interval", L""), L"5");
+  file.SetInt(L"Interval", 9);
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(ReadFileBytes(target), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n");
+  EXPECT_EQ(FinalPath(Config()), resolved) << "config.ini was replaced by a plain file";
+  EXPECT_EQ(m_folder.FileCount(), 1U) << "a file was left beside the link";
 }
 
 TEST_F(ConfigFileTest, FileHeldOpenByAnotherProgramIsNotOverwritten) {
