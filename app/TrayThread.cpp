@@ -47,12 +47,13 @@ void ShowErrorBox(const wchar_t* text) { ::MessageBoxW(nullptr, text, L"错误",
 DWORD WINAPI TrayThreadProc(LPVOID) {
   const ComApartment com;
   CreateTrayWindow();
-  const ShellRestartWatch shellWatch;
-  AddTrayIcon();
-
-  g_mouseHook = ::SetWindowsHookExW(WH_MOUSE_LL, &MouseHookProc, ::GetModuleHandleW(nullptr), 0);
   g_settings = LoadSettings(theApp.m_configPath);
   RemoveSaveLeftovers(theApp.m_configPath);
+  g_mouseHook = ::SetWindowsHookExW(WH_MOUSE_LL, &MouseHookProc, ::GetModuleHandleW(nullptr), 0);
+
+  // The icon comes last: once it shows, the settings are loaded and the hook is in place.
+  const ShellRestartWatch shellWatch;
+  AddTrayIcon();
 
   RunMessageLoop();
 

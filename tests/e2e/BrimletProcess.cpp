@@ -112,15 +112,13 @@ bool BrimletProcess::Start() {
     return false;
   }
   if (m_trayWindow == nullptr) return false;
-  // The hook goes in right after the icon. Adding the icon can take a while
-  // (the shell may create its notification area first), and messages sent to
-  // the thread meanwhile are answered from inside that call: so wait for the
-  // icon, then for one more answer, then a moment for the hook.
+  // The icon goes in after the settings and the hook. Adding it can take a
+  // while (the shell may create its notification area first), and messages
+  // sent to the thread meanwhile are answered from inside that call: so wait
+  // for the icon, then for one more answer from the message loop.
   if (!WaitUntil([this] { return IconExists(m_trayWindow); }, 15000)) return false;
   DWORD_PTR result = 0;
-  if (!::SendMessageTimeoutW(m_trayWindow, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result)) return false;
-  ::Sleep(200);
-  return true;
+  return ::SendMessageTimeoutW(m_trayWindow, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result) != 0;
 }
 
 bool BrimletProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode) const {

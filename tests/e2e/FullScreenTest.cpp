@@ -23,7 +23,10 @@ class FrontWindow {
                                  nullptr);
     ::ShowWindow(m_window, showCommand);
     ::SetForegroundWindow(m_window);
-    PumpMessagesFor(300);
+    // In front and shaped as asked, as the window manager reports it.
+    const ULONGLONG deadline = ::GetTickCount64() + 5000;
+    while (::GetForegroundWindow() != m_window && ::GetTickCount64() < deadline) PumpMessagesFor(20);
+    PumpMessagesFor(50);
   }
   ~FrontWindow() {
     ::DestroyWindow(m_window);

@@ -12,8 +12,9 @@ int wmain(int argc, wchar_t** argv) {
   log = log.substr(0, log.rfind(L'\\')) + L"\\links.txt";
   std::wstring line = argc > 1 ? argv[1] : L"";
   line += L"\n";
-  HANDLE file = ::CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Appends are atomic, so two recorders started close together may both write.
+  HANDLE file = ::CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
   DWORD written = 0;
   ::WriteFile(file, line.data(), static_cast<DWORD>(line.size() * sizeof(wchar_t)), &written, nullptr);

@@ -170,7 +170,15 @@ TEST_F(SettingsTest, SliderSnapsDownToMultiplesOfFive) {
   HWND slider = ::GetDlgItem(dialog, IDC_INTERVAL_SLIDER);
   ::SetForegroundWindow(dialog);
   ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(slider), TRUE);
-  ::Sleep(200);
+  // Keys go to the focus of the thread in front: wait until that is the slider.
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        GUITHREADINFO front{};
+        front.cbSize = sizeof(front);
+        return ::GetGUIThreadInfo(0, &front) && front.hwndFocus == slider;
+      },
+      5000))
+      << "the slider did not get the keyboard focus";
   PressKey(VK_RIGHT);
   EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, IDC_INTERVAL_TEXT) == L"535"; }, 2000));
   PressKey(VK_LEFT);

@@ -35,8 +35,6 @@ void PressKey(WORD virtualKey) {
 }
 
 void ClickAt(int x, int y) {
-  PointerAt(x, y);
-  ::Sleep(50);
   SendMouseAt(x, y, MOUSEEVENTF_LEFTDOWN);
   SendMouseAt(x, y, MOUSEEVENTF_LEFTUP);
 }

@@ -11,4 +11,5 @@ void PointerAt(int x, int y);
 // A vertical (or horizontal) wheel turn with the pointer at exactly (x, y).
 void WheelAt(int x, int y, int delta, bool horizontal = false);
 void PressKey(WORD virtualKey);
+// A left click at exactly (x, y); the pointer moves there with the press.
 void ClickAt(int x, int y);
