@@ -1,43 +1,48 @@
 #include "app/BrimletApp.h"
 
 #include "app/ModuleDirectory.h"
+#include "app/Runtime.h"
 #include "app/ScreenMeasure.h"
-#include "app/TrayThread.h"
+#include "config/StartupShortcut.h"
 #include "framework/ModuleFileName.h"
+#include "framework/UniqueHandle.h"
+#include "hook/SystemActions.h"
 
 namespace {
 
-// Libraries loaded at run time come from the system folder only, never from the
-// folder a downloaded executable sits in. This runs before every other static
-// initialiser, some of which already call into the shell.
-struct SystemFolderLibrarySearch {
-  SystemFolderLibrarySearch() { ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
+struct TrayStart {
+  AppPaths paths;
+  CornerZones zones;
 };
-const SystemFolderLibrarySearch g_librarySearch __attribute__((init_priority(101)));
+
+DWORD WINAPI TrayThreadMain(void* parameter) {
+  const auto& start = *static_cast<const TrayStart*>(parameter);
+  SystemActions system;  // loads the sound library now, never inside the hook
+  Runtime runtime(start.paths, start.zones, system);
+  runtime.Run();
+  return 0;
+}
 
 }  // namespace
 
 CBrimletApp theApp;
-CornerZones g_cornerZones;
 
-CBrimletApp::CBrimletApp() : CWinApp(nullptr) { SetAppID(APP_USER_MODEL_ID); }
+CBrimletApp::CBrimletApp() { SetAppID(kAppUserModelId); }
 
 BOOL CBrimletApp::InitInstance() {
+  // Libraries loaded at run time come from the system folder only, never from
+  // the folder a downloaded executable sits in.
+  ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   CWinApp::InitInstance();
 
   ::SetLastError(ERROR_SUCCESS);
-  m_instanceMutex.reset(::CreateMutexA(nullptr, TRUE, SINGLE_INSTANCE_MUTEX_NAME));
+  const UniqueKernelHandle instanceMutex(::CreateMutexW(nullptr, TRUE, kSingleInstanceMutexName));
   if (::GetLastError() == ERROR_ALREADY_EXISTS) return TRUE;
 
   const ScreenSize screen = MeasurePrimaryScreen();
-  g_cornerZones = ComputeCornerZones(screen.width, screen.height);
-  m_exePath = ModuleFileName();
-  m_configPath = ModuleDirectory() + L"config.ini";
-
-  DWORD threadId = 0;
-  UniqueKernelHandle trayThread(::CreateThread(nullptr, 0, &TrayThreadProc, nullptr, 0, &threadId));
-  if (!trayThread) return TRUE;
-  return static_cast<BOOL>(::WaitForSingleObject(trayThread.get(), INFINITE));
+  TrayStart start{{ModuleFileName(), ModuleDirectory() + L"config.ini", ShortcutPathIn(StartupFolder())},
+                  ComputeCornerZones(screen.width, screen.height)};
+  const UniqueKernelHandle trayThread(::CreateThread(nullptr, 0, &TrayThreadMain, &start, 0, nullptr));
+  if (trayThread) ::WaitForSingleObject(trayThread.get(), INFINITE);
+  return TRUE;
 }
-
-int CBrimletApp::ExitInstance() { return CWinApp::ExitInstance(); }

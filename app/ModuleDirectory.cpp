@@ -1,6 +1,6 @@
 #include "app/ModuleDirectory.h"
 
 #include "framework/ModuleFileName.h"
-#include "framework/PathText.h"
+#include "core/PathText.h"
 
 std::wstring ModuleDirectory() { return DirectoryPart(ModuleFileName()); }

@@ -1,24 +1,22 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/UniqueHandle.h"
-
 // The icon's callback message to the tray window.
-inline constexpr UINT WM_TRAYICON = WM_USER + 0x100;
+inline constexpr UINT kTrayIconMessage = WM_USER + 0x100;
 
-// Adds the program's icon to the notification area for g_trayWindow.
-void AddTrayIcon();
-void RemoveTrayIcon();
-
-// A hidden top-level window, never shown, that hears the shell's "TaskbarCreated"
-// broadcast (a message-only window does not) and adds the icon again after the
-// shell has restarted.
-class ShellRestartWatch {
+// The program's icon in the notification area, for one window. It is removed
+// when its owner ends.
+class TrayIcon {
  public:
-  ShellRestartWatch();
-  ShellRestartWatch(const ShellRestartWatch&) = delete;
-  ShellRestartWatch& operator=(const ShellRestartWatch&) = delete;
+  TrayIcon() = default;
+  ~TrayIcon() { Remove(); }
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+
+  // Adds the icon for `window` (again, after the shell has restarted).
+  void Add(HWND window);
+  void Remove();
 
  private:
-  UniqueWindow m_window;
+  HWND m_window = nullptr;
 };

@@ -3,10 +3,10 @@
 
 #include "framework/UniqueHandle.h"
 
-// The tray menu: "设置", "关于", a separator, "退出", as GBK text through the
-// 8-bit menu interface. Null if the menu cannot be created.
+// The tray menu: "设置", "关于", a separator, "退出". Null if it cannot be created.
 UniqueMenu BuildTrayMenu();
 
-// Opens the menu at the pointer, owned by `owner`, and runs the chosen command
-// (0 when dismissed). Does nothing if the menu cannot be created.
-void OpenTrayMenu(HWND owner);
+// Opens the menu at the pointer and returns the chosen command (0 when
+// dismissed). `owner` must be a top-level window: only one that can come to the
+// foreground lets the menu close when the user clicks elsewhere.
+int ChooseFromTrayMenu(HWND owner);

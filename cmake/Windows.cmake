@@ -10,6 +10,7 @@ add_library(brimlet_framework STATIC
   framework/MessageBox.cpp
   framework/ModuleFileName.cpp
   framework/WinApp.cpp
+  framework/WindowClass.cpp
   framework/Wnd.cpp)
 target_include_directories(brimlet_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(brimlet_framework PUBLIC brimlet_logic user32 gdi32 shell32 comctl32)
@@ -19,25 +20,23 @@ brimlet_no_exceptions(brimlet_framework)
 # An object library, so the static application object is always linked in.
 add_library(brimlet_win OBJECT
   app/BrimletApp.cpp
-  app/HookErrorBox.cpp
   app/ModuleDirectory.cpp
+  app/Runtime.cpp
   app/ScreenMeasure.cpp
-  app/TrayCommands.cpp
   app/TrayIcon.cpp
   app/TrayMenu.cpp
-  app/TrayThread.cpp
-  app/TrayWindow.cpp
   config/ConfigFile.cpp
   config/LoadSettings.cpp
+  config/StartupShortcut.cpp
   config/StoreSettings.cpp
   config/TextCodec.cpp
-  hook/ActionSeam.cpp
-  hook/CornerActions.cpp
+  hook/BrightnessWorker.cpp
+  hook/HookReports.cpp
   hook/MouseHook.cpp
+  hook/SystemActions.cpp
   ui/about/AboutDlg.cpp
   ui/about/LinkStatic.cpp
-  ui/settings/SettingsDlg.cpp
-  ui/settings/StartupShortcut.cpp)
+  ui/settings/SettingsDlg.cpp)
 target_link_libraries(brimlet_win PUBLIC brimlet_framework shlwapi ole32 uuid)
 brimlet_strict(brimlet_win)
 brimlet_no_exceptions(brimlet_win)

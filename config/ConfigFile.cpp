@@ -5,14 +5,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "config/IniText.h"
-#include "config/SaveNames.h"
+#include "core/IniText.h"
+#include "core/SaveNames.h"
 #include "config/TextCodec.h"
-#include "config/ValueText.h"
-#include "framework/PathText.h"
+#include "core/ValueText.h"
+#include "core/PathText.h"
 #include "framework/UniqueHandle.h"
-
-bool (*g_saveStepFailsForTest)(SaveStep step) = nullptr;
 
 namespace {
 
@@ -23,7 +21,15 @@ constexpr ULONGLONG kLeftoverAge = 60ULL * 10'000'000;  // in 100 ns units
 
 bool IsMissingFileError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-bool StepFails(SaveStep step) { return g_saveStepFailsForTest != nullptr && g_saveStepFailsForTest(step); }
+// The steps of one save, each of which a test may make fail.
+class SaveSteps {
+ public:
+  explicit SaveSteps(SaveFaults faults) : m_faults(faults) {}
+  bool Fails(SaveStep step) const { return m_faults != nullptr && m_faults(step); }
+
+ private:
+  SaveFaults m_faults;
+};
 
 // Fails as a system call does, leaving `error` as the last error.
 bool Fail(DWORD error) {
@@ -101,9 +107,9 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-HANDLE CreateTemporaryFile(const std::wstring& name) {
-  if (StepFails(SaveStep::CreateTemporary) || StepFails(SaveStep::CreateTemporaryDenied)) {
-    ::SetLastError(StepFails(SaveStep::CreateTemporary) ? ERROR_DISK_FULL : ERROR_ACCESS_DENIED);
+HANDLE CreateTemporaryFile(const SaveSteps& steps, const std::wstring& name) {
+  if (steps.Fails(SaveStep::CreateTemporary) || steps.Fails(SaveStep::CreateTemporaryDenied)) {
+    ::SetLastError(steps.Fails(SaveStep::CreateTemporary) ? ERROR_DISK_FULL : ERROR_ACCESS_DENIED);
     return INVALID_HANDLE_VALUE;
   }
   return ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -111,12 +117,12 @@ HANDLE CreateTemporaryFile(const std::wstring& name) {
 
 // Writes `bytes` to a new file beside `target` and flushes it to the disk.
 // `createDenied`: the file could not be created for lack of rights.
-bool WriteTemporary(const std::wstring& target, std::string_view bytes, std::wstring& temporary,
+bool WriteTemporary(const SaveSteps& steps, const std::wstring& target, std::string_view bytes, std::wstring& temporary,
                     bool& createDenied) {
   UniqueKernelHandle file;
   for (uint32_t attempt = 0; attempt < 100 && !file; ++attempt) {
     temporary = SaveSiblingName(target, ::GetCurrentProcessId(), attempt, kTemporarySuffix);
-    file.reset(CreateTemporaryFile(temporary));
+    file.reset(CreateTemporaryFile(steps, temporary));
     if (!file && ::GetLastError() != ERROR_FILE_EXISTS) {
       createDenied = ::GetLastError() == ERROR_ACCESS_DENIED;
       return false;
@@ -124,21 +130,21 @@ bool WriteTemporary(const std::wstring& target, std::string_view bytes, std::wst
   }
   if (!file) return false;
 
-  bool written = !StepFails(SaveStep::Write) && WriteAll(file.get(), bytes);
-  written = written && !StepFails(SaveStep::Flush) && ::FlushFileBuffers(file.get());
+  bool written = !steps.Fails(SaveStep::Write) && WriteAll(file.get(), bytes);
+  written = written && !steps.Fails(SaveStep::Flush) && ::FlushFileBuffers(file.get());
   written = ::CloseHandle(file.release()) && written;
   if (!written) ::DeleteFileW(temporary.c_str());
   return written;
 }
 
-bool MoveStep(const std::wstring& from, const std::wstring& to, DWORD flags, SaveStep step) {
-  if (StepFails(step)) return Fail(ERROR_ACCESS_DENIED);
+bool MoveStep(const SaveSteps& steps, const std::wstring& from, const std::wstring& to, DWORD flags, SaveStep step) {
+  if (steps.Fails(step)) return Fail(ERROR_ACCESS_DENIED);
   return ::MoveFileExW(from.c_str(), to.c_str(), flags) != FALSE;
 }
 
-bool ReplaceStep(const std::wstring& target, const std::wstring& temporary, const std::wstring& backup) {
-  if (StepFails(SaveStep::Replace)) return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
-  if (StepFails(SaveStep::ReplaceMovesOldAside)) {
+bool ReplaceStep(const SaveSteps& steps, const std::wstring& target, const std::wstring& temporary, const std::wstring& backup) {
+  if (steps.Fails(SaveStep::Replace)) return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
+  if (steps.Fails(SaveStep::ReplaceMovesOldAside)) {
     ::MoveFileExW(target.c_str(), backup.c_str(), 0);
     return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
   }
@@ -147,17 +153,17 @@ bool ReplaceStep(const std::wstring& target, const std::wstring& temporary, cons
 }
 
 // Puts `temporary` in the place of `target` in one step.
-bool ReplaceWith(const std::wstring& target, const std::wstring& temporary, bool targetExists) {
+bool ReplaceWith(const SaveSteps& steps, const std::wstring& target, const std::wstring& temporary, bool targetExists) {
   constexpr DWORD kReplacing = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
   if (!targetExists) {
-    if (MoveStep(temporary, target, kReplacing, SaveStep::Replace)) return true;
+    if (MoveStep(steps, temporary, target, kReplacing, SaveStep::Replace)) return true;
     ::DeleteFileW(temporary.c_str());
     return false;
   }
   // With a backup name a failed replace leaves both files where they were, or
   // the old one at the backup name, from where it is put back.
   const std::wstring backup = SaveSiblingName(target, ::GetCurrentProcessId(), 0, kBackupSuffix);
-  if (ReplaceStep(target, temporary, backup)) {
+  if (ReplaceStep(steps, target, temporary, backup)) {
     ::DeleteFileW(backup.c_str());
     return true;
   }
@@ -165,12 +171,12 @@ bool ReplaceWith(const std::wstring& target, const std::wstring& temporary, bool
     ::DeleteFileW(temporary.c_str());
     return false;
   }
-  if (MoveStep(backup, target, 0, SaveStep::RestoreOld)) {
+  if (MoveStep(steps, backup, target, 0, SaveStep::RestoreOld)) {
     ::DeleteFileW(temporary.c_str());
     return false;
   }
   // Neither content is in place now: keep the new one under a name people can find.
-  MoveStep(temporary, target + std::wstring(kKeptNewSuffix), kReplacing, SaveStep::KeepNew);
+  MoveStep(steps, temporary, target + std::wstring(kKeptNewSuffix), kReplacing, SaveStep::KeepNew);
   return false;
 }
 
@@ -182,8 +188,8 @@ bool Rewrite(HANDLE file, std::string_view content, bool failAfterEmptying) {
   return WriteAll(file, content) && ::FlushFileBuffers(file);
 }
 
-bool ReadsBack(HANDLE file, std::string_view expected) {
-  if (StepFails(SaveStep::InPlaceReadBack)) return false;
+bool ReadsBack(const SaveSteps& steps, HANDLE file, std::string_view expected) {
+  if (steps.Fails(SaveStep::InPlaceReadBack)) return false;
   LARGE_INTEGER start{};
   if (!::SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return false;
   std::string actual(expected.size() + 1, '\0');
@@ -199,11 +205,11 @@ bool ReadsBack(HANDLE file, std::string_view expected) {
 
 // The last resort where files may be written but not created: rewrites the file
 // itself, checks what it reads back, and puts the old bytes back on failure.
-bool WriteInPlace(const std::wstring& target, std::string_view bytes, std::string_view original) {
+bool WriteInPlace(const SaveSteps& steps, const std::wstring& target, std::string_view bytes, std::string_view original) {
   const UniqueKernelHandle file(::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
-  if (Rewrite(file.get(), bytes, StepFails(SaveStep::InPlaceWrite)) && ReadsBack(file.get(), bytes)) return true;
+  if (Rewrite(file.get(), bytes, steps.Fails(SaveStep::InPlaceWrite)) && ReadsBack(steps, file.get(), bytes)) return true;
   Rewrite(file.get(), original, false);
   return false;
 }
@@ -238,7 +244,7 @@ void ConfigFile::SetBool(const std::wstring& key, bool value) { SetValue(key, Fo
 
 void ConfigFile::SetInt(const std::wstring& key, int32_t value) { SetValue(key, FormatInt32(value)); }
 
-bool ConfigFile::Save() const {
+bool ConfigFile::Save(SaveFaults faults) const {
   if (m_unreadable) return false;
   std::string bytes;
   if (!DiskBytesKeepingRest(EncodeUtf8(UpToNul(text)), m_read, bytes)) return false;
@@ -252,10 +258,11 @@ bool ConfigFile::Save() const {
 
   std::wstring temporary;
   bool createDenied = false;
-  if (!WriteTemporary(target, bytes, temporary, createDenied)) {
-    return createDenied && exists && WriteInPlace(target, bytes, m_original);
+  const SaveSteps steps(faults);
+  if (!WriteTemporary(steps, target, bytes, temporary, createDenied)) {
+    return createDenied && exists && WriteInPlace(steps, target, bytes, m_original);
   }
-  return ReplaceWith(target, temporary, exists);
+  return ReplaceWith(steps, target, temporary, exists);
 }
 
 void RemoveSaveLeftovers(const std::wstring& configPath) {

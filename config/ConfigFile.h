@@ -3,7 +3,24 @@
 #include <cstdint>
 #include <string>
 
-#include "config/TextBytes.h"
+#include "core/TextBytes.h"
+
+// Steps of a save that tests can make fail, as a full disk, missing rights or a
+// crash would.
+enum class SaveStep {
+  CreateTemporary,        // the temporary file cannot be created (disk full)
+  CreateTemporaryDenied,  // ... for lack of rights to create files in the folder
+  Write,
+  Flush,
+  Replace,               // the replace fails and moves nothing
+  ReplaceMovesOldAside,  // the replace fails after moving the old file to its backup name
+  RestoreOld,            // the old file cannot be moved back from its backup name
+  KeepNew,               // the new content cannot be moved to "<name>.new"
+  InPlaceWrite,          // rewriting the file in place fails after it was emptied
+  InPlaceReadBack,       // reading back what was written in place differs
+};
+// True for the steps that are to fail; null: none does.
+using SaveFaults = bool (*)(SaveStep step);
 
 // Files larger than this count as unreadable: defaults apply and they are never
 // saved over. Far beyond any settings file, and small enough to load at once.
@@ -30,7 +47,7 @@ class ConfigFile {
   // it was, or, if it could not be put back, the new content is kept as
   // "<name>.new" beside it. Where files may be written but not created, the file
   // is rewritten in place and read back to check.
-  bool Save() const;
+  bool Save(SaveFaults faults = nullptr) const;
 
   std::wstring path;
   std::wstring text;
@@ -46,19 +63,3 @@ class ConfigFile {
 // target of a symbolic link): its temporary and backup files older than a minute.
 // Touches no other file.
 void RemoveSaveLeftovers(const std::wstring& configPath);
-
-// Steps of a save that tests can make fail, as a full disk, missing rights or a
-// crash would.
-enum class SaveStep {
-  CreateTemporary,        // the temporary file cannot be created (disk full)
-  CreateTemporaryDenied,  // ... for lack of rights to create files in the folder
-  Write,
-  Flush,
-  Replace,               // the replace fails and moves nothing
-  ReplaceMovesOldAside,  // the replace fails after moving the old file to its backup name
-  RestoreOld,            // the old file cannot be moved back from its backup name
-  KeepNew,               // the new content cannot be moved to "<name>.new"
-  InPlaceWrite,          // rewriting the file in place fails after it was emptied
-  InPlaceReadBack,       // reading back what was written in place differs
-};
-extern bool (*g_saveStepFailsForTest)(SaveStep step);

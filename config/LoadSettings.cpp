@@ -5,11 +5,10 @@
 #include <shlwapi.h>
 
 #include "config/ConfigFile.h"
-#include "config/SettingsText.h"
-#include "ui/settings/StartupShortcut.h"
+#include "core/SettingsText.h"
 
-Settings LoadSettings(const std::wstring& configPath) {
+Settings LoadSettings(const std::wstring& configPath, const std::wstring& shortcutPath) {
   const ConfigFile file(configPath);
-  const bool autoRun = !g_shortcutPath.empty() && ::PathFileExistsW(g_shortcutPath.c_str());
+  const bool autoRun = !shortcutPath.empty() && ::PathFileExistsW(shortcutPath.c_str());
   return SettingsFromText(file.text, autoRun);
 }

@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "config/Settings.h"
+#include "core/Settings.h"
 
 // A complete record from the settings file (defaults for what it lacks) and
-// AutoRun from whether the start-up shortcut exists. Reads the file anew on
+// startAtLogon from whether the start-up shortcut exists. Reads the file anew on
 // every call; never fails and shows nothing.
-Settings LoadSettings(const std::wstring& configPath);
+Settings LoadSettings(const std::wstring& configPath, const std::wstring& shortcutPath);

@@ -1,14 +1,14 @@
 #include "config/StoreSettings.h"
 
-#include "config/SettingKeys.h"
+#include "core/SettingKeys.h"
 
 void StoreSettings(ConfigFile& file, const Settings& settings) {
-  file.SetBool(SettingKey::AutoRun, settings.AutoRun);
-  file.SetBool(SettingKey::Sound, settings.Sound);
-  file.SetBool(SettingKey::DisableFunctionWhenFullScreen, settings.DisableFunctionWhenFullScreen);
-  file.SetInt(SettingKey::LTControll, settings.LTControll);
-  file.SetInt(SettingKey::LBControll, settings.LBControll);
-  file.SetInt(SettingKey::RTControll, settings.RTControll);
-  file.SetInt(SettingKey::RBControll, settings.RBControll);
-  file.SetInt(SettingKey::Interval, settings.Interval);
+  file.SetBool(kStartAtLogonKey.name, settings.startAtLogon);
+  file.SetBool(kStepSoundKey.name, settings.stepSound);
+  file.SetBool(kPauseInFullScreenKey.name, settings.pauseInFullScreen);
+  file.SetInt(kTopLeftKey.name, settings.topLeft);
+  file.SetInt(kBottomLeftKey.name, settings.bottomLeft);
+  file.SetInt(kTopRightKey.name, settings.topRight);
+  file.SetInt(kBottomRightKey.name, settings.bottomRight);
+  file.SetInt(kVolumeIntervalKey.name, settings.volumeInterval);
 }

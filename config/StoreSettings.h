@@ -1,6 +1,6 @@
 #pragma once
 #include "config/ConfigFile.h"
-#include "config/Settings.h"
+#include "core/Settings.h"
 
 // Sets all eight keys of `settings` in `file`, in the order a new file lists them:
 // AutoRun, Sound, DisableFunctionWhenFullScreen, the four corners, Interval.

@@ -1,6 +1,6 @@
 #include "framework/ApplicationTitle.h"
 
-#include "framework/PathText.h"
+#include "core/PathText.h"
 #include "framework/ModuleFileName.h"
 
 std::wstring ApplicationTitle() { return FileTitle(ModuleFileName()); }

@@ -1,7 +1,12 @@
 #pragma once
-// Move-only owners for Win32 handles: each is released exactly once, when its
-// owner goes out of scope.
+// The RAII wrappers of everything the program holds from the system: handles,
+// the mouse hook, windows, the COM apartment, COM pointers, the shell's item id
+// lists and GDI selections. Each is released exactly once, when its owner goes
+// out of scope.
 #include <windows.h>
+
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <utility>
 
@@ -91,3 +96,78 @@ struct FindTraits {
   static void Close(Handle h) { ::FindClose(h); }
 };
 using UniqueFindHandle = UniqueHandle<FindTraits>;
+
+struct HookTraits {
+  using Handle = HHOOK;
+  static Handle Empty() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { ::UnhookWindowsHookEx(h); }
+};
+using UniqueHook = UniqueHandle<HookTraits>;
+
+struct ItemIdListTraits {
+  using Handle = PIDLIST_ABSOLUTE;
+  static Handle Empty() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { ::CoTaskMemFree(h); }
+};
+using UniqueItemIdList = UniqueHandle<ItemIdListTraits>;
+
+// COM for the thread's lifetime, apartment-threaded (the shell link object needs it).
+class ComApartment {
+ public:
+  ComApartment() : m_initialised(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComApartment() {
+    if (m_initialised) ::CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool m_initialised;
+};
+
+template <class Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() {
+    if (m_pointer != nullptr) m_pointer->Release();
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  Interface* operator->() const { return m_pointer; }
+  void** out() { return reinterpret_cast<void**>(&m_pointer); }
+  explicit operator bool() const { return m_pointer != nullptr; }
+
+ private:
+  Interface* m_pointer = nullptr;
+};
+
+// An object selected into a device context until the owner ends; the previous
+// one is put back first, so the object can be deleted afterwards.
+class GdiSelection {
+ public:
+  GdiSelection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object ? ::SelectObject(dc, object) : nullptr) {}
+  ~GdiSelection() {
+    if (m_previous != nullptr) ::SelectObject(m_dc, m_previous);
+  }
+  GdiSelection(const GdiSelection&) = delete;
+  GdiSelection& operator=(const GdiSelection&) = delete;
+
+ private:
+  HDC m_dc;
+  HGDIOBJ m_previous;
+};
+
+// An exclusive hold of a slim reader/writer lock, for a few instructions only.
+class SrwHold {
+ public:
+  explicit SrwHold(SRWLOCK& lock) : m_lock(lock) { ::AcquireSRWLockExclusive(&m_lock); }
+  ~SrwHold() { ::ReleaseSRWLockExclusive(&m_lock); }
+  SrwHold(const SrwHold&) = delete;
+  SrwHold& operator=(const SrwHold&) = delete;
+
+ private:
+  SRWLOCK& m_lock;
+};

@@ -6,9 +6,7 @@ namespace {
 CWinApp* g_application = nullptr;
 }
 
-CWinApp::CWinApp(const wchar_t* appName) : m_appName(appName ? appName : L"") {
-  g_application = this;
-}
+CWinApp::CWinApp() { g_application = this; }
 
 CWinApp::~CWinApp() {
   if (g_application == this) g_application = nullptr;
@@ -19,18 +17,6 @@ BOOL CWinApp::InitInstance() {
   return TRUE;
 }
 
-int CWinApp::Run() {
-  if (m_mainWindow == nullptr) ::PostQuitMessage(0);
-  MSG msg;
-  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-  return ExitInstance();
-}
-
-int CWinApp::ExitInstance() { return 0; }
-
 void CWinApp::SetAppID(const wchar_t* appId) { m_appId = appId ? appId : L""; }
 
 CWinApp* AfxGetApp() { return g_application; }
@@ -38,6 +24,6 @@ CWinApp* AfxGetApp() { return g_application; }
 int AfxWinMain() {
   CWinApp* app = AfxGetApp();
   if (app == nullptr) return -1;
-  if (!app->InitInstance()) return app->ExitInstance();
-  return app->Run();
+  app->InitInstance();
+  return 0;
 }

@@ -6,29 +6,21 @@
 
 class CWinApp {
  public:
-  // A null name means the default title: the executable's file name.
-  explicit CWinApp(const wchar_t* appName = nullptr);
+  CWinApp();
   virtual ~CWinApp();
   CWinApp(const CWinApp&) = delete;
   CWinApp& operator=(const CWinApp&) = delete;
 
-  // Nonzero: initialisation succeeded and the message loop runs.
+  // Runs the program; it ends when this returns.
   virtual BOOL InitInstance();
-  // Runs the message loop; without a main window it asks to quit at once.
-  virtual int Run();
-  virtual int ExitInstance();
 
   void SetAppID(const wchar_t* appId);
-  const std::wstring& AppId() const { return m_appId; }
-
-  HWND m_mainWindow = nullptr;
 
  private:
-  std::wstring m_appName;
   std::wstring m_appId;
 };
 
 CWinApp* AfxGetApp();
 
-// Entry code shared by wWinMain: InitInstance, then the loop only on success.
+// Entry code shared by wWinMain: runs InitInstance; the process then exits with 0.
 int AfxWinMain();

@@ -1,25 +1,22 @@
 #pragma once
 // Every side effect of the mouse hook and the corner actions goes through this
-// one table, so tests can replace it and see exactly what would have been sent.
+// one interface, so tests can stand in for the system and see exactly what
+// would have been sent. It is used from the hook thread and the brightness
+// worker at once: an implementation must allow that.
 #include <windows.h>
 
-#include "hook/HookErrors.h"
+class ActionSeam {
+ public:
+  virtual ~ActionSeam() = default;
 
-struct ActionSeam {
-  ULONGLONG (*tickCount)();
-  UINT (*sendInput)(UINT count, INPUT* inputs, int size);
-  // PlaySoundW from the system folder's winmm.dll, loaded on first use.
-  BOOL (*playSound)(const wchar_t* sound, HMODULE module, DWORD flags);
-  HANDLE (*createFile)(const wchar_t* path, DWORD access, DWORD share, SECURITY_ATTRIBUTES* security,
-                       DWORD disposition, DWORD flags, HANDLE templateFile);
-  BOOL (*deviceIoControl)(HANDLE device, DWORD code, void* input, DWORD inputSize, void* output,
-                          DWORD outputSize, DWORD* returned, OVERLAPPED* overlapped);
-  BOOL (*closeHandle)(HANDLE handle);
-  void (*postError)(HookError error, DWORD code);
+  virtual ULONGLONG TickCount() = 0;
+  virtual UINT SendInput(UINT count, INPUT* inputs, int size) = 0;
+  // PlaySoundW of the system folder's winmm.dll (loaded before the hook runs).
+  virtual BOOL PlayStepSound(const wchar_t* sound, HMODULE module, DWORD flags) = 0;
+  virtual HANDLE OpenDevice(const wchar_t* path, DWORD access, DWORD share, SECURITY_ATTRIBUTES* security,
+                            DWORD disposition, DWORD flags, HANDLE templateFile) = 0;
+  virtual BOOL ControlDevice(HANDLE device, DWORD code, void* input, DWORD inputSize, void* output,
+                             DWORD outputSize, DWORD* returned, OVERLAPPED* overlapped) = 0;
+  virtual BOOL CloseDevice(HANDLE device) = 0;
+  virtual HHOOK InstallMouseHook(HOOKPROC procedure) = 0;
 };
-
-// The system's own functions.
-extern const ActionSeam kSystemActionSeam;
-
-// What the hook uses; tests point it elsewhere.
-extern const ActionSeam* g_actionSeam;

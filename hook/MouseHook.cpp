@@ -1,12 +1,15 @@
 #include "hook/MouseHook.h"
 
-#include "app/BrimletApp.h"
-#include "app/TrayThread.h"
-#include "hook/ActionSeam.h"
-#include "hook/CornerActions.h"
-#include "hook/CornerChoice.h"
+#include <mmsystem.h>
+
+#include "core/CornerChoice.h"
+
+MouseHook* MouseHook::s_running = nullptr;
 
 namespace {
+
+// Posted to the hook's thread when a new snapshot waits; it carries nothing.
+constexpr UINT kTakeSnapshotMessage = WM_APP + 1;
 
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
@@ -27,25 +30,122 @@ bool ForegroundIsFullScreen() {
   return CoversMonitorExactly(ToScreenRect(window), ToScreenRect(monitor.rcMonitor));
 }
 
-void OnMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& event) {
-  // The cheap corner test comes first, so only a turn in a corner costs
-  // window-manager queries.
-  const int32_t action =
-      ActionForMouseMessage(static_cast<uint32_t>(message), event.pt.x, event.pt.y, g_cornerZones, g_settings);
-  if (action == 0) return;
-  if (g_settings.DisableFunctionWhenFullScreen && ForegroundIsFullScreen()) return;
-  RunCornerAction(action, WheelTurnedUp(event.mouseData));
-}
-
 }  // namespace
 
 static_assert(kVerticalWheelMessage == WM_MOUSEWHEEL);
 
-LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (lParam == 0) {
-    g_actionSeam->postError(HookError::MissingEventRecord, 0);
-  } else {
-    OnMouseEvent(wParam, *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam));
+MouseHook::MouseHook(const CornerSnapshot& snapshot, ActionSeam& seam, BrightnessWorker& brightness,
+                     HookReports& reports)
+    : m_seam(seam), m_brightness(brightness), m_reports(reports), m_wheel(snapshot) {}
+
+MouseHook::~MouseHook() { Stop(); }
+
+bool MouseHook::Start(DWORD& error) {
+  m_started.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (m_started) m_thread.reset(::CreateThread(nullptr, 0, &MouseHook::ThreadMain, this, 0, &m_threadId));
+  if (!m_thread) {
+    error = ::GetLastError();
+    return false;
   }
-  return ::CallNextHookEx(g_mouseHook, code, wParam, lParam);
+  const HANDLE waits[] = {m_started.get(), m_thread.get()};
+  ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+  error = m_installError;
+  if (error == 0) return true;
+  Stop();
+  return false;
+}
+
+void MouseHook::Stop() {
+  if (!m_thread) return;
+  ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+  ::WaitForSingleObject(m_thread.get(), INFINITE);
+  m_thread.reset();
+  m_threadId = 0;
+}
+
+void MouseHook::Publish(const CornerSnapshot& snapshot) {
+  {
+    const SrwHold hold(m_publishLock);
+    m_published = snapshot;
+  }
+  if (m_threadId != 0) {
+    ::PostThreadMessageW(m_threadId, kTakeSnapshotMessage, 0, 0);
+  } else {
+    TakePublished();  // not running: nobody else reads the wheel
+  }
+}
+
+void MouseHook::TakePublished() {
+  std::optional<CornerSnapshot> published;
+  {
+    const SrwHold hold(m_publishLock);
+    published.swap(m_published);
+  }
+  if (published) m_wheel.Take(*published);
+}
+
+DWORD WINAPI MouseHook::ThreadMain(void* self) {
+  static_cast<MouseHook*>(self)->Run();
+  return 0;
+}
+
+void MouseHook::Run() {
+  MSG msg;
+  ::PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue exists before anyone posts
+  s_running = this;
+  const UniqueHook hook(m_seam.InstallMouseHook(&MouseHook::Procedure));
+  m_installError = hook ? 0 : (::GetLastError() != 0 ? ::GetLastError() : ERROR_HOOK_NOT_INSTALLED);
+  ::SetEvent(m_started.get());
+  if (hook) {
+    TakePublished();
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      // Any sender may post this; it only makes the thread look for a snapshot.
+      if (msg.hwnd == nullptr && msg.message == kTakeSnapshotMessage) {
+        TakePublished();
+        continue;
+      }
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
+  s_running = nullptr;
+}
+
+LRESULT CALLBACK MouseHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
+  if (code >= 0 && s_running != nullptr) s_running->Handle(wParam, lParam);
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void MouseHook::Handle(WPARAM message, LPARAM lParam) {
+  if (lParam == 0) {
+    m_reports.Report(HookError::MissingEventRecord, 0);
+    return;
+  }
+  const auto& record = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+  const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData};
+  const WheelStep step = m_wheel.OnMouseEvent(event, &ForegroundIsFullScreen, [this] { return m_seam.TickCount(); });
+  switch (step.kind) {
+    case WheelStep::Kind::None:
+      return;
+    case WheelStep::Kind::Brightness:
+      m_brightness.Step(step.up);
+      return;
+    case WheelStep::Kind::Volume:
+      SendVolumeKey(step.up);
+      // The step counts even when the send failed, and the interval runs from its end.
+      m_wheel.VolumeStepEnded(m_seam.TickCount());
+      if (step.sound) m_seam.PlayStepSound(kVolumeStepSound, nullptr, SND_FILENAME | SND_ASYNC);
+      return;
+  }
+}
+
+void MouseHook::SendVolumeKey(bool up) {
+  // The press and its release in one call: a press alone leaves the system
+  // believing the key is held down.
+  INPUT keys[2] = {};
+  keys[0].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = up ? VK_VOLUME_UP : VK_VOLUME_DOWN;
+  keys[1] = keys[0];
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (m_seam.SendInput(2, keys, sizeof(INPUT)) == 0) m_reports.Report(HookError::SendInputFailed, ::GetLastError());
 }

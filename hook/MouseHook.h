@@ -1,6 +1,60 @@
 #pragma once
+// The low-level mouse hook, on a thread of its own that does nothing but install
+// the hook, pump its messages and run the callback: nothing the tray thread does
+// (files, COM, dialogs, a message box) can hold an event past the system's
+// time-out, after which the system removes a hook without notice.
 #include <windows.h>
 
-// The low-level mouse hook: a vertical wheel turn in a configured corner runs
-// that corner's action. Every event is passed on; the hook never blocks one.
-LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam);
+#include <optional>
+
+#include "core/CornerWheel.h"
+#include "framework/UniqueHandle.h"
+#include "hook/ActionSeam.h"
+#include "hook/BrightnessWorker.h"
+#include "hook/HookReports.h"
+
+inline constexpr wchar_t kVolumeStepSound[] = L"C:\\Windows\\Media\\Windows Background.wav";
+
+class MouseHook {
+ public:
+  MouseHook(const CornerSnapshot& snapshot, ActionSeam& seam, BrightnessWorker& brightness, HookReports& reports);
+  ~MouseHook();
+  MouseHook(const MouseHook&) = delete;
+  MouseHook& operator=(const MouseHook&) = delete;
+
+  // Starts the hook's thread and waits until the hook is installed, or could not
+  // be: false then, with the system's error in `error`.
+  bool Start(DWORD& error);
+  // Removes the hook and ends its thread.
+  void Stop();
+  // From the tray thread: the hook acts on `snapshot` from its next event on,
+  // never on half of it.
+  void Publish(const CornerSnapshot& snapshot);
+
+  // One low-level mouse event, as the callback hands it on; tests call it directly.
+  void Handle(WPARAM message, LPARAM lParam);
+  // The callback the system calls on the hook's thread.
+  static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static DWORD WINAPI ThreadMain(void* self);
+  void Run();
+  void TakePublished();
+  void SendVolumeKey(bool up);
+
+  // The hook whose thread runs: all the callback can reach.
+  static MouseHook* s_running;
+
+  ActionSeam& m_seam;
+  BrightnessWorker& m_brightness;
+  HookReports& m_reports;
+  CornerWheel m_wheel;  // the hook thread's own once it runs
+
+  SRWLOCK m_publishLock = SRWLOCK_INIT;
+  std::optional<CornerSnapshot> m_published;  // guarded by m_publishLock
+
+  UniqueKernelHandle m_started;  // set once the hook is in, or could not be
+  DWORD m_installError = 0;
+  UniqueKernelHandle m_thread;
+  DWORD m_threadId = 0;
+};

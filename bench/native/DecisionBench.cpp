@@ -3,7 +3,7 @@
 // turn in a corner (the decision only; the action itself is measured under Wine).
 #include <benchmark/benchmark.h>
 
-#include "hook/CornerChoice.h"
+#include "core/CornerChoice.h"
 
 namespace {
 

@@ -52,13 +52,13 @@ Figures Measure(const std::wstring& path, const std::string& bytes, int rounds) 
   for (int round = 0; round < rounds; ++round) {
     WriteFileBytes(path, bytes);
     LONGLONG start = Now();
-    const Settings settings = LoadSettings(path);
+    const Settings settings = LoadSettings(path, L"");
     loads.push_back(Milliseconds(Now() - start));
 
     start = Now();
     ConfigFile file(path);
     Settings changed = settings;
-    changed.Interval = 300 + round;
+    changed.volumeInterval = 300 + round;
     StoreSettings(file, changed);
     if (!file.Save()) std::fprintf(stderr, "save failed\n");
     saves.push_back(Milliseconds(Now() - start));

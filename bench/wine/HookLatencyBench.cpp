@@ -49,7 +49,8 @@ LRESULT CALLBACK ObserveMouse(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK ObserveKeys(int code, WPARAM wParam, LPARAM lParam) {
   const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-  if (code == HC_ACTION && (event->vkCode == VK_VOLUME_UP || event->vkCode == VK_VOLUME_DOWN)) {
+  // The press marks the step; its release follows in the same injection.
+  if (code == HC_ACTION && wParam == WM_KEYDOWN && (event->vkCode == VK_VOLUME_UP || event->vkCode == VK_VOLUME_DOWN)) {
     g_keyTime = Now();
     ::SetEvent(g_keySeen);
   }

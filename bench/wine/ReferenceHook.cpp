@@ -17,10 +17,13 @@ bool g_injectKeys = false;
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   if (g_injectKeys && code == HC_ACTION && wParam == WM_MOUSEWHEEL) {
     const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-    INPUT key{};
-    key.type = INPUT_KEYBOARD;
-    key.ki.wVk = static_cast<short>(HIWORD(event->mouseData)) > 0 ? VK_VOLUME_UP : VK_VOLUME_DOWN;
-    ::SendInput(1, &key, sizeof(INPUT));
+    // A press and its release, as Brimlet sends them.
+    INPUT keys[2] = {};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = static_cast<short>(HIWORD(event->mouseData)) > 0 ? VK_VOLUME_UP : VK_VOLUME_DOWN;
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, keys, sizeof(INPUT));
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -55,10 +55,15 @@ TEST_F(CornerTest, DefaultCornersStepTheVolumeAtTheBottom) {
   WheelAt(1919, 0, 120);
   ::Sleep(400);
   EXPECT_EQ(m_keys.KeyDowns(), (std::vector<DWORD>{kUp, kDown}));
-  for (const SeenKey& key : m_keys.Keys()) {
-    EXPECT_TRUE(key.injected);
-    EXPECT_FALSE(key.keyUp) << "one key-down per step, never a key-up";
+  // Each step is a press followed by its release: no key is left held down.
+  ASSERT_TRUE(WaitUntil([&] { return m_keys.Keys().size() == 4; }, kKeyWait));
+  const std::vector<SeenKey> keys = m_keys.Keys();
+  for (size_t i = 0; i < keys.size(); ++i) {
+    EXPECT_TRUE(keys[i].injected);
+    EXPECT_EQ(keys[i].keyUp, i % 2 == 1) << i;
+    EXPECT_EQ(keys[i].virtualKey, i < 2 ? kUp : kDown) << i;
   }
+  EXPECT_EQ(::GetAsyncKeyState(VK_VOLUME_UP) & 0x8000, 0) << "the system believes the key is still held";
 }
 
 TEST_F(CornerTest, ZoneLimitsAreInclusiveToThePixel) {

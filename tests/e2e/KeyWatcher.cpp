@@ -58,7 +58,9 @@ std::vector<DWORD> KeyWatcher::KeyDowns() const {
 
 size_t KeyWatcher::Count() const {
   const std::lock_guard lock(m_mutex);
-  return m_keys.size();
+  size_t presses = 0;
+  for (const SeenKey& key : m_keys) presses += key.keyUp ? 0 : 1;
+  return presses;
 }
 
 bool KeyWatcher::WaitForCount(size_t count, DWORD milliseconds) const {

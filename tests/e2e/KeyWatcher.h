@@ -21,11 +21,12 @@ class KeyWatcher {
   KeyWatcher(const KeyWatcher&) = delete;
   KeyWatcher& operator=(const KeyWatcher&) = delete;
 
-  // Volume keys seen so far.
+  // Volume key events seen so far, presses and releases.
   std::vector<SeenKey> Keys() const;
   std::vector<DWORD> KeyDowns() const;
+  // Presses seen so far: one per volume step.
   size_t Count() const;
-  // Waits until at least `count` volume keys have been seen.
+  // Waits until at least `count` presses have been seen.
   bool WaitForCount(size_t count, DWORD milliseconds) const;
   void Clear();
 

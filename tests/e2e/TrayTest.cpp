@@ -80,6 +80,46 @@ TEST_F(TrayTest, ExitEndsTheProcessAndRemovesTheIcon) {
   EXPECT_FALSE(FileExists(brimlet->ConfigPath())) << "nothing is written at exit";
 }
 
+TEST_F(TrayTest, WmUserFromAnotherProgramDoesNotEndIt) {
+  auto brimlet = Start();
+  HWND tray = brimlet->trayWindow();
+  ASSERT_TRUE(::PostMessageW(tray, WM_USER, 0, 0));
+  ASSERT_TRUE(::PostThreadMessageW(::GetWindowThreadProcessId(tray, nullptr), WM_USER, 0, 0));
+  // Both are handled by the time the loop answers the next message sent to it.
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(::SendMessageTimeoutW(tray, WM_NULL, 0, 0, SMTO_BLOCK, 10000, &result));
+  EXPECT_FALSE(brimlet->WaitForExit(300)) << "WM_USER ended the program";
+  EXPECT_TRUE(IconExists(tray));
+  // Its own Exit still does.
+  ASSERT_NE(brimlet->OpenMenu(), nullptr);
+  brimlet->ChooseMenuItem(2);
+  DWORD exitCode = 99;
+  EXPECT_TRUE(brimlet->WaitForExit(10000, &exitCode));
+  EXPECT_EQ(exitCode, 0U);
+}
+
+TEST_F(TrayTest, EndOfTheSessionEndsItCleanly) {
+  auto brimlet = Start();
+  HWND tray = brimlet->trayWindow();
+  HWND shell = nullptr;
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"BRIMLET_SHELL_WATCH", nullptr); window != nullptr;
+       window = ::FindWindowExW(nullptr, window, L"BRIMLET_SHELL_WATCH", nullptr)) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    if (pid == brimlet->pid()) shell = window;
+  }
+  ASSERT_NE(shell, nullptr) << "no hidden top-level window hears the session's end";
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(shell, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &result);
+  EXPECT_NE(result, 0U) << "it does not hold up the log-off";
+  ::SendMessageTimeoutW(shell, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &result);
+  EXPECT_FALSE(IconExists(tray)) << "the icon is gone before WM_ENDSESSION returns";
+  DWORD exitCode = 99;
+  EXPECT_TRUE(brimlet->WaitForExit(10000, &exitCode));
+  EXPECT_EQ(exitCode, 0U);
+  EXPECT_FALSE(FileExists(brimlet->ConfigPath())) << "nothing is written";
+}
+
 TEST_F(TrayTest, IconComesBackWhenTheShellRestarts) {
   auto brimlet = Start();
   HWND tray = brimlet->trayWindow();

@@ -16,10 +16,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "config/IniText.h"
-#include "config/SettingsText.h"
-#include "config/TextBytes.h"
-#include "config/ValueText.h"
+#include "core/IniText.h"
+#include "core/SettingsText.h"
+#include "core/TextBytes.h"
+#include "core/ValueText.h"
 
 namespace {
 

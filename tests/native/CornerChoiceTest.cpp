@@ -1,4 +1,4 @@
-#include "hook/CornerChoice.h"
+#include "core/CornerChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@ const CornerZones kFullHd = ComputeCornerZones(1920, 1080);  // 150, 1770, 61, 1
 
 Settings Corners(int32_t lt, int32_t lb, int32_t rt, int32_t rb) {
   Settings settings;
-  settings.LTControll = lt;
-  settings.LBControll = lb;
-  settings.RTControll = rt;
-  settings.RBControll = rb;
+  settings.topLeft = lt;
+  settings.bottomLeft = lb;
+  settings.topRight = rt;
+  settings.bottomRight = rb;
   return settings;
 }
 

@@ -1,4 +1,4 @@
-#include "app/CornerZones.h"
+#include "core/CornerZones.h"
 
 #include <gtest/gtest.h>
 

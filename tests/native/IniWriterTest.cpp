@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/IniText.h"
+#include "core/IniText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "framework/PathText.h"
+#include "core/PathText.h"
 
 #include <gtest/gtest.h>
 

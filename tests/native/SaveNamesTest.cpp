@@ -1,4 +1,4 @@
-#include "config/SaveNames.h"
+#include "core/SaveNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/settings/SettingsRules.h"
+#include "core/SettingsRules.h"
 
 #include <gtest/gtest.h>
 
@@ -22,15 +22,15 @@ TEST(SnapInterval, KeyboardStepsFromAMultipleOfFive) {
 TEST(DecideOk, NothingChangedWritesNothing) {
   EXPECT_EQ(DecideOk(false, Settings{}), OkOutcome::KeepEverything);
   Settings none;
-  none.LTControll = none.LBControll = none.RTControll = none.RBControll = 0;
+  none.topLeft = none.bottomLeft = none.topRight = none.bottomRight = 0;
   EXPECT_EQ(DecideOk(false, none), OkOutcome::KeepEverything);
 }
 
 TEST(DecideOk, AllCornersNoneIsRefused) {
   Settings none;
-  none.LTControll = none.LBControll = none.RTControll = none.RBControll = 0;
+  none.topLeft = none.bottomLeft = none.topRight = none.bottomRight = 0;
   EXPECT_EQ(DecideOk(true, none), OkOutcome::RefuseNoCornerAction);
-  none.RBControll = 3;  // a code the lists cannot show still counts as an action
+  none.bottomRight = 3;  // a code the lists cannot show still counts as an action
   EXPECT_EQ(DecideOk(true, none), OkOutcome::Save);
   EXPECT_EQ(DecideOk(true, Settings{}), OkOutcome::Save);
 }

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "hook/BrightnessLevel.h"
-#include "hook/VolumeClock.h"
+#include "core/BrightnessLevel.h"
+#include "core/VolumeClock.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/TextBytes.h"
+#include "core/TextBytes.h"
 
 #include <gtest/gtest.h>
 

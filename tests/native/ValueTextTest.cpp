@@ -1,4 +1,4 @@
-#include "config/ValueText.h"
+#include "core/ValueText.h"
 
 #include <gtest/gtest.h>
 

@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "config/SaveNames.h"
+#include "core/SaveNames.h"
 
 #include "config/LoadSettings.h"
 #include "config/StoreSettings.h"
 #include "framework/UniqueHandle.h"
 #include "tests/windows/TestFolder.h"
-#include "ui/settings/StartupShortcut.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ class ConfigFileTest : public ::testing::Test {
     ASSERT_TRUE(file);
     ASSERT_TRUE(::SetFileTime(file.get(), nullptr, nullptr, &time));
   }
-  static inline std::vector<SaveStep> s_failing;
+
   std::wstring Config() const { return m_folder.File(L"config.ini"); }
   std::wstring Read(const std::string& bytes, const std::wstring& key) const {
     EXPECT_TRUE(WriteFileBytes(Config(), bytes));
@@ -38,18 +37,13 @@ class ConfigFileTest : public ::testing::Test {
   TestFolder m_folder;
 };
 
-// Makes one step of every save fail, as a full disk or a crash before it would.
-class FailingStep {
- public:
-  explicit FailingStep(SaveStep step) {
-    s_step = step;
-    g_saveStepFailsForTest = [](SaveStep current) { return current == s_step; };
-  }
-  ~FailingStep() { g_saveStepFailsForTest = nullptr; }
-
- private:
-  static inline SaveStep s_step{};
-};
+// Faults that make the given steps of a save fail, as a full disk, missing
+// rights or a crash would.
+std::vector<SaveStep> g_failing;
+SaveFaults Failing(std::initializer_list<SaveStep> steps) {
+  g_failing = steps;
+  return [](SaveStep step) { return std::find(g_failing.begin(), g_failing.end(), step) != g_failing.end(); };
+}
 
 TEST_F(ConfigFileTest, GbkWithoutMarkReadsInTheAnsiCodePage) {
   ASSERT_EQ(::GetACP(), 936U);
@@ -122,7 +116,7 @@ TEST_F(ConfigFileTest, FilesOverOneMebibyteCountAsUnreadableAndAreNeverSavedOver
   ASSERT_TRUE(WriteFileBytes(Config(), bytes));
   ConfigFile larger(Config());
   EXPECT_TRUE(larger.text.empty());
-  EXPECT_EQ(LoadSettings(Config()).Interval, 100) << "defaults apply";
+  EXPECT_EQ(LoadSettings(Config(), L"").volumeInterval, 100) << "defaults apply";
   larger.SetInt(L"Interval", 300);
   EXPECT_FALSE(larger.Save());
   EXPECT_EQ(ReadFileBytes(Config()), bytes);
@@ -139,7 +133,7 @@ TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndNineCrLfLines) {
 TEST_F(ConfigFileTest, SavingTheSameValuesAgainGivesIdenticalBytes) {
   ASSERT_TRUE(WriteFileBytes(Config(), "; mine\n[Other]\nx=1\n[Brimlet]\nSound=true ; remark\n"));
   Settings settings;
-  settings.Interval = 535;
+  settings.volumeInterval = 535;
   for (int round = 0; round < 2; ++round) {
     ConfigFile file(Config());
     StoreSettings(file, settings);
@@ -171,8 +165,7 @@ TEST_F(ConfigFileTest, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
     ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
     file.SetInt(L"Interval", 9);
-    const FailingStep failing(step);
-    EXPECT_FALSE(file.Save()) << static_cast<int>(step);
+    EXPECT_FALSE(file.Save(Failing({step}))) << static_cast<int>(step);
     EXPECT_EQ(ReadFileBytes(Config()), old) << static_cast<int>(step);
     EXPECT_EQ(m_folder.FileCount(), 1U) << static_cast<int>(step);
   }
@@ -180,8 +173,7 @@ TEST_F(ConfigFileTest, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
   ::DeleteFileW(Config().c_str());
   ConfigFile fresh(Config());
   fresh.SetInt(L"Interval", 9);
-  const FailingStep failing(SaveStep::Replace);
-  EXPECT_FALSE(fresh.Save());
+  EXPECT_FALSE(fresh.Save(Failing({SaveStep::Replace})));
   EXPECT_EQ(m_folder.FileCount(), 0U);
 }
 
@@ -195,12 +187,7 @@ TEST_F(ConfigFileTest, ReplaceThatMovedTheOldFileAsideIsUndoneOrTheNewContentKep
     ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
     file.SetInt(L"Interval", 9);
-    s_failing = steps;
-    g_saveStepFailsForTest = [](SaveStep step) {
-      return std::find(s_failing.begin(), s_failing.end(), step) != s_failing.end();
-    };
-    EXPECT_FALSE(file.Save());
-    g_saveStepFailsForTest = nullptr;
+    EXPECT_FALSE(file.Save(Failing(steps)));
   };
 
   saveFailingAt({SaveStep::ReplaceMovesOldAside});
@@ -229,12 +216,7 @@ TEST_F(ConfigFileTest, FolderWithoutCreateRightsIsWrittenInPlaceAndChecked) {
     ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
     file.SetInt(L"Interval", 9);
-    s_failing = {SaveStep::CreateTemporaryDenied, extra};
-    g_saveStepFailsForTest = [](SaveStep step) {
-      return std::find(s_failing.begin(), s_failing.end(), step) != s_failing.end();
-    };
-    const bool saved = file.Save();
-    g_saveStepFailsForTest = nullptr;
+    const bool saved = file.Save(Failing({SaveStep::CreateTemporaryDenied, extra}));
     if (extra == SaveStep::CreateTemporaryDenied) {
       EXPECT_TRUE(saved);
       EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n; notes\r\n");
@@ -248,8 +230,7 @@ TEST_F(ConfigFileTest, FolderWithoutCreateRightsIsWrittenInPlaceAndChecked) {
   ::DeleteFileW(Config().c_str());
   ConfigFile fresh(Config());
   fresh.SetInt(L"Interval", 9);
-  const FailingStep denied(SaveStep::CreateTemporaryDenied);
-  EXPECT_FALSE(fresh.Save());
+  EXPECT_FALSE(fresh.Save(Failing({SaveStep::CreateTemporaryDenied})));
   EXPECT_EQ(m_folder.FileCount(), 0U);
 }
 
@@ -377,17 +358,16 @@ TEST_F(ConfigFileTest, SaveIntoAMissingFolderFails) {
 }
 
 TEST_F(ConfigFileTest, LoadSettingsTakesAutoRunFromTheShortcutAlone) {
-  ASSERT_FALSE(g_shortcutPath.empty());
-  ::DeleteFileW(g_shortcutPath.c_str());
+  const std::wstring shortcut = m_folder.File(L"Brimlet.lnk");
   ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nAutoRun = true\r\nInterval = 7\r\n"));
-  EXPECT_FALSE(LoadSettings(Config()).AutoRun);
-  EXPECT_EQ(LoadSettings(Config()).Interval, 7);
+  EXPECT_FALSE(LoadSettings(Config(), shortcut).startAtLogon);
+  EXPECT_EQ(LoadSettings(Config(), shortcut).volumeInterval, 7);
 
-  ASSERT_TRUE(WriteFileBytes(g_shortcutPath, "not even a real shortcut"));
+  ASSERT_TRUE(WriteFileBytes(shortcut, "not even a real shortcut"));
   ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nAutoRun = false\r\n"));
-  EXPECT_TRUE(LoadSettings(Config()).AutoRun);
-  ::DeleteFileW(g_shortcutPath.c_str());
-  EXPECT_FALSE(LoadSettings(m_folder.File(L"absent.ini")).AutoRun);
+  EXPECT_TRUE(LoadSettings(Config(), shortcut).startAtLogon);
+  EXPECT_FALSE(LoadSettings(Config(), L"").startAtLogon) << "no Startup folder: no shortcut";
+  EXPECT_FALSE(LoadSettings(m_folder.File(L"absent.ini"), L"").startAtLogon);
 }
 
 }  // namespace

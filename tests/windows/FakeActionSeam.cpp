@@ -1,78 +1,117 @@
 #include "tests/windows/FakeActionSeam.h"
 
-#include "hook/BrightnessLevel.h"
-#include "hook/CornerActions.h"
-
 namespace {
 
-FakeSystem* g_fake = nullptr;
 HANDLE const kDevice = reinterpret_cast<HANDLE>(0x1234);
-
-const ActionSeam kFakeSeam = {
-    [] { return g_fake->now; },
-    [](UINT count, INPUT* inputs, int size) -> UINT {
-      g_fake->order.push_back("send");
-      g_fake->inputSizes.push_back(size);
-      g_fake->inputs.insert(g_fake->inputs.end(), inputs, inputs + count);
-      g_fake->now += g_fake->tickPerSend;
-      ::SetLastError(g_fake->sendError);
-      return g_fake->sendResult;
-    },
-    [](const wchar_t* sound, HMODULE module, DWORD flags) -> BOOL {
-      g_fake->order.push_back("sound");
-      g_fake->sounds.push_back({sound, module != nullptr, flags});
-      return TRUE;
-    },
-    [](const wchar_t* path, DWORD access, DWORD share, SECURITY_ATTRIBUTES* security, DWORD disposition,
-       DWORD flags, HANDLE templateFile) -> HANDLE {
-      g_fake->order.push_back("open");
-      g_fake->opens.push_back({path, access, share, disposition, flags, security != nullptr, templateFile != nullptr});
-      if (g_fake->opensLeft-- <= 0) return INVALID_HANDLE_VALUE;
-      ++g_fake->openHandles;
-      return kDevice;
-    },
-    [](HANDLE, DWORD code, void* input, DWORD inputSize, void* output, DWORD outputSize, DWORD* returned,
-       OVERLAPPED* overlapped) -> BOOL {
-      const bool query = output != nullptr;
-      g_fake->order.push_back(query ? "query" : "set");
-      g_fake->requests.push_back(
-          {code, std::string(static_cast<const char*>(input), input ? inputSize : 0), outputSize, overlapped != nullptr});
-      if (!query) return TRUE;
-      if (!g_fake->queryWorks || outputSize < 3) return FALSE;
-      auto* reading = static_cast<BYTE*>(output);
-      reading[0] = 7;
-      reading[1] = 8;
-      reading[2] = g_fake->reportedLevel;
-      *returned = 3;
-      return TRUE;
-    },
-    [](HANDLE handle) -> BOOL {
-      g_fake->order.push_back("close");
-      ++g_fake->closes;
-      if (handle == kDevice) --g_fake->openHandles;
-      return TRUE;
-    },
-    [](HookError error, DWORD code) {
-      g_fake->order.push_back("error");
-      g_fake->errors.emplace_back(error, code);
-    },
-};
 
 }  // namespace
 
-FakeSeamScope::FakeSeamScope() {
-  g_fake = &m_system;
-  g_actionSeam = &kFakeSeam;
-  g_volumeSettingsLoaded = true;
-  g_volumeSound = false;
-  g_volumeInterval = 100;
-  g_lastVolumeStepTick = 0;
-  g_lastBrightness = kInitialBrightness;
+FakeSystem::FakeSystem() : setGate(::CreateEventW(nullptr, TRUE, TRUE, nullptr)) {}
+
+FakeSystem::~FakeSystem() { ::CloseHandle(setGate); }
+
+ULONGLONG FakeSystem::TickCount() { return now; }
+
+UINT FakeSystem::SendInput(UINT count, INPUT* sent, int size) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  LARGE_INTEGER counter;
+  ::QueryPerformanceCounter(&counter);
+  sendTimes.push_back(counter.QuadPart);
+  order.push_back("send");
+  sendCounts.push_back(count);
+  if (size != sizeof(INPUT)) order.push_back("bad size");
+  inputs.insert(inputs.end(), sent, sent + count);
+  now += tickPerSend;
+  ::SetLastError(sendError);
+  return sendResult;
 }
 
-FakeSeamScope::~FakeSeamScope() {
-  g_actionSeam = &kSystemActionSeam;
-  g_fake = nullptr;
-  g_volumeSettingsLoaded = false;
-  g_lastVolumeStepTick = 0;
+BOOL FakeSystem::PlayStepSound(const wchar_t* sound, HMODULE module, DWORD flags) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  order.push_back("sound");
+  sounds.push_back({sound, module != nullptr, flags});
+  return TRUE;
+}
+
+HANDLE FakeSystem::OpenDevice(const wchar_t* path, DWORD access, DWORD share, SECURITY_ATTRIBUTES* security,
+                              DWORD disposition, DWORD flags, HANDLE templateFile) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  order.push_back("open");
+  opens.push_back({path, access, share, disposition, flags, security != nullptr, templateFile != nullptr});
+  if (opensLeft-- <= 0) return INVALID_HANDLE_VALUE;
+  ++openHandles;
+  return kDevice;
+}
+
+BOOL FakeSystem::ControlDevice(HANDLE, DWORD code, void* input, DWORD inputSize, void* output, DWORD outputSize,
+                               DWORD* returned, OVERLAPPED* overlapped) {
+  const bool query = output != nullptr;
+  {
+    const std::lock_guard<std::mutex> hold(m_lock);
+    order.push_back(query ? "query" : "set");
+    requests.push_back({code, std::string(static_cast<const char*>(input), input ? inputSize : 0), outputSize,
+                        overlapped != nullptr});
+  }
+  if (!query) {
+    ::WaitForSingleObject(setGate, INFINITE);
+    return TRUE;
+  }
+  if (!queryWorks || outputSize < 3) return FALSE;
+  auto* reading = static_cast<BYTE*>(output);
+  reading[0] = 7;
+  reading[1] = 8;
+  reading[2] = reportedLevel;
+  *returned = 3;
+  return TRUE;
+}
+
+BOOL FakeSystem::CloseDevice(HANDLE handle) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  order.push_back("close");
+  ++closes;
+  if (handle == kDevice) --openHandles;
+  return TRUE;
+}
+
+HHOOK FakeSystem::InstallMouseHook(HOOKPROC procedure) {
+  if (realHook) return ::SetWindowsHookExW(WH_MOUSE_LL, procedure, ::GetModuleHandleW(nullptr), 0);
+  if (hookFails) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return nullptr;
+  }
+  // Nothing is installed: tests hand events to the hook themselves.
+  return reinterpret_cast<HHOOK>(static_cast<ULONG_PTR>(1));
+}
+
+bool FakeSystem::WaitForSets(size_t count) {
+  for (int tries = 0; tries < 500; ++tries) {
+    {
+      const std::lock_guard<std::mutex> hold(m_lock);
+      size_t sets = 0;
+      for (const std::string& step : order) sets += step == "set" ? 1 : 0;
+      if (sets >= count) return true;
+    }
+    ::Sleep(10);
+  }
+  return false;
+}
+
+bool FakeSystem::WaitForCalls(size_t count) {
+  for (int tries = 0; tries < 500; ++tries) {
+    {
+      const std::lock_guard<std::mutex> hold(m_lock);
+      if (order.size() >= count) return true;
+    }
+    ::Sleep(10);
+  }
+  return false;
+}
+
+std::vector<BYTE> FakeSystem::LevelsSet() {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  std::vector<BYTE> levels;
+  for (const DeviceRequest& request : requests) {
+    if (request.input.size() == 3) levels.push_back(static_cast<BYTE>(request.input[2]));
+  }
+  return levels;
 }

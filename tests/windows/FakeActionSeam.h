@@ -1,9 +1,11 @@
 #pragma once
 // Stands in for the system behind the hook's side effects and records, byte for
-// byte, everything the hook and the corner actions send through it.
+// byte, everything the hook and the brightness worker send through it. The
+// worker calls it from its own thread: records are kept under a lock, and tests
+// read them once the worker is idle or stopped.
 #include <windows.h>
 
-#include <optional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -28,39 +30,50 @@ struct PlayedSound {
   DWORD flags;
 };
 
-struct FakeSystem {
+class FakeSystem final : public ActionSeam {
+ public:
+  FakeSystem();
+  ~FakeSystem() override;
+
   // What the fake system answers.
   ULONGLONG now = 5000;
   ULONGLONG tickPerSend = 0;  // time a send takes
-  UINT sendResult = 1;
+  UINT sendResult = 2;
   DWORD sendError = 0;
   int opensLeft = 1000;  // opens that succeed before the device goes away
   bool queryWorks = true;
   BYTE reportedLevel = 50;
+  bool hookFails = false;  // InstallMouseHook fails with ERROR_ACCESS_DENIED
+  bool realHook = false;   // InstallMouseHook installs the real hook
+  HANDLE setGate;          // a set waits for this manual-reset event: a slow driver
 
   // What was sent.
   std::vector<INPUT> inputs;
-  std::vector<int> inputSizes;
+  std::vector<UINT> sendCounts;
+  std::vector<LONGLONG> sendTimes;  // QueryPerformanceCounter at each send
   std::vector<PlayedSound> sounds;
   std::vector<DeviceOpen> opens;
   std::vector<DeviceRequest> requests;
   int openHandles = 0;
   int closes = 0;
-  std::vector<std::pair<HookError, DWORD>> errors;
-  std::vector<std::string> order;  // "send", "sound", "open", "query", "set", "close", "error"
-};
+  std::vector<std::string> order;  // "send", "sound", "open", "query", "set", "close"
 
-// Points the hook at the fake while it lives, and restores the volume and
-// brightness state the hook keeps.
-class FakeSeamScope {
- public:
-  FakeSeamScope();
-  ~FakeSeamScope();
-  FakeSeamScope(const FakeSeamScope&) = delete;
-  FakeSeamScope& operator=(const FakeSeamScope&) = delete;
+  // Wait until `count` brightness sets have begun, or `count` calls of any kind
+  // were made (within a few seconds).
+  bool WaitForSets(size_t count);
+  bool WaitForCalls(size_t count);
+  std::vector<BYTE> LevelsSet();
 
-  FakeSystem& system() { return m_system; }
+  ULONGLONG TickCount() override;
+  UINT SendInput(UINT count, INPUT* inputs, int size) override;
+  BOOL PlayStepSound(const wchar_t* sound, HMODULE module, DWORD flags) override;
+  HANDLE OpenDevice(const wchar_t* path, DWORD access, DWORD share, SECURITY_ATTRIBUTES* security,
+                    DWORD disposition, DWORD flags, HANDLE templateFile) override;
+  BOOL ControlDevice(HANDLE device, DWORD code, void* input, DWORD inputSize, void* output, DWORD outputSize,
+                     DWORD* returned, OVERLAPPED* overlapped) override;
+  BOOL CloseDevice(HANDLE device) override;
+  HHOOK InstallMouseHook(HOOKPROC procedure) override;
 
  private:
-  FakeSystem m_system;
+  std::mutex m_lock;
 };

@@ -10,19 +10,19 @@ namespace {
 TEST(StoreSettings, WhatIsSavedLoadsBackAsTheSameRecord) {
   TestFolder folder;
   Settings settings;
-  settings.Sound = true;
-  settings.DisableFunctionWhenFullScreen = false;
-  settings.LTControll = 0;
-  settings.LBControll = 3;
-  settings.RTControll = 1;
-  settings.RBControll = -7;
-  settings.Interval = 5000;
+  settings.stepSound = true;
+  settings.pauseInFullScreen = false;
+  settings.topLeft = 0;
+  settings.bottomLeft = 3;
+  settings.topRight = 1;
+  settings.bottomRight = -7;
+  settings.volumeInterval = 5000;
   ConfigFile file(folder.File(L"config.ini"));
   StoreSettings(file, settings);
   ASSERT_TRUE(file.Save());
 
-  Settings loaded = LoadSettings(folder.File(L"config.ini"));
-  loaded.AutoRun = settings.AutoRun;
+  Settings loaded = LoadSettings(folder.File(L"config.ini"), L"");
+  loaded.startAtLogon = settings.startAtLogon;
   EXPECT_EQ(loaded, settings);
 }
 

@@ -1,4 +1,4 @@
-#include "ui/settings/StartupShortcut.h"
+#include "config/StartupShortcut.h"
 
 #include <windows.h>
 
@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/BrimletApp.h"
-#include "app/ComApartment.h"
+#include "framework/UniqueHandle.h"
 #include "tests/windows/TestFolder.h"
 
 namespace {
@@ -44,14 +43,7 @@ ShortcutContents ReadShortcut(const std::wstring& path) {
 
 class StartupShortcutTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_savedExePath = theApp.m_exePath;
-    ::DeleteFileW(g_shortcutPath.c_str());
-  }
-  void TearDown() override {
-    ::DeleteFileW(g_shortcutPath.c_str());
-    theApp.m_exePath = m_savedExePath;
-  }
+  void SetUp() override { m_shortcut = ShortcutPathIn(m_folder.File(L"Startup")); }
   // An executable at a path with blanks and Chinese characters.
   std::wstring PlaceExecutable(const std::wstring& folderName) {
     const std::wstring folder = m_folder.File(folderName);
@@ -63,32 +55,36 @@ class StartupShortcutTest : public ::testing::Test {
 
   const ComApartment m_com;
   TestFolder m_folder;
-  std::wstring m_savedExePath;
+  std::wstring m_shortcut;
 };
 
-TEST_F(StartupShortcutTest, LivesInTheUsersStartupFolder) {
+TEST_F(StartupShortcutTest, StartupFolderIsTheUsers) {
   wchar_t startup[MAX_PATH] = {};
   ASSERT_TRUE(::SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, FALSE));
-  EXPECT_EQ(g_shortcutPath, std::wstring(startup) + L"\\Brimlet.lnk");
+  EXPECT_EQ(StartupFolder(), startup);
+  EXPECT_EQ(ShortcutPathIn(StartupFolder()), std::wstring(startup) + L"\\Brimlet.lnk");
 }
 
 TEST_F(StartupShortcutTest, CreatedWithTheExecutablesPathOverwrittenAndDeleted) {
-  theApp.m_exePath = PlaceExecutable(L"带 空格 的 文件夹");
-  UpdateStartupShortcut(true);
-  ASSERT_TRUE(::PathFileExistsW(g_shortcutPath.c_str()));
-  ShortcutContents contents = ReadShortcut(g_shortcutPath);
-  EXPECT_EQ(contents.target, theApp.m_exePath) << "target kept whole, without quotes";
+  ASSERT_TRUE(::CreateDirectoryW(m_folder.File(L"Startup").c_str(), nullptr));
+  const std::wstring exe = PlaceExecutable(L"带 空格 的 文件夹");
+  UpdateStartupShortcut(true, m_shortcut, exe);
+  ASSERT_TRUE(::PathFileExistsW(m_shortcut.c_str()));
+  ShortcutContents contents = ReadShortcut(m_shortcut);
+  EXPECT_EQ(contents.target, exe) << "target kept whole, without quotes";
   EXPECT_EQ(contents.description, L"Brimlet");
 
   // A later OK rewrites it with the executable's present place.
-  theApp.m_exePath = PlaceExecutable(L"moved here");
-  UpdateStartupShortcut(true);
-  EXPECT_EQ(ReadShortcut(g_shortcutPath).target, theApp.m_exePath);
+  const std::wstring moved = PlaceExecutable(L"moved here");
+  UpdateStartupShortcut(true, m_shortcut, moved);
+  EXPECT_EQ(ReadShortcut(m_shortcut).target, moved);
 
-  UpdateStartupShortcut(false);
-  EXPECT_FALSE(::PathFileExistsW(g_shortcutPath.c_str()));
-  UpdateStartupShortcut(false);  // nothing to delete: no harm
-  EXPECT_FALSE(::PathFileExistsW(g_shortcutPath.c_str()));
+  UpdateStartupShortcut(false, m_shortcut, moved);
+  EXPECT_FALSE(::PathFileExistsW(m_shortcut.c_str()));
+  UpdateStartupShortcut(false, m_shortcut, moved);  // nothing to delete: no harm
+  EXPECT_FALSE(::PathFileExistsW(m_shortcut.c_str()));
+  UpdateStartupShortcut(true, L"", moved);  // no Startup folder: nothing anywhere
+  EXPECT_EQ(m_folder.FileCount(), 0U);
 }
 
 TEST(StartupShortcutPath, UnknownFolderGivesNoPathRatherThanTheDriveRoot) {

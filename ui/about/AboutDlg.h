@@ -13,7 +13,7 @@ class AboutDlg : public CDialog {
   void DoDataExchange(CDataExchange* dx) override;
 
  private:
-  CLinkStatic m_linkMail;
-  CLinkStatic m_linkWeb;
-  CStatic m_stcVersion;
+  CLinkStatic m_mailLink;
+  CLinkStatic m_webLink;
+  CStatic m_versionText;
 };

@@ -10,10 +10,10 @@ class CLinkStatic : public CStatic {
  public:
   CLinkStatic();
 
-  bool m_bHover = false;
-  std::wstring m_strLink;  // what a click opens; empty: a click does nothing
-  std::wstring m_strText;  // the text drawn, taken from the control when attached
-  COLORREF m_clrBack;      // button face, read once when the object is made
+  bool m_hovered = false;
+  std::wstring m_link;     // what a click opens; empty: a click does nothing
+  std::wstring m_text;     // the text drawn, taken from the control when attached
+  COLORREF m_background;   // button face, read once when the object is made
 
  protected:
   void PreSubclassWindow() override;
@@ -27,5 +27,5 @@ class CLinkStatic : public CStatic {
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
 
-  static const MessageMapEntry<CLinkStatic> kMessageMap[6];
+  static const MessageMapEntry<CLinkStatic> kMessageMap[];
 };

@@ -1,17 +1,25 @@
 #pragma once
-// The Settings dialog: edits a working copy of the settings; a saving OK updates
-// the start-up shortcut, writes config.ini and hands the result to the running hook.
-#include "config/Settings.h"
+// The Settings dialog: edits its own working copy of the settings; a saving OK
+// updates the start-up shortcut, writes config.ini and hands what the file then
+// holds to the running program.
+#include "config/AppPaths.h"
+#include "core/Settings.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/MessageMap.h"
 
-// The dialog's working copy, refilled from the file each time a dialog opens.
-extern Settings g_dialogSettings;
+// Hears of the settings after a saving OK.
+class SettingsSink {
+ public:
+  virtual void OnSettingsSaved(const Settings& saved) = 0;
+
+ protected:
+  ~SettingsSink() = default;
+};
 
 class SettingsDlg : public CDialog {
  public:
-  SettingsDlg();
+  SettingsDlg(const AppPaths& paths, SettingsSink& sink);
 
   BOOL OnInitDialog() override;
   void OnOK() override;
@@ -23,10 +31,10 @@ class SettingsDlg : public CDialog {
  private:
   void OnAutoRunClicked();
   void OnFullScreenClicked();
-  void OnLTSelChange();
-  void OnLBSelChange();
-  void OnRTSelChange();
-  void OnRBSelChange();
+  void OnTopLeftChanged();
+  void OnBottomLeftChanged();
+  void OnTopRightChanged();
+  void OnBottomRightChanged();
   LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
   void OnSoundClicked();
 
@@ -34,15 +42,19 @@ class SettingsDlg : public CDialog {
   void TakeSelection(const CComboBox& list, int32_t& field);
   void ShowInterval(int32_t interval) const;
 
+  const AppPaths& m_paths;
+  SettingsSink& m_sink;
+  Settings m_settings;  // this dialog's own working copy, filled from the file when it opens
+  bool m_changed = false;
+
   CButton m_autoRunCheck;
   CButton m_soundCheck;
   CButton m_fullScreenCheck;
-  CComboBox m_ltCombo;
-  CComboBox m_lbCombo;
-  CComboBox m_rtCombo;
-  CComboBox m_rbCombo;
+  CComboBox m_topLeftList;
+  CComboBox m_bottomLeftList;
+  CComboBox m_topRightList;
+  CComboBox m_bottomRightList;
   CSliderCtrl m_intervalSlider;
-  bool m_changed = false;
 
-  static const MessageMapEntry<SettingsDlg> kMessageMap[8];
+  static const MessageMapEntry<SettingsDlg> kMessageMap[];
 };

@@ -1,0 +1,38 @@
+#include "core/ValueText.h"
+
+#include <limits>
+
+namespace {
+
+bool IsSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+}  // namespace
+
+int32_t ParseInt32(std::wstring_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+
+  constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int64_t kMinMagnitude = kMax + 1;
+  const int64_t limit = negative ? kMinMagnitude : kMax;
+  int64_t magnitude = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    // Stops growing at the limit, so any number of digits is safe.
+    if (magnitude < limit) magnitude = magnitude * 10 + (text[i] - L'0');
+    if (magnitude > limit) magnitude = limit;
+  }
+  return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+bool ParseBool(std::wstring_view text) {
+  if (text == L"true") return true;
+  if (text == L"false") return false;
+  return ParseInt32(text) != 0;
+}
+
+std::wstring FormatInt32(int32_t value) { return std::to_wstring(value); }
+
+std::wstring FormatBool(bool value) { return value ? L"true" : L"false"; }
