@@ -7,6 +7,7 @@
 #include "app/TrayMenu.h"
 #include "config/ConfigFile.h"
 #include "config/LoadSettings.h"
+#include "core/ValueText.h"
 #include "framework/WindowClass.h"
 #include "ui/about/AboutDlg.h"
 
@@ -23,7 +24,7 @@ void ShowSystemErrorText(DWORD code) {
                    0, nullptr);
   const UniqueLocalMemory owner(text);
   // No system text for this code: at least say which code it was.
-  ShowErrorBox(text != nullptr ? text : std::to_wstring(code).c_str());
+  ShowErrorBox(text != nullptr ? text : FormatInt64(code).c_str());
 }
 
 void ShowHookError(const HookReport& report) {

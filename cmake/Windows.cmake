@@ -43,13 +43,17 @@ brimlet_no_exceptions(brimlet_win)
 
 # Self-contained: the C++ runtime, libgcc and winpthread are linked in, so the
 # import table names Windows system DLLs only.
-add_executable(Brimlet WIN32 framework/WinMain.cpp res/Brimlet.rc)
+add_executable(Brimlet WIN32 framework/WinMain.cpp framework/NoExceptions.cpp res/Brimlet.rc)
 target_link_libraries(Brimlet PRIVATE brimlet_win)
 target_link_options(Brimlet PRIVATE -static -municode)
 set_source_files_properties(res/Brimlet.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/Brimlet.ico;${CMAKE_SOURCE_DIR}/res/Brimlet.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 brimlet_strict(Brimlet)
 brimlet_no_exceptions(Brimlet)
+if(BRIMLET_RELEASE)
+  return()
+endif()
+
 # Helpers shared by the tests and the benchmark that drive Brimlet from outside.
 add_library(brimlet_test_support STATIC
   tests/support/BrimletWindows.cpp

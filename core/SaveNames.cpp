@@ -1,5 +1,7 @@
 #include "core/SaveNames.h"
 
+#include "core/ValueText.h"
+
 namespace {
 
 // Consumes one run of decimal digits at the front of `text`.
@@ -15,7 +17,7 @@ bool TakeDigits(std::wstring_view& text) {
 
 std::wstring SaveSiblingName(std::wstring_view path, uint32_t process, uint32_t attempt, std::wstring_view suffix) {
   std::wstring name(path);
-  name.append(L".").append(std::to_wstring(process)).append(L"-").append(std::to_wstring(attempt)).append(suffix);
+  name.append(L".").append(FormatInt64(process)).append(L"-").append(FormatInt64(attempt)).append(suffix);
   return name;
 }
 

@@ -1,5 +1,6 @@
 #include "core/ValueText.h"
 
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -33,6 +34,18 @@ bool ParseBool(std::wstring_view text) {
   return ParseInt32(text) != 0;
 }
 
-std::wstring FormatInt32(int32_t value) { return std::to_wstring(value); }
+std::wstring FormatInt64(int64_t value) {
+  // Digits from the end; the magnitude is taken without negating, which would
+  // overflow for the smallest value.
+  wchar_t digits[24];
+  size_t start = std::size(digits);
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    digits[--start] = static_cast<wchar_t>(L'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) digits[--start] = L'-';
+  return std::wstring(digits + start, std::size(digits) - start);
+}
 
 std::wstring FormatBool(bool value) { return value ? L"true" : L"false"; }

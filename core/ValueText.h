@@ -12,5 +12,7 @@ int32_t ParseInt32(std::wstring_view text);
 // (so "1" and "7abc" are true, "TRUE", "yes" and "" are false).
 bool ParseBool(std::wstring_view text);
 
-std::wstring FormatInt32(int32_t value);
+// Decimal text of a number: "-" for a negative one, no padding.
+std::wstring FormatInt64(int64_t value);
+inline std::wstring FormatInt32(int32_t value) { return FormatInt64(value); }
 std::wstring FormatBool(bool value);

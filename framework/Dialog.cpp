@@ -7,13 +7,11 @@
 
 namespace {
 
-// The trackbar and the other common controls need their classes registered once.
+// The trackbar and the other common controls need their classes registered;
+// registering them again is harmless.
 void EnsureCommonControls() {
-  static const bool registered = [] {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    return ::InitCommonControlsEx(&controls) != FALSE;
-  }();
-  (void)registered;
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
 }
 
 template <class T>

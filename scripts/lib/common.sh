@@ -36,3 +36,8 @@ build_preset() {
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$(nproc)"
 }
+
+# The version in the executable's version record, e.g. 1.0.0.1.
+brimlet_version() {
+  sed -n 's/.*VALUE "FileVersion", "\([0-9.]*\)".*/\1/p' "$BRIMLET_ROOT/res/Brimlet.rc"
+}

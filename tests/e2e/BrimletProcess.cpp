@@ -85,8 +85,15 @@ HWND FindProcessWindow(DWORD pid, const wchar_t* className, const wchar_t* capti
   return search.found;
 }
 
+std::wstring ExecutableUnderTest() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = ::GetEnvironmentVariableW(L"BRIMLET_EXE", path, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) return path;
+  return ExecutableFolder() + L"\\Brimlet.exe";
+}
+
 BrimletProcess::BrimletProcess(std::wstring folder) : m_folder(std::move(folder)) {
-  ::CopyFileW((ExecutableFolder() + L"\\Brimlet.exe").c_str(), ExePath().c_str(), FALSE);
+  ::CopyFileW(ExecutableUnderTest().c_str(), ExePath().c_str(), FALSE);
 }
 
 BrimletProcess::~BrimletProcess() { Stop(); }

@@ -16,6 +16,10 @@ std::wstring CurrentTestName();
 // UTF-8 with byte order mark and CR LF breaks, as Brimlet itself writes.
 std::string Utf8ConfigBytes(const std::wstring& lfText);
 
+// The Brimlet.exe the tests run: the one named by BRIMLET_EXE (the release
+// build, as it ships), else the one beside this driver.
+std::wstring ExecutableUnderTest();
+
 // The current user's Startup folder shortcut Brimlet manages.
 std::wstring StartupShortcutPath();
 

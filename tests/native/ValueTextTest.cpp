@@ -59,6 +59,8 @@ TEST(FormatValues, DecimalWithoutPlusOrLeadingZeros) {
   EXPECT_EQ(FormatInt32(250), L"250");
   EXPECT_EQ(FormatInt32(-5), L"-5");
   EXPECT_EQ(FormatInt32(kMin), L"-2147483648");
+  EXPECT_EQ(FormatInt64(INT64_MIN), L"-9223372036854775808");
+  EXPECT_EQ(FormatInt64(4294967295), L"4294967295");
   EXPECT_EQ(FormatBool(true), L"true");
   EXPECT_EQ(FormatBool(false), L"false");
   for (const int32_t value : {kMin, -1, 0, 1, 535, kMax}) EXPECT_EQ(ParseInt32(FormatInt32(value)), value);

@@ -7,6 +7,7 @@
 #include "config/StartupShortcut.h"
 #include "config/StoreSettings.h"
 #include "core/SettingsRules.h"
+#include "core/ValueText.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -113,5 +114,5 @@ LRESULT SettingsDlg::OnHScroll(WPARAM, LPARAM) {
 }
 
 void SettingsDlg::ShowInterval(int32_t interval) const {
-  ::SetDlgItemTextW(m_hWnd, IDC_INTERVAL_TEXT, std::to_wstring(interval).c_str());
+  ::SetDlgItemTextW(m_hWnd, IDC_INTERVAL_TEXT, FormatInt32(interval).c_str());
 }
