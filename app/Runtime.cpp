@@ -3,10 +3,14 @@
 #include <string>
 #include <utility>
 
+#include <wtsapi32.h>
+
+#include "app/ScreenMeasure.h"
 #include "app/TrayCommands.h"
 #include "app/TrayMenu.h"
 #include "config/ConfigFile.h"
 #include "config/LoadSettings.h"
+#include "core/HookWatch.h"
 #include "core/ValueText.h"
 #include "framework/WindowClass.h"
 #include "ui/about/AboutDlg.h"
@@ -14,8 +18,19 @@
 namespace {
 
 constexpr wchar_t kShellWatchClass[] = L"BRIMLET_SHELL_WATCH";
-// Posted to the tray window when the hook has left a report; it carries nothing.
+// Posted to the tray window when the hook has left a report, or the worker has
+// set a brightness level; they carry nothing.
 constexpr UINT kHookReportMessage = WM_APP + 0x10;
+constexpr UINT kBrightnessSetMessage = WM_APP + 0x11;
+
+// The tray window's timers.
+constexpr UINT_PTR kHookCheckTimer = 1;  // is the hook still there?
+constexpr UINT_PTR kHookRetryTimer = 2;  // install a hook that failed again
+constexpr UINT_PTR kIconRetryTimer = 3;  // add an icon the notification area refused
+constexpr UINT kHookCheckPeriodMs = 10000;
+constexpr ULONG kHookCheckToleranceMs = 2000;  // the system may fold it into other wake-ups
+constexpr UINT kIconRetryPeriodMs = 2000;
+constexpr int kIconTries = 60;  // two minutes
 
 void ShowSystemErrorText(DWORD code) {
   wchar_t* text = nullptr;
@@ -46,7 +61,8 @@ Runtime::Runtime(AppPaths paths, const CornerZones& zones, ActionSeam& seam)
     : m_paths(std::move(paths)),
       m_zones(zones),
       m_brightness(seam),
-      m_hook(CornerSnapshot{zones, m_settings}, seam, m_brightness, m_reports) {}
+      m_hook(CornerSnapshot{zones, m_settings}, seam, m_brightness, m_reports),
+      m_watchdog(m_hook) {}
 
 void Runtime::Run() {
   const ComApartment com;
@@ -56,9 +72,14 @@ void Runtime::Run() {
   m_hook.Publish({m_zones, m_settings});
   DWORD error = 0;
   const bool hooked = m_hook.Start(error);
-  if (m_trayWindow) m_icon.Add(m_trayWindow.get());
+  m_icon.SetTip(TrayTip(hooked));
+  AddIcon();
+  StartHookChecks();
   // The program keeps running without its hook, so Settings and Exit stay within reach.
-  if (!hooked) ShowErrorBox(L"安装鼠标钩子失败");
+  if (!hooked) {
+    ShowHookState(m_watchdog.Reinstall());
+    if (!m_hook.IsRunning()) ShowErrorBox(L"安装鼠标钩子失败");
+  }
 
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -76,6 +97,7 @@ void Runtime::CreateWindows() {
     return;
   }
   m_reports.AnnounceTo(m_trayWindow.get(), kHookReportMessage);
+  m_brightness.AnnounceTo(m_trayWindow.get(), kBrightnessSetMessage);
 
   // A message-only window hears no broadcasts and cannot come to the front: a
   // hidden top-level window, never shown, hears the shell and owns the menu.
@@ -87,6 +109,90 @@ void Runtime::CreateWindows() {
   if (m_shellWindow && m_taskbarCreated != 0) {
     ::ChangeWindowMessageFilterEx(m_shellWindow.get(), m_taskbarCreated, MSGFLT_ALLOW, nullptr);
   }
+  if (m_shellWindow) m_session = std::make_unique<SessionNotifications>(m_shellWindow.get());
+}
+
+void Runtime::AddIcon() {
+  if (!m_trayWindow) return;
+  if (m_icon.Add(m_trayWindow.get())) {
+    ::KillTimer(m_trayWindow.get(), kIconRetryTimer);
+    return;
+  }
+  // At logon the notification area may not be there yet.
+  if (m_iconTries == 0) ::SetTimer(m_trayWindow.get(), kIconRetryTimer, kIconRetryPeriodMs, nullptr);
+}
+
+void Runtime::StartHookChecks() {
+  if (m_trayWindow && !m_locked) {
+    ::SetCoalescableTimer(m_trayWindow.get(), kHookCheckTimer, kHookCheckPeriodMs, nullptr, kHookCheckToleranceMs);
+  }
+}
+
+void Runtime::OnTimer(UINT_PTR timer) {
+  switch (timer) {
+    case kHookCheckTimer:
+      if (m_watchdog.Check()) ShowHookState(m_hook.IsRunning());
+      break;
+    case kHookRetryTimer:
+      ShowHookState(m_watchdog.Reinstall());
+      break;
+    case kIconRetryTimer:
+      if (++m_iconTries >= kIconTries) ::KillTimer(m_trayWindow.get(), kIconRetryTimer);
+      AddIcon();
+      break;
+    default:
+      break;
+  }
+}
+
+void Runtime::ReinstallHook() { ShowHookState(m_watchdog.Reinstall()); }
+
+void Runtime::ShowHookState(bool running) {
+  m_icon.SetTip(TrayTip(running));
+  if (!m_trayWindow) return;
+  if (running) {
+    ::KillTimer(m_trayWindow.get(), kHookRetryTimer);
+  } else {
+    ::SetTimer(m_trayWindow.get(), kHookRetryTimer, m_watchdog.RetryDelayMs(), nullptr);
+  }
+}
+
+void Runtime::FollowTheDisplay(bool always) {
+  const ScreenSize screen = MeasurePrimaryScreen();
+  const CornerZones zones = ComputeCornerZones(screen.width, screen.height);
+  if (!always && zones == m_zones) return;
+  m_zones = zones;
+  m_brightness.DisplayChanged();
+  m_hook.Publish({m_zones, m_settings});
+  ReinstallHook();
+}
+
+LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_DISPLAYCHANGE:
+      FollowTheDisplay(true);
+      break;
+    case WM_SETTINGCHANGE:
+    case WM_DPICHANGED:
+      FollowTheDisplay(false);  // only when the primary monitor's mode has changed
+      break;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) ReinstallHook();
+      return TRUE;
+    case WM_WTSSESSION_CHANGE:
+      if (wParam == WTS_SESSION_LOCK) {
+        m_locked = true;
+        if (m_trayWindow) ::KillTimer(m_trayWindow.get(), kHookCheckTimer);
+      } else if (wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT) {
+        if (wParam == WTS_SESSION_UNLOCK) m_locked = false;
+        StartHookChecks();
+        ReinstallHook();
+      }
+      break;
+    default:
+      break;
+  }
+  return 0;
 }
 
 LRESULT CALLBACK Runtime::TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -95,6 +201,14 @@ LRESULT CALLBACK Runtime::TrayProc(HWND window, UINT message, WPARAM wParam, LPA
   if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
   if (message == kHookReportMessage) {
     self->ShowHookReports();
+    return 0;
+  }
+  if (message == kBrightnessSetMessage) {
+    self->ShowBrightness();
+    return 0;
+  }
+  if (message == WM_TIMER) {
+    self->OnTimer(wParam);
     return 0;
   }
   if (message != kTrayIconMessage) return ::DefWindowProcW(window, message, wParam, lParam);
@@ -110,7 +224,7 @@ LRESULT CALLBACK Runtime::ShellProc(HWND window, UINT message, WPARAM wParam, LP
   Runtime* self = OwnerOf<Runtime>(window);
   if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
   if (message == self->m_taskbarCreated && message != 0) {
-    if (self->m_trayWindow) self->m_icon.Add(self->m_trayWindow.get());
+    self->AddIcon();
     return 0;
   }
   if (message == WM_ENDSESSION) {
@@ -120,6 +234,18 @@ LRESULT CALLBACK Runtime::ShellProc(HWND window, UINT message, WPARAM wParam, LP
       ::PostQuitMessage(0);
     }
     return 0;
+  }
+  switch (message) {
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_DPICHANGED:
+    case WM_POWERBROADCAST:
+    case WM_WTSSESSION_CHANGE:
+      self->OnShellMessage(message, wParam, lParam);
+      if (message == WM_POWERBROADCAST) return TRUE;
+      break;
+    default:
+      break;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -152,12 +278,18 @@ void Runtime::ShowHookReports() {
   for (std::optional<HookReport> next = report; next; next = m_boxes.Closed()) ShowHookError(*next);
 }
 
+void Runtime::ShowBrightness() {
+  BrightnessShown shown;
+  if (m_brightness.TakeShown(shown) && m_settings.brightnessIndicator) m_indicator.Show(shown.percent, shown.corner);
+}
+
 void Runtime::OnSettingsSaved(const Settings& saved) {
   m_settings = saved;
   m_hook.Publish({m_zones, m_settings});
 }
 
 void Runtime::Shutdown() {
+  m_session.reset();
   m_hook.Stop();
   m_brightness.Stop();
   m_icon.Remove();

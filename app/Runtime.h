@@ -5,6 +5,10 @@
 // icon, the menu, the dialogs, files and COM.
 #include <windows.h>
 
+#include <memory>
+
+#include "app/BrightnessIndicator.h"
+#include "app/SessionNotifications.h"
 #include "app/TrayIcon.h"
 #include "config/AppPaths.h"
 #include "core/CornerZones.h"
@@ -14,6 +18,7 @@
 #include "hook/ActionSeam.h"
 #include "hook/BrightnessWorker.h"
 #include "hook/HookReports.h"
+#include "hook/HookWatchdog.h"
 #include "hook/MouseHook.h"
 #include "ui/settings/SettingsDlg.h"
 
@@ -35,8 +40,16 @@ class Runtime final : private SettingsSink {
   static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ShellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateWindows();
+  LRESULT OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnTimer(UINT_PTR timer);
+  void AddIcon();
+  void FollowTheDisplay(bool always);
+  void ReinstallHook();
+  void ShowHookState(bool running);
+  void StartHookChecks();
   void RunCommand(int command);
   void ShowHookReports();
+  void ShowBrightness();
   void Shutdown();
   void OnSettingsSaved(const Settings& saved) override;
 
@@ -51,6 +64,11 @@ class Runtime final : private SettingsSink {
   UniqueWindow m_shellWindow;  // hidden top-level: "TaskbarCreated", the end of the session, the menu's owner
   UINT m_taskbarCreated = 0;
   TrayIcon m_icon;
+  int m_iconTries = 0;
+  HookWatchdog m_watchdog;
+  bool m_locked = false;
+  std::unique_ptr<SessionNotifications> m_session;
+  BrightnessIndicator m_indicator;
 };
 
 // Shows a message box with no owner, caption "错误" and an OK button.

@@ -20,17 +20,27 @@ NOTIFYICONDATAW EmptyIconRecord(HWND window) {
 
 static_assert(sizeof(NOTIFYICONDATAW::szTip) == 128 * sizeof(wchar_t));
 
-void TrayIcon::Add(HWND window) {
+bool TrayIcon::Add(HWND window) {
   m_window = window;
   NOTIFYICONDATAW record = EmptyIconRecord(window);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = kTrayIconMessage;
   record.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
-  ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), L"Brimlet");
+  ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip);
   record.uTimeout = kIconTimeoutAndVersion;
-  ::Shell_NotifyIconW(NIM_ADD, &record);
+  const bool added = ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
   // The same record again: its version field holds the time-out value.
   ::Shell_NotifyIconW(NIM_SETVERSION, &record);
+  return added;
+}
+
+void TrayIcon::SetTip(const wchar_t* tip) {
+  m_tip = tip;
+  if (m_window == nullptr) return;
+  NOTIFYICONDATAW record = EmptyIconRecord(m_window);
+  record.uFlags = NIF_TIP;
+  ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip);
+  ::Shell_NotifyIconW(NIM_MODIFY, &record);
 }
 
 void TrayIcon::Remove() {

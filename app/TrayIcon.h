@@ -13,10 +13,14 @@ class TrayIcon {
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
-  // Adds the icon for `window` (again, after the shell has restarted).
-  void Add(HWND window);
+  // Adds the icon for `window` (again, after the shell has restarted); false
+  // when the notification area does not take it (not there yet at logon).
+  bool Add(HWND window);
   void Remove();
+  // The tip shown over the icon, now and whenever it is added again.
+  void SetTip(const wchar_t* tip);
 
  private:
   HWND m_window = nullptr;
+  const wchar_t* m_tip = L"Brimlet";
 };

@@ -20,8 +20,10 @@ brimlet_no_exceptions(brimlet_framework)
 # An object library, so the static application object is always linked in.
 add_library(brimlet_win OBJECT
   app/BrimletApp.cpp
+  app/BrightnessIndicator.cpp
   app/ModuleDirectory.cpp
   app/Runtime.cpp
+  app/SessionNotifications.cpp
   app/ScreenMeasure.cpp
   app/TrayIcon.cpp
   app/TrayMenu.cpp
@@ -31,7 +33,9 @@ add_library(brimlet_win OBJECT
   config/StoreSettings.cpp
   config/TextCodec.cpp
   hook/BrightnessWorker.cpp
+  hook/ForegroundWindow.cpp
   hook/HookReports.cpp
+  hook/HookWatchdog.cpp
   hook/MouseHook.cpp
   hook/SystemActions.cpp
   ui/about/AboutDlg.cpp
@@ -58,9 +62,10 @@ endif()
 add_library(brimlet_test_support STATIC
   tests/support/BrimletWindows.cpp
   tests/support/Input.cpp
+  tests/support/Screenshot.cpp
   tests/support/TestFiles.cpp)
 target_include_directories(brimlet_test_support PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(brimlet_test_support PUBLIC user32 shell32)
+target_link_libraries(brimlet_test_support PUBLIC user32 shell32 gdi32)
 brimlet_strict(brimlet_test_support)
 
 add_subdirectory(${CMAKE_SOURCE_DIR}/bench/wine ${CMAKE_BINARY_DIR}/bench/wine)

@@ -1,5 +1,6 @@
 #pragma once
 // Brightness arithmetic: percentages 0 to 100, stepped by 2.
+#include <cstddef>
 #include <cstdint>
 
 inline constexpr int32_t kBrightnessStep = 2;
@@ -16,3 +17,29 @@ uint8_t BrightnessAfterSteps(int32_t current, int32_t steps);
 
 // One step up or down from `current`, kept within 0..100.
 inline uint8_t NextBrightness(int32_t current, bool up) { return BrightnessAfterSteps(current, up ? 1 : -1); }
+
+// The levels a built-in panel supports, as its driver lists them (0..100 each).
+// Empty, or every level from 0 to 100: any level goes.
+class SupportedLevels {
+ public:
+  SupportedLevels() = default;
+  explicit SupportedLevels(const uint8_t* levels, size_t count);
+  bool Any() const { return m_any; }
+
+  // `steps` steps from `current` (positive: up). With any level supported, as
+  // BrightnessAfterSteps. Otherwise each step goes to the nearest supported
+  // level at or beyond the 2 % step, or else the nearest beyond the current one,
+  // so it is never stuck and never goes backwards; at the ends it stays.
+  uint8_t After(int32_t current, int32_t steps) const;
+
+ private:
+  bool m_any = true;
+  bool m_supported[101] = {};
+};
+
+// A monitor's brightness over DDC/CI runs from `minimum` to `maximum` in its own
+// units: `steps` steps of 2 % of that range (at least 1) from `current`, clamped.
+uint32_t MonitorBrightnessAfterSteps(uint32_t minimum, uint32_t current, uint32_t maximum, int32_t steps);
+
+// A level for showing: a monitor's value as a percentage of its range.
+int32_t MonitorPercent(uint32_t minimum, uint32_t current, uint32_t maximum);

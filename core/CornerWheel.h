@@ -22,11 +22,14 @@ struct MouseEvent {
   uint32_t mouseData;  // the wheel delta in its high word
 };
 
+enum class ScreenCorner : uint8_t { TopLeft, TopRight, BottomLeft, BottomRight };
+
 struct WheelStep {
   enum class Kind { None, Volume, Brightness };
   Kind kind = Kind::None;
   bool up = false;
   bool sound = false;  // volume: play the step sound afterwards
+  ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned
 };
 
 class CornerWheel {
@@ -49,10 +52,15 @@ class CornerWheel {
     if (action == 0) return {};
     if (m_snapshot.settings.pauseInFullScreen && isFullScreen()) return {};
     const bool up = WheelTurnedUp(event.mouseData);
-    if (action == ActionCode(CornerAction::Brightness)) return {WheelStep::Kind::Brightness, up, false};
+    if (action == ActionCode(CornerAction::Brightness)) {
+      return {WheelStep::Kind::Brightness, up, false, CornerOf(event)};
+    }
     if (action != ActionCode(CornerAction::Volume)) return {};
     return VolumeStep(up, now());
   }
+
+  // Which corner claimed a turn at the event's position (the same rules as the claim).
+  ScreenCorner CornerOf(const MouseEvent& event) const;
 
   // The volume step has been sent (or failed to be); the interval runs from `now`.
   void VolumeStepEnded(uint64_t now) { m_lastVolumeStep = now; }

@@ -14,3 +14,5 @@ inline constexpr SettingKey kBottomLeftKey{L"LBControll", L"1"};
 inline constexpr SettingKey kTopRightKey{L"RTControll", L"2"};
 inline constexpr SettingKey kBottomRightKey{L"RBControll", L"1"};
 inline constexpr SettingKey kVolumeIntervalKey{L"Interval", L"100"};
+// Not in the Settings dialog, which keeps it as it keeps every key it does not know.
+inline constexpr SettingKey kBrightnessIndicatorKey{L"BrightnessIndicator", L"true"};

@@ -18,6 +18,7 @@ struct Settings {
   int32_t topRight = ActionCode(CornerAction::Brightness);
   int32_t bottomRight = ActionCode(CornerAction::Volume);
   int32_t volumeInterval = 100;  // least milliseconds between two volume steps
+  bool brightnessIndicator = true;  // show the level after each brightness step
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

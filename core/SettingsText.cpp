@@ -17,5 +17,6 @@ Settings SettingsFromText(std::wstring_view text, bool autoRun) {
   settings.topRight = number(kTopRightKey);
   settings.bottomRight = number(kBottomRightKey);
   settings.volumeInterval = number(kVolumeIntervalKey);
+  settings.brightnessIndicator = boolean(kBrightnessIndicatorKey);
   return settings;
 }

@@ -5,6 +5,8 @@
 // worker at once: an implementation must allow that.
 #include <windows.h>
 
+#include <vector>
+
 class ActionSeam {
  public:
   virtual ~ActionSeam() = default;
@@ -19,4 +21,12 @@ class ActionSeam {
                              DWORD outputSize, DWORD* returned, OVERLAPPED* overlapped) = 0;
   virtual BOOL CloseDevice(HANDLE device) = 0;
   virtual HHOOK InstallMouseHook(HOOKPROC procedure) = 0;
+
+  // DDC/CI through dxva2.dll of the system folder, loaded on first use: the
+  // physical monitors behind the primary display, their brightness, and their
+  // release. Each handle that Get gives must go back through Destroy.
+  virtual bool GetPrimaryPhysicalMonitors(std::vector<HANDLE>& monitors) = 0;
+  virtual BOOL GetMonitorBrightness(HANDLE monitor, DWORD* minimum, DWORD* current, DWORD* maximum) = 0;
+  virtual BOOL SetMonitorBrightness(HANDLE monitor, DWORD value) = 0;
+  virtual void DestroyPhysicalMonitors(const std::vector<HANDLE>& monitors) = 0;
 };

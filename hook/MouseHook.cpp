@@ -3,32 +3,17 @@
 #include <mmsystem.h>
 
 #include "core/CornerChoice.h"
+#include "hook/ForegroundWindow.h"
 
 MouseHook* MouseHook::s_running = nullptr;
 
 namespace {
 
-// Posted to the hook's thread when a new snapshot waits; it carries nothing.
+// Posted to the hook's thread when a new snapshot waits, or a reinstall was
+// asked for; they carry nothing, so another program that posts them only makes
+// the thread look.
 constexpr UINT kTakeSnapshotMessage = WM_APP + 1;
-
-ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
-// A foreground window that exactly covers its monitor. The desktop and the
-// shell's window never count, and neither does having no foreground window.
-bool ForegroundIsFullScreen() {
-  HWND foreground = ::GetForegroundWindow();
-  if (foreground == nullptr || foreground == ::GetDesktopWindow() || foreground == ::GetShellWindow()) {
-    return false;
-  }
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  RECT window{};
-  if (!::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTOPRIMARY), &monitor) ||
-      !::GetWindowRect(foreground, &window)) {
-    return false;
-  }
-  return CoversMonitorExactly(ToScreenRect(window), ToScreenRect(monitor.rcMonitor));
-}
+constexpr UINT kReinstallMessage = WM_APP + 2;
 
 }  // namespace
 
@@ -42,6 +27,7 @@ MouseHook::~MouseHook() { Stop(); }
 
 bool MouseHook::Start(DWORD& error) {
   m_started.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  m_reinstalled.reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
   if (m_started) m_thread.reset(::CreateThread(nullptr, 0, &MouseHook::ThreadMain, this, 0, &m_threadId));
   if (!m_thread) {
     error = ::GetLastError();
@@ -61,6 +47,31 @@ void MouseHook::Stop() {
   ::WaitForSingleObject(m_thread.get(), INFINITE);
   m_thread.reset();
   m_threadId = 0;
+}
+
+bool MouseHook::IsRunning() const {
+  return m_thread && ::WaitForSingleObject(m_thread.get(), 0) == WAIT_TIMEOUT && m_installed.load() != nullptr;
+}
+
+bool MouseHook::Reinstall(DWORD& error) {
+  if (!m_thread || ::WaitForSingleObject(m_thread.get(), 0) != WAIT_TIMEOUT) {
+    Stop();
+    return Start(error);
+  }
+  m_reinstallAsked = true;
+  ::PostThreadMessageW(m_threadId, kReinstallMessage, 0, 0);
+  // The hook's thread does nothing slow: this wait is a few milliseconds.
+  const HANDLE waits[] = {m_reinstalled.get(), m_thread.get()};
+  ::WaitForMultipleObjects(2, waits, FALSE, 5000);
+  error = m_installError;
+  return IsRunning();
+}
+
+HHOOK MouseHook::Install() {
+  HHOOK hook = m_seam.InstallMouseHook(&MouseHook::Procedure);
+  m_installError = hook ? 0 : (::GetLastError() != 0 ? ::GetLastError() : ERROR_HOOK_NOT_INSTALLED);
+  m_installed = hook;
+  return hook;
 }
 
 void MouseHook::Publish(const CornerSnapshot& snapshot) {
@@ -93,21 +104,27 @@ void MouseHook::Run() {
   MSG msg;
   ::PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue exists before anyone posts
   s_running = this;
-  const UniqueHook hook(m_seam.InstallMouseHook(&MouseHook::Procedure));
-  m_installError = hook ? 0 : (::GetLastError() != 0 ? ::GetLastError() : ERROR_HOOK_NOT_INSTALLED);
+  UniqueHook hook(Install());
   ::SetEvent(m_started.get());
   if (hook) {
     TakePublished();
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-      // Any sender may post this; it only makes the thread look for a snapshot.
       if (msg.hwnd == nullptr && msg.message == kTakeSnapshotMessage) {
         TakePublished();
-        continue;
+      } else if (msg.hwnd == nullptr && msg.message == kReinstallMessage) {
+        if (!m_reinstallAsked.exchange(false)) continue;
+        hook.reset();  // the old one goes first: never two hooks
+        m_installed = nullptr;
+        hook.reset(Install());
+        ++m_reinstalls;
+        ::SetEvent(m_reinstalled.get());
+      } else {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
       }
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
     }
   }
+  m_installed = nullptr;
   s_running = nullptr;
 }
 
@@ -122,13 +139,14 @@ void MouseHook::Handle(WPARAM message, LPARAM lParam) {
     return;
   }
   const auto& record = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+  m_events.fetch_add(1, std::memory_order_relaxed);
   const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData};
   const WheelStep step = m_wheel.OnMouseEvent(event, &ForegroundIsFullScreen, [this] { return m_seam.TickCount(); });
   switch (step.kind) {
     case WheelStep::Kind::None:
       return;
     case WheelStep::Kind::Brightness:
-      m_brightness.Step(step.up);
+      m_brightness.Step(step.up, step.corner);
       return;
     case WheelStep::Kind::Volume:
       SendVolumeKey(step.up);

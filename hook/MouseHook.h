@@ -5,9 +5,11 @@
 // time-out, after which the system removes a hook without notice.
 #include <windows.h>
 
+#include <atomic>
 #include <optional>
 
 #include "core/CornerWheel.h"
+#include "core/HookWatch.h"
 #include "framework/UniqueHandle.h"
 #include "hook/ActionSeam.h"
 #include "hook/BrightnessWorker.h"
@@ -27,6 +29,18 @@ class MouseHook {
   bool Start(DWORD& error);
   // Removes the hook and ends its thread.
   void Stop();
+  // Removes the hook and installs it again, on its own thread, keeping the
+  // volume clock; never two hooks at once. Starts the thread if it has ended.
+  // False, with the system's error, when no hook runs afterwards.
+  bool Reinstall(DWORD& error);
+  // A hook is installed and its thread runs.
+  bool IsRunning() const;
+  // Mouse events the hook has seen so far.
+  uint32_t EventsSeen() const { return m_events.load(std::memory_order_relaxed); }
+  // How often the hook was installed again; the hook handle itself, which only a
+  // test that plays the system removing it behind the program's back needs.
+  uint32_t Reinstalls() const { return m_reinstalls.load(); }
+  HHOOK InstalledHook() const { return m_installed.load(); }
   // From the tray thread: the hook acts on `snapshot` from its next event on,
   // never on half of it.
   void Publish(const CornerSnapshot& snapshot);
@@ -41,6 +55,7 @@ class MouseHook {
   void Run();
   void TakePublished();
   void SendVolumeKey(bool up);
+  HHOOK Install();
 
   // The hook whose thread runs: all the callback can reach.
   static MouseHook* s_running;
@@ -53,8 +68,13 @@ class MouseHook {
   SRWLOCK m_publishLock = SRWLOCK_INIT;
   std::optional<CornerSnapshot> m_published;  // guarded by m_publishLock
 
-  UniqueKernelHandle m_started;  // set once the hook is in, or could not be
-  DWORD m_installError = 0;
+  UniqueKernelHandle m_started;      // set once the hook is in, or could not be
+  UniqueKernelHandle m_reinstalled;  // set when a reinstall asked for has been done
+  std::atomic<bool> m_reinstallAsked{false};
+  std::atomic<uint32_t> m_reinstalls{0};
+  std::atomic<HHOOK> m_installed{nullptr};
+  std::atomic<DWORD> m_installError{0};
+  std::atomic<uint32_t> m_events{0};
   UniqueKernelHandle m_thread;
   DWORD m_threadId = 0;
 };

@@ -1,5 +1,17 @@
 #include "hook/SystemActions.h"
 
+#include <physicalmonitorenumerationapi.h>
+
+namespace {
+
+template <class Function>
+bool Resolve(HMODULE library, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+  return function != nullptr;
+}
+
+}  // namespace
+
 SystemActions::SystemActions() : m_winmm(::LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
   if (m_winmm) {
     m_playSound = reinterpret_cast<PlaySoundFunction>(
@@ -29,4 +41,46 @@ BOOL SystemActions::CloseDevice(HANDLE device) { return ::CloseHandle(device); }
 
 HHOOK SystemActions::InstallMouseHook(HOOKPROC procedure) {
   return ::SetWindowsHookExW(WH_MOUSE_LL, procedure, ::GetModuleHandleW(nullptr), 0);
+}
+
+bool SystemActions::LoadDxva2() {
+  if (m_dxva2Tried) return m_destroyMonitors != nullptr;
+  m_dxva2Tried = true;
+  // No KnownDLL either: from the system folder only, and never imported.
+  m_dxva2.reset(::LoadLibraryExW(L"dxva2.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  HMODULE library = m_dxva2.get();
+  const bool all = library != nullptr && Resolve(library, "GetNumberOfPhysicalMonitorsFromHMONITOR", m_countMonitors) &&
+                   Resolve(library, "GetPhysicalMonitorsFromHMONITOR", m_getMonitors) &&
+                   Resolve(library, "GetMonitorBrightness", m_getBrightness) &&
+                   Resolve(library, "SetMonitorBrightness", m_setBrightness) &&
+                   Resolve(library, "DestroyPhysicalMonitors", m_destroyMonitors);
+  if (!all) m_destroyMonitors = nullptr;
+  return all;
+}
+
+bool SystemActions::GetPrimaryPhysicalMonitors(std::vector<HANDLE>& monitors) {
+  monitors.clear();
+  if (!LoadDxva2()) return false;
+  HMONITOR primary = ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  DWORD count = 0;
+  if (!m_countMonitors(primary, &count) || count == 0) return false;
+  std::vector<PHYSICAL_MONITOR> physical(count);
+  if (!m_getMonitors(primary, count, physical.data())) return false;
+  for (const PHYSICAL_MONITOR& monitor : physical) monitors.push_back(monitor.hPhysicalMonitor);
+  return true;
+}
+
+BOOL SystemActions::GetMonitorBrightness(HANDLE monitor, DWORD* minimum, DWORD* current, DWORD* maximum) {
+  return m_getBrightness != nullptr ? m_getBrightness(monitor, minimum, current, maximum) : FALSE;
+}
+
+BOOL SystemActions::SetMonitorBrightness(HANDLE monitor, DWORD value) {
+  return m_setBrightness != nullptr ? m_setBrightness(monitor, value) : FALSE;
+}
+
+void SystemActions::DestroyPhysicalMonitors(const std::vector<HANDLE>& monitors) {
+  if (m_destroyMonitors == nullptr || monitors.empty()) return;
+  std::vector<PHYSICAL_MONITOR> physical(monitors.size());
+  for (size_t i = 0; i < monitors.size(); ++i) physical[i].hPhysicalMonitor = monitors[i];
+  m_destroyMonitors(static_cast<DWORD>(physical.size()), physical.data());
 }

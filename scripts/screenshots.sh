@@ -19,3 +19,7 @@ for name in tray-menu settings-dialog about-dialog; do
   convert "$shots/$name.bmp" -fuzz 2% -trim +repage -bordercolor black -border 6 "docs/$name.png"
   echo "docs/$name.png"
 done
+# The brightness indicator, last shown near the bottom-right corner.
+wine build/windows/bin/brimlet_windows_tests.exe --gtest_filter='BrightnessIndicator.ShowsNear*'
+convert "$shots/brightness-indicator.bmp" -crop 248x104+1680+960 +repage docs/brightness-indicator.png
+echo docs/brightness-indicator.png

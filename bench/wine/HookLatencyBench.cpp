@@ -6,6 +6,8 @@
 //   injected volume key reaches a keyboard hook, against a program that
 //   injects the key straight from its own hook.
 // Prints one Markdown table. Usage: hook_latency_bench [events per measurement]
+// With "idle SECONDS": starts Brimlet, prints "ready", leaves it idle for that
+// long and prints the CPU time it used meanwhile (the caller counts wake-ups).
 #include <windows.h>
 
 #include <shellapi.h>
@@ -163,8 +165,7 @@ class Program {
   }
   ~Program() {
     if (m_process == nullptr) return;
-    ::PostThreadMessageW(m_loopThread, WM_USER, 0, 0);  // Brimlet's tray loop ends on WM_USER
-    ::PostThreadMessageW(m_loopThread, WM_QUIT, 0, 0);
+    ::PostThreadMessageW(m_loopThread, WM_QUIT, 0, 0);  // ends Brimlet's tray loop as its Exit does
     if (::WaitForSingleObject(m_process, 5000) != WAIT_OBJECT_0) {
       ::TerminateProcess(m_process, 0);
       ::WaitForSingleObject(m_process, 10000);
@@ -231,8 +232,26 @@ void Row(const char* what, const char* program, const Figures& figures, const Fi
 
 }  // namespace
 
+// Brimlet left alone: what it costs while nobody touches the mouse.
+// Brimlet and the pass-through reference left alone side by side: what they
+// cost while nobody touches the mouse.
+int MeasureIdle(int seconds) {
+  const auto reference = StartReference(L"pass");
+  const auto brimlet = StartBrimlet();
+  const double brimletBefore = CpuMicroseconds(brimlet->process());
+  const double referenceBefore = CpuMicroseconds(reference->process());
+  std::printf("ready\n");
+  std::fflush(stdout);
+  ::Sleep(static_cast<DWORD>(seconds) * 1000);
+  std::printf("idle CPU: Brimlet %.1f ms, reference %.1f ms in %d s\n",
+              (CpuMicroseconds(brimlet->process()) - brimletBefore) / 1000.0,
+              (CpuMicroseconds(reference->process()) - referenceBefore) / 1000.0, seconds);
+  return 0;
+}
+
 int main(int argc, char** argv) {
-  const int events = argc > 1 ? std::max(100, std::atoi(argv[1])) : 2000;
+  const bool idle = argc > 2 && std::string(argv[1]) == "idle";
+  const int events = argc > 1 && !idle ? std::max(100, std::atoi(argv[1])) : 2000;
   // The programs take turns, round after round, so that drifts of the machine
   // (other load, clocks) fall on all of them alike.
   constexpr int kRounds = 8;
@@ -244,6 +263,7 @@ int main(int argc, char** argv) {
   HANDLE observerReady = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
   ::CreateThread(nullptr, 0, &ObserverThread, observerReady, 0, nullptr);
   ::WaitForSingleObject(observerReady, 10000);
+  if (idle) return MeasureIdle(std::max(1, std::atoi(argv[2])));
 
   Samples movesAlone, movesPassThrough, movesBrimlet, volumeDirect, volumeBrimlet, discarded;
   for (int round = 0; round < kRounds; ++round) {

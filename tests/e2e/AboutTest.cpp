@@ -7,7 +7,7 @@
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/DialogProbe.h"
 #include "tests/support/Input.h"
-#include "tests/e2e/Screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 

@@ -154,6 +154,16 @@ void BrimletProcess::Stop() {
   ::WaitForSingleObject(m_process.get(), 10000);
 }
 
+HWND BrimletProcess::ShellWatchWindow() const {
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"BRIMLET_SHELL_WATCH", nullptr); window != nullptr;
+       window = ::FindWindowExW(nullptr, window, L"BRIMLET_SHELL_WATCH", nullptr)) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    if (pid == m_pid) return window;
+  }
+  return nullptr;
+}
+
 void BrimletProcess::PostTrayEvent(UINT event) const { ::PostMessageW(m_trayWindow, kTrayCallback, 0, event); }
 
 HWND BrimletProcess::OpenMenu() const {

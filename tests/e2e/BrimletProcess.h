@@ -48,6 +48,8 @@ class BrimletProcess {
   HWND trayWindow() const { return m_trayWindow; }
   HANDLE process() const { return m_process.get(); }
 
+  // The hidden top-level window that hears the shell and the system; null if none.
+  HWND ShellWatchWindow() const;
   // Posts the icon's callback with `event` as the shell would.
   void PostTrayEvent(UINT event) const;
   // Right-button press on the icon; returns the menu window once it is shown.

@@ -1,4 +1,6 @@
 #include "tests/e2e/BrimletTest.h"
+// after windows.h, which it needs
+#include <wtsapi32.h>
 #include "tests/support/Input.h"
 #include "tests/e2e/KeyWatcher.h"
 
@@ -95,6 +97,46 @@ TEST_F(CornerTest, EachWheelMessageIsOneStepInItsDirection) {
   WheelAt(0, 0, 0);
   Sentinel();
   EXPECT_EQ(m_keys.KeyDowns(), (std::vector<DWORD>{kDown, kDown, kDown}));
+}
+
+// After the notices that make Brimlet install its hook again (resume from
+// sleep, an unlock, a console connect, a display change), every turn still
+// gives exactly one step: never none, never two from two hooks.
+TEST_F(CornerTest, HookReinstalledAfterResumeUnlockAndDisplayChangeStepsOncePerTurn) {
+  WriteConfig(kAllVolumeNoInterval);
+  auto brimlet = Start();
+  HWND shell = brimlet->ShellWatchWindow();
+  ASSERT_NE(shell, nullptr);
+  const struct {
+    UINT message;
+    WPARAM wParam;
+  } notices[] = {{WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC}, {WM_POWERBROADCAST, PBT_APMRESUMESUSPEND},
+                 {WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK},    {WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK},
+                 {WM_WTSSESSION_CHANGE, WTS_CONSOLE_CONNECT}, {WM_DISPLAYCHANGE, 32}};
+  for (const auto& notice : notices) {
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(::SendMessageTimeoutW(shell, notice.message, notice.wParam, 0, SMTO_BLOCK, 10000, &result));
+    EXPECT_EQ(KeysFrom({{0, 0}, {1919, 0}, {0, 1079}}), (std::vector<DWORD>{kUp, kUp, kUp}))
+        << "after message 0x" << std::hex << notice.message << " " << notice.wParam;
+  }
+  EXPECT_TRUE(brimlet->IsRunning());
+}
+
+// Wine has neither a built-in panel nor a DDC/CI monitor: the brightness
+// corners find nothing to step, hold nothing up and show no indicator.
+TEST_F(CornerTest, BrightnessCornersWithoutADisplayDoNothingQuicklyAndShowNothing) {
+  WriteConfig(L"[Brimlet]\nLBControll = 1\nRBControll = 1\nInterval = 0\n");  // top corners: brightness
+  auto brimlet = Start();
+  const ULONGLONG start = ::GetTickCount64();
+  for (int i = 0; i < 10; ++i) {
+    WheelAt(0, 0, 120);
+    WheelAt(1919, 0, -120);
+  }
+  Sentinel();
+  EXPECT_LT(::GetTickCount64() - start, 3000U) << "the brightness turns held the hook up";
+  EXPECT_EQ(m_keys.KeyDowns(), std::vector<DWORD>{kDown}) << "only the sentinel's key";
+  EXPECT_EQ(FindProcessWindow(brimlet->pid(), L"BRIMLET_BRIGHTNESS_INDICATOR"), nullptr);
+  EXPECT_TRUE(brimlet->IsRunning());
 }
 
 TEST_F(CornerTest, HorizontalWheelNeverActs) {

@@ -5,7 +5,7 @@
 #include "tests/e2e/DialogProbe.h"
 #include "tests/support/Input.h"
 #include "tests/e2e/KeyWatcher.h"
-#include "tests/e2e/Screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 

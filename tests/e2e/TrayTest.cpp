@@ -5,7 +5,7 @@
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/DialogProbe.h"
 #include "tests/support/Input.h"
-#include "tests/e2e/Screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 
@@ -101,13 +101,7 @@ TEST_F(TrayTest, WmUserFromAnotherProgramDoesNotEndIt) {
 TEST_F(TrayTest, EndOfTheSessionEndsItCleanly) {
   auto brimlet = Start();
   HWND tray = brimlet->trayWindow();
-  HWND shell = nullptr;
-  for (HWND window = ::FindWindowExW(nullptr, nullptr, L"BRIMLET_SHELL_WATCH", nullptr); window != nullptr;
-       window = ::FindWindowExW(nullptr, window, L"BRIMLET_SHELL_WATCH", nullptr)) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    if (pid == brimlet->pid()) shell = window;
-  }
+  HWND shell = brimlet->ShellWatchWindow();
   ASSERT_NE(shell, nullptr) << "no hidden top-level window hears the session's end";
   DWORD_PTR result = 0;
   ::SendMessageTimeoutW(shell, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &result);

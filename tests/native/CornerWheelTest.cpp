@@ -114,3 +114,75 @@ TEST(ReportBoxes, OneBoxAtATimeAndNoRepeatOfTheOneOnScreen) {
 }
 
 }  // namespace
+
+#include "core/HookWatch.h"
+
+namespace {
+
+TEST(HookWatch, OnlyMouseInputTheHookMissedCounts) {
+  const HookCheck previous{50'000, 7, 100, 200};
+  EXPECT_FALSE(MouseInputMissed(previous, {60'000, 7, 100, 200}, 55'000)) << "typing: the pointer stayed";
+  EXPECT_FALSE(MouseInputMissed(previous, {60'000, 9, 300, 200}, 55'000)) << "the hook saw the moves";
+  EXPECT_FALSE(MouseInputMissed(previous, {60'000, 7, 300, 200}, 49'000)) << "moved without input (by a program)";
+  EXPECT_TRUE(MouseInputMissed(previous, {60'000, 7, 300, 200}, 55'000));
+  EXPECT_TRUE(MouseInputMissed(previous, {60'000, 7, 100, 201}, 50'001));
+  // Across the wrap of the 32-bit tick.
+  const HookCheck beforeWrap{0xFFFF'FF00U, 1, 0, 0};
+  EXPECT_TRUE(MouseInputMissed(beforeWrap, {5'000, 1, 1, 0}, 2'000));
+  EXPECT_FALSE(MouseInputMissed(beforeWrap, {5'000, 1, 1, 0}, 0xFFFF'FE00U));
+}
+
+TEST(HookWatch, RetriesBackOffToAMinute) {
+  EXPECT_EQ(HookRetryDelayMs(0), 2000U);
+  EXPECT_EQ(HookRetryDelayMs(1), 4000U);
+  EXPECT_EQ(HookRetryDelayMs(4), 32000U);
+  EXPECT_EQ(HookRetryDelayMs(5), 60000U);
+  EXPECT_EQ(HookRetryDelayMs(1000), 60000U);
+}
+
+TEST(HookWatch, TipSaysWhenNoHookRuns) {
+  EXPECT_STREQ(TrayTip(true), L"Brimlet");
+  EXPECT_STREQ(TrayTip(false), L"Brimlet - 鼠标钩子未运行");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SupportedLevels, CoarseListsStepToTheNearestLevelBeyondAndNeverStick) {
+  const uint8_t coarse[] = {0, 25, 50, 75, 100};
+  const SupportedLevels levels(coarse, std::size(coarse));
+  EXPECT_FALSE(levels.Any());
+  EXPECT_EQ(levels.After(50, 1), 75);
+  EXPECT_EQ(levels.After(52, -1), 50);
+  EXPECT_EQ(levels.After(50, 3), 100) << "three turns, as one change";
+  EXPECT_EQ(levels.After(100, 1), 100) << "stays at the end";
+  EXPECT_EQ(levels.After(0, -2), 0);
+  EXPECT_EQ(levels.After(74, 1), 100) << "at or beyond the 2 % step: 75 is only 1 away";
+  EXPECT_EQ(levels.After(99, 1), 100) << "else the nearest beyond, never stuck";
+
+  // A full list, or none, behaves as the plain 2 % steps.
+  uint8_t all[101];
+  for (uint8_t i = 0; i <= 100; ++i) all[i] = i;
+  for (const SupportedLevels& plain : {SupportedLevels(all, 101), SupportedLevels(nullptr, 0)}) {
+    EXPECT_TRUE(plain.Any());
+    EXPECT_EQ(plain.After(50, 3), 56);
+    EXPECT_EQ(plain.After(1, -1), 0);
+  }
+  const uint8_t outOfRange[] = {0, 200, 100};
+  EXPECT_EQ(SupportedLevels(outOfRange, 3).After(0, 1), 100);
+}
+
+TEST(MonitorBrightness, StepsAreTwoPercentOfTheMonitorsRange) {
+  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 50, 100, 1), 52U);
+  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 50, 100, 3), 56U);
+  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 20, 50, 1), 21U) << "2 % of 50 is 1";
+  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 49, 50, 5), 50U);
+  EXPECT_EQ(MonitorBrightnessAfterSteps(10, 11, 60, -3), 10U);
+  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 5, 10, -1), 4U) << "at least one unit";
+  EXPECT_EQ(MonitorPercent(0, 21, 50), 42);
+  EXPECT_EQ(MonitorPercent(10, 60, 60), 100);
+  EXPECT_EQ(MonitorPercent(5, 5, 5), 100);
+}
+
+}  // namespace

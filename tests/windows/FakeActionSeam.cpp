@@ -1,5 +1,7 @@
 #include "tests/windows/FakeActionSeam.h"
 
+#include <algorithm>
+
 namespace {
 
 HANDLE const kDevice = reinterpret_cast<HANDLE>(0x1234);
@@ -45,6 +47,15 @@ HANDLE FakeSystem::OpenDevice(const wchar_t* path, DWORD access, DWORD share, SE
 
 BOOL FakeSystem::ControlDevice(HANDLE, DWORD code, void* input, DWORD inputSize, void* output, DWORD outputSize,
                                DWORD* returned, OVERLAPPED* overlapped) {
+  constexpr DWORD kSupportedQuery = 0x00230494;  // IOCTL_VIDEO_QUERY_SUPPORTED_BRIGHTNESS
+  if (code == kSupportedQuery) {
+    const std::lock_guard<std::mutex> hold(m_lock);
+    order.push_back("supported");
+    if (supportedLevels.empty() || outputSize < supportedLevels.size()) return FALSE;
+    std::copy(supportedLevels.begin(), supportedLevels.end(), static_cast<BYTE*>(output));
+    *returned = static_cast<DWORD>(supportedLevels.size());
+    return TRUE;
+  }
   const bool query = output != nullptr;
   {
     const std::lock_guard<std::mutex> hold(m_lock);
@@ -114,4 +125,60 @@ std::vector<BYTE> FakeSystem::LevelsSet() {
     if (request.input.size() == 3) levels.push_back(static_cast<BYTE>(request.input[2]));
   }
   return levels;
+}
+
+namespace {
+// Monitor handles are their index + 0x100, so a stale or foreign one shows.
+HANDLE MonitorHandle(size_t index) { return reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(index + 0x100)); }
+size_t MonitorIndex(HANDLE handle) { return reinterpret_cast<ULONG_PTR>(handle) - 0x100; }
+}  // namespace
+
+bool FakeSystem::GetPrimaryPhysicalMonitors(std::vector<HANDLE>& handles) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  order.push_back("monitors");
+  handles.clear();
+  for (size_t i = 0; i < monitors.size(); ++i) handles.push_back(MonitorHandle(i));
+  monitorHandlesOut += static_cast<int>(handles.size());
+  return !handles.empty();
+}
+
+BOOL FakeSystem::GetMonitorBrightness(HANDLE monitor, DWORD* minimum, DWORD* current, DWORD* maximum) {
+  FakeMonitor answer;
+  {
+    const std::lock_guard<std::mutex> hold(m_lock);
+    order.push_back("get monitor");
+    answer = monitors.at(MonitorIndex(monitor));
+  }
+  ::Sleep(answer.takesMs);
+  if (!answer.answers) return FALSE;
+  *minimum = answer.minimum;
+  *current = answer.current;
+  *maximum = answer.maximum;
+  return TRUE;
+}
+
+BOOL FakeSystem::SetMonitorBrightness(HANDLE monitor, DWORD value) {
+  DWORD takes = 0;
+  {
+    const std::lock_guard<std::mutex> hold(m_lock);
+    order.push_back("set monitor");
+    FakeMonitor& target = monitors.at(MonitorIndex(monitor));
+    if (!target.answers) return FALSE;
+    target.current = value;
+    monitorSets.emplace_back(MonitorIndex(monitor), value);
+    takes = target.takesMs;
+  }
+  ::Sleep(takes);
+  return TRUE;
+}
+
+void FakeSystem::DestroyPhysicalMonitors(const std::vector<HANDLE>& handles) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  order.push_back("destroy monitors");
+  monitorHandlesOut -= static_cast<int>(handles.size());
+}
+
+size_t FakeSystem::Count(const std::string& call) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  return static_cast<size_t>(std::count(order.begin(), order.end(), call));
 }

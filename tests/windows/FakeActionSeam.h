@@ -30,6 +30,15 @@ struct PlayedSound {
   DWORD flags;
 };
 
+// A monitor behind the primary display, as DDC/CI would report it.
+struct FakeMonitor {
+  DWORD minimum = 0;
+  DWORD current = 50;
+  DWORD maximum = 100;
+  bool answers = true;
+  DWORD takesMs = 0;  // what each call costs: DDC/CI is slow
+};
+
 class FakeSystem final : public ActionSeam {
  public:
   FakeSystem();
@@ -46,6 +55,8 @@ class FakeSystem final : public ActionSeam {
   bool hookFails = false;  // InstallMouseHook fails with ERROR_ACCESS_DENIED
   bool realHook = false;   // InstallMouseHook installs the real hook
   HANDLE setGate;          // a set waits for this manual-reset event: a slow driver
+  std::vector<BYTE> supportedLevels;  // the panel's list; empty: the query fails
+  std::vector<FakeMonitor> monitors;  // behind the primary display
 
   // What was sent.
   std::vector<INPUT> inputs;
@@ -56,7 +67,10 @@ class FakeSystem final : public ActionSeam {
   std::vector<DeviceRequest> requests;
   int openHandles = 0;
   int closes = 0;
-  std::vector<std::string> order;  // "send", "sound", "open", "query", "set", "close"
+  std::vector<std::string> order;  // "send", "sound", "open", "supported", "query", "set", "close",
+                                   // "monitors", "get monitor", "set monitor", "destroy monitors"
+  std::vector<std::pair<size_t, DWORD>> monitorSets;  // which monitor, what value
+  int monitorHandlesOut = 0;
 
   // Wait until `count` brightness sets have begun, or `count` calls of any kind
   // were made (within a few seconds).
@@ -73,6 +87,11 @@ class FakeSystem final : public ActionSeam {
                      DWORD* returned, OVERLAPPED* overlapped) override;
   BOOL CloseDevice(HANDLE device) override;
   HHOOK InstallMouseHook(HOOKPROC procedure) override;
+  bool GetPrimaryPhysicalMonitors(std::vector<HANDLE>& handles) override;
+  BOOL GetMonitorBrightness(HANDLE monitor, DWORD* minimum, DWORD* current, DWORD* maximum) override;
+  BOOL SetMonitorBrightness(HANDLE monitor, DWORD value) override;
+  void DestroyPhysicalMonitors(const std::vector<HANDLE>& handles) override;
+  size_t Count(const std::string& call);
 
  private:
   std::mutex m_lock;

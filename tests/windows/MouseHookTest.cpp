@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 #include "core/CornerZones.h"
@@ -214,7 +215,8 @@ TEST_F(BrightnessTest, StepQueriesThenSetsThroughTwoOpensOnTheWorker) {
   m_fake.reportedLevel = 40;
   Steps({true}, 1);
   m_worker.Stop();
-  EXPECT_EQ(m_fake.order, (std::vector<std::string>{"open", "query", "close", "open", "set", "close"}));
+  EXPECT_EQ(m_fake.order,
+            (std::vector<std::string>{"open", "supported", "query", "close", "open", "set", "close"}));
   ASSERT_EQ(m_fake.opens.size(), 2U);
   for (const DeviceOpen& open : m_fake.opens) {
     EXPECT_EQ(open.path, L"\\\\.\\LCD");
@@ -225,7 +227,7 @@ TEST_F(BrightnessTest, StepQueriesThenSetsThroughTwoOpensOnTheWorker) {
     EXPECT_FALSE(open.security);
     EXPECT_FALSE(open.templateFile);
   }
-  ASSERT_EQ(m_fake.requests.size(), 2U);
+  ASSERT_EQ(m_fake.requests.size(), 2U) << "the supported levels are asked for once, not recorded here";
   EXPECT_EQ(m_fake.requests[0].code, kQuery);
   EXPECT_EQ(m_fake.requests[0].input, "");
   EXPECT_EQ(m_fake.requests[0].outputSize, 3U);
@@ -272,7 +274,8 @@ TEST_F(BrightnessTest, NoDeviceMeansNothingIsSent) {
   Turn(0, 0);
   ASSERT_TRUE(m_fake.WaitForCalls(5));
   m_worker.Stop();
-  EXPECT_EQ(m_fake.order, (std::vector<std::string>{"open", "open", "query", "close", "open"}));
+  EXPECT_EQ(m_fake.order, (std::vector<std::string>{"open", "monitors", "open", "supported", "query", "close",
+                                                    "open"}));
   EXPECT_EQ(m_fake.openHandles, 0);
   EXPECT_TRUE(Reports().empty());
 }
@@ -331,6 +334,177 @@ TEST_F(MouseHookTest, CornerTurnsGiveTheirKeysWhileTheTrayThreadIsBlocked) {
     const double ms = 1000.0 * static_cast<double>(m_fake.sendTimes[i] - turned[i]) / static_cast<double>(frequency.QuadPart);
     EXPECT_LT(ms, 100.0) << "turn " << i;
   }
+}
+
+}  // namespace
+
+#include "hook/HookWatchdog.h"
+
+namespace {
+
+// Input the hook cannot see: the system's last input time moves on, as a real
+// mouse's would after the hook is gone.
+void MovePointerBy(int dx) {
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = dx;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE;
+  ::SendInput(1, &move, sizeof(INPUT));
+}
+
+
+class HookWatchdogTest : public MouseHookTest {
+ protected:
+  void SetUp() override {
+    m_fake.realHook = true;
+    DWORD error = 0;
+    ASSERT_TRUE(m_hook.Start(error)) << error;
+  }
+  void TearDown() override { m_hook.Stop(); }
+  HookWatchdog m_watchdog{m_hook};
+};
+
+TEST_F(HookWatchdogTest, HookTheSystemRemovedIsNoticedAndInstalledAgain) {
+  PointerAt(960, 540);
+  WheelAt(1919, 1079, 120);
+  ASSERT_TRUE(m_fake.WaitForCalls(1)) << "the hook works to begin with";
+  EXPECT_FALSE(m_watchdog.Check());
+
+  // The system drops the hook without a word; the pointer moves on.
+  ASSERT_TRUE(::UnhookWindowsHookEx(m_hook.InstalledHook()));
+  MovePointerBy(40);
+  WheelAt(1919, 1079, 120);
+  ::Sleep(200);
+  EXPECT_EQ(KeyDowns().size(), 1U) << "nothing reaches a removed hook";
+
+  EXPECT_TRUE(m_watchdog.Check());
+  EXPECT_EQ(m_hook.Reinstalls(), 1U);
+  EXPECT_TRUE(m_hook.IsRunning());
+  WheelAt(1919, 1079, -120);
+  EXPECT_TRUE(m_fake.WaitForCalls(2)) << "the next turn acts again";
+}
+
+TEST_F(HookWatchdogTest, TypingAloneNeverReinstallsAHealthyHook) {
+  PointerAt(700, 400);
+  // 30 s of keyboard input only, with a check every half second.
+  const ULONGLONG end = ::GetTickCount64() + 30000;
+  while (::GetTickCount64() < end) {
+    PressKey(VK_F24);  // a key no program acts on
+    ::Sleep(200);
+    PressKey(VK_F24);
+    ::Sleep(200);
+    m_watchdog.Check();
+  }
+  EXPECT_EQ(m_hook.Reinstalls(), 0U);
+}
+
+TEST_F(HookWatchdogTest, ReinstallKeepsOneHookAndTheVolumeClock) {
+  Settings settings = AllVolume();
+  settings.volumeInterval = 100000;
+  Use(settings);
+  m_fake.now = 1000;
+  WheelAt(1919, 1079, 120);  // starts the clock
+  m_fake.now += 100000;
+  WheelAt(1919, 1079, 120);  // a step
+  ASSERT_TRUE(m_fake.WaitForCalls(1));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(m_watchdog.Reinstall());
+  WheelAt(1919, 1079, 120);  // still within the interval of that step: dropped
+  m_fake.now += 100000;
+  WheelAt(1919, 1079, -120);  // exactly one step: one hook, not four
+  ASSERT_TRUE(m_fake.WaitForCalls(2));
+  ::Sleep(300);
+  EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BrightnessTest, PanelWithCoarseLevelsStepsToTheNextOneAndAFullListAsBefore) {
+  m_fake.supportedLevels = {0, 25, 50, 75, 100};
+  m_fake.reportedLevel = 50;
+  Steps({true}, 1);
+  m_fake.reportedLevel = 52;
+  Steps({false}, 2);
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.LevelsSet(), (std::vector<BYTE>{75, 50}));
+  EXPECT_EQ(m_fake.Count("supported"), 1U) << "asked once, on first use";
+}
+
+TEST_F(BrightnessTest, FullLevelListBehavesAsBefore) {
+  for (BYTE level = 0; level <= 100; ++level) m_fake.supportedLevels.push_back(level);
+  Steps({true}, 1);
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.LevelsSet(), std::vector<BYTE>{52});
+}
+
+class MonitorTest : public BrightnessTest {
+ protected:
+  MonitorTest() { m_fake.opensLeft = 0; }  // no built-in panel
+  bool WaitForMonitorSets(size_t count) {
+    return WaitUntilTrue([&] { return m_fake.Count("set monitor") >= count; });
+  }
+  static bool WaitUntilTrue(const std::function<bool()>& condition) {
+    for (int tries = 0; tries < 500; ++tries) {
+      if (condition()) return true;
+      ::Sleep(10);
+    }
+    return false;
+  }
+};
+
+TEST_F(MonitorTest, StepsAreTwoPercentOfEachMonitorsRangeAndAllStepTogether) {
+  m_fake.monitors = {{0, 50, 100}, {0, 20, 50}};
+  Turn(1919, 0);
+  ASSERT_TRUE(WaitForMonitorSets(2));
+  BrightnessShown shown;
+  ASSERT_TRUE(WaitUntilTrue([&] { return m_worker.TakeShown(shown); }));
+  EXPECT_EQ(shown.percent, 52);
+  EXPECT_EQ(shown.corner, ScreenCorner::TopRight);
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.monitorSets, (std::vector<std::pair<size_t, DWORD>>{{0, 52}, {1, 21}}));
+  EXPECT_EQ(m_fake.monitorHandlesOut, 0) << "every physical monitor handle released";
+}
+
+TEST_F(MonitorTest, SlowMonitorTakesTurnsMeanwhileAsOneChange) {
+  m_fake.monitors = {{0, 50, 100, true, 80}};
+  Turn(0, 0);
+  ASSERT_TRUE(WaitForMonitorSets(1));
+  Turn(0, 0);  // while the monitor is still busy with the first change
+  Turn(0, 0);
+  Turn(0, 0);
+  ASSERT_TRUE(WaitForMonitorSets(2));
+  ::Sleep(300);
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.monitorSets, (std::vector<std::pair<size_t, DWORD>>{{0, 52}, {0, 58}}));
+}
+
+TEST_F(MonitorTest, MonitorThatDoesNotAnswerIsLeftAloneUntilTheDisplayChanges) {
+  m_fake.monitors = {{0, 50, 100, false}};
+  Turn(0, 0);
+  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("get monitor") == 1; }));
+  Turn(0, 0);
+  Turn(0, 0);
+  ::Sleep(200);
+  EXPECT_EQ(m_fake.Count("get monitor"), 1U) << "no retry storm";
+  m_worker.DisplayChanged();
+  Turn(0, 0);
+  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("get monitor") == 2; }));
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.Count("monitors"), 2U) << "acquired again after the display change";
+  EXPECT_EQ(m_fake.monitorHandlesOut, 0);
+  EXPECT_TRUE(m_fake.monitorSets.empty());
+}
+
+TEST_F(MonitorTest, NoPanelAndNoMonitorMeansNothingIsSentOrShown) {
+  Turn(0, 0);
+  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("monitors") == 1; }));
+  Turn(0, 0);
+  ::Sleep(100);
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.Count("monitors"), 1U);
+  BrightnessShown shown;
+  EXPECT_FALSE(m_worker.TakeShown(shown));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tests/e2e/Screenshot.h"
+#include "tests/support/Screenshot.h"
 
 #include "framework/UniqueHandle.h"
 #include "tests/support/TestFiles.h"

@@ -1,0 +1,17 @@
+#include "core/HookWatch.h"
+
+bool MouseInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t lastInputTick) {
+  const bool inputSince = static_cast<int32_t>(lastInputTick - previous.tick) > 0;
+  const bool pointerMoved = now.cursorX != previous.cursorX || now.cursorY != previous.cursorY;
+  return inputSince && pointerMoved && now.hookEvents == previous.hookEvents;
+}
+
+uint32_t HookRetryDelayMs(uint32_t failures) {
+  constexpr uint32_t kFirst = 2000;
+  constexpr uint32_t kLongest = 60000;
+  if (failures >= 5) return kLongest;
+  const uint32_t delay = kFirst << failures;
+  return delay < kLongest ? delay : kLongest;
+}
+
+const wchar_t* TrayTip(bool hookRunning) { return hookRunning ? L"Brimlet" : L"Brimlet - 鼠标钩子未运行"; }

@@ -1,0 +1,26 @@
+#pragma once
+// Noticing a mouse hook the system removed without a word (it does so when a
+// callback misses its time-out), from the outside: between two checks there
+// was input, the pointer moved, and yet the hook saw no event. Typing alone
+// never moves the pointer, so it never counts. Ticks are 32-bit milliseconds,
+// compared so that their wrap every 49.7 days does not matter.
+#include <cstdint>
+
+// What one check saw.
+struct HookCheck {
+  uint32_t tick = 0;        // when it was made
+  uint32_t hookEvents = 0;  // events the hook had seen by then
+  int32_t cursorX = 0;
+  int32_t cursorY = 0;
+};
+
+// True when mouse input reached the system but not the hook between `previous`
+// and `now`; `lastInputTick` is the system's last input time.
+bool MouseInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t lastInputTick);
+
+// Milliseconds before the next try after `failures` failed installs in a row:
+// 2 s, doubling, at most a minute.
+uint32_t HookRetryDelayMs(uint32_t failures);
+
+// The icon's tip: the program's name, and after it a warning while no hook runs.
+const wchar_t* TrayTip(bool hookRunning);

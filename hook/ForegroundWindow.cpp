@@ -1,0 +1,27 @@
+#include "hook/ForegroundWindow.h"
+
+#include <windows.h>
+
+#include "core/CornerChoice.h"
+
+namespace {
+
+ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+bool ForegroundIsFullScreen() {
+  HWND foreground = ::GetForegroundWindow();
+  if (foreground == nullptr || foreground == ::GetDesktopWindow() || foreground == ::GetShellWindow()) {
+    return false;
+  }
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  RECT window{};
+  if (!::GetMonitorInfoW(::MonitorFromWindow(foreground, MONITOR_DEFAULTTOPRIMARY), &monitor) ||
+      !::GetWindowRect(foreground, &window)) {
+    return false;
+  }
+  return CoversMonitorExactly(ToScreenRect(window), ToScreenRect(monitor.rcMonitor));
+}
+

@@ -1,0 +1,108 @@
+#include "app/BrightnessIndicator.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "hook/BrightnessWorker.h"
+#include "tests/support/Screenshot.h"
+#include "tests/windows/FakeActionSeam.h"
+
+namespace {
+
+void PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + milliseconds;
+  MSG msg;
+  while (!done() && ::GetTickCount64() < end) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    ::Sleep(5);
+  }
+}
+
+RECT PrimaryWorkArea() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  ::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  return monitor.rcWork;
+}
+
+TEST(BrightnessIndicator, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
+  BrightnessIndicator indicator;
+  const RECT work = PrimaryWorkArea();
+  HWND front = ::GetForegroundWindow();
+  for (const ScreenCorner corner :
+       {ScreenCorner::TopLeft, ScreenCorner::TopRight, ScreenCorner::BottomLeft, ScreenCorner::BottomRight}) {
+    indicator.Show(52, corner);
+    HWND window = indicator.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_NE(indicator.lastPaint(), 0) << "not drawn";
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE));
+    constexpr DWORD kWanted = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
+    EXPECT_EQ(style & kWanted, kWanted) << "layered, click-through, no taskbar button, no focus, topmost";
+    EXPECT_EQ(::GetWindowLongW(window, GWL_STYLE) & WS_CHILD, 0);
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const POINT at = IndicatorPosition(work, corner);
+    EXPECT_EQ(rect.left, at.x);
+    EXPECT_EQ(rect.top, at.y);
+    EXPECT_EQ(rect.right - rect.left, kIndicatorWidth);
+    const bool left = corner == ScreenCorner::TopLeft || corner == ScreenCorner::BottomLeft;
+    const bool top = corner == ScreenCorner::TopLeft || corner == ScreenCorner::TopRight;
+    EXPECT_EQ(left ? rect.left - work.left : work.right - rect.right, kIndicatorMargin);
+    EXPECT_EQ(top ? rect.top - work.top : work.bottom - rect.bottom, kIndicatorMargin);
+    EXPECT_EQ(::GetForegroundWindow(), front) << "the panel took the focus";
+    EXPECT_EQ(::SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 5, rect.top + 5)), HTTRANSPARENT);
+  }
+  PumpUntil([] { return false; }, 100);  // drawn on screen
+  SaveScreenshot(L"brightness-indicator");
+
+  const ULONGLONG shown = ::GetTickCount64();
+  PumpUntil([&] { return !::IsWindowVisible(indicator.window()); }, 5000);
+  const ULONGLONG after = ::GetTickCount64() - shown;
+  EXPECT_FALSE(::IsWindowVisible(indicator.window()));
+  EXPECT_GE(after, 900U) << "gone too soon";
+  EXPECT_LE(after, 2500U) << "stayed too long";
+}
+
+TEST(BrightnessIndicator, NeverShowsOverAFullScreenWindow) {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  HWND full = ::CreateWindowExW(0, L"STATIC", L"full screen", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
+                                nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(full);
+  PumpUntil([&] { return ::GetForegroundWindow() == full; }, 2000);
+  ASSERT_EQ(::GetForegroundWindow(), full);
+  BrightnessIndicator indicator;
+  indicator.Show(40, ScreenCorner::TopLeft);
+  EXPECT_TRUE(indicator.window() == nullptr || !::IsWindowVisible(indicator.window()));
+  ::DestroyWindow(full);
+}
+
+// The whole way through the seam: a turn in a corner, the worker's step on a
+// fake panel, the level it announces, the panel near that corner.
+TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
+  FakeSystem fake;
+  fake.reportedLevel = 50;
+  BrightnessWorker worker(fake);
+  HWND listener = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  worker.AnnounceTo(listener, WM_APP + 7);
+  worker.Step(true, ScreenCorner::BottomRight);
+  MSG msg{};
+  PumpUntil([&] { return ::PeekMessageW(&msg, listener, WM_APP + 7, WM_APP + 7, PM_REMOVE) != FALSE; }, 5000);
+  ASSERT_EQ(msg.message, WM_APP + 7U) << "the worker announced nothing";
+  BrightnessShown shown;
+  ASSERT_TRUE(worker.TakeShown(shown));
+  EXPECT_EQ(shown.percent, 52);
+  EXPECT_EQ(shown.corner, ScreenCorner::BottomRight);
+  EXPECT_FALSE(worker.TakeShown(shown)) << "taken once";
+
+  BrightnessIndicator indicator;
+  indicator.Show(shown.percent, shown.corner);
+  RECT rect{};
+  ::GetWindowRect(indicator.window(), &rect);
+  EXPECT_EQ(rect.left, IndicatorPosition(PrimaryWorkArea(), ScreenCorner::BottomRight).x);
+  ::DestroyWindow(listener);
+}
+
+}  // namespace
