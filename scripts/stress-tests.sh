@@ -59,5 +59,6 @@ cat "$results"/run-*.log |
 cat "$results"/run-*.log | sed -n -E 's/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: ([a-z0-9_A-Z]+) .*(Passed|Failed).*/\2 \1/p' |
   awk -v runs="$runs" '{ seen[$2] = 1; if ($1 == "Passed") ok[$2]++ }
        END { for (t in seen) printf "%3d/%d  suite %s\n", ok[t] + 0, runs, t }' | sort -k3
+grep -h -o 'soak: .*' "$results"/run-*.log || true
 echo "machine: $(lscpu | sed -n 's/^Model name: *//p' | head -n 1), $(nproc) cores; runs with a failure: $failed_runs of $runs"
 [ "$failed_runs" -eq 0 ]
