@@ -11,8 +11,10 @@ bool HookWatchdog::Check() {
   LASTINPUTINFO input{};
   input.cbSize = sizeof(input);
   const HookCheck now = Look();
-  const bool missed = ::GetLastInputInfo(&input) && MouseInputMissed(m_previous, now, input.dwTime);
+  // The first check only looks: there is nothing yet to compare with.
+  const bool missed = m_looked && ::GetLastInputInfo(&input) && MouseInputMissed(m_previous, now, input.dwTime);
   m_previous = now;
+  m_looked = true;
   if (!missed) return false;
   Reinstall();
   return true;
@@ -23,5 +25,6 @@ bool HookWatchdog::Reinstall() {
   const bool running = m_hook.Reinstall(error);
   m_failures = running ? 0 : m_failures + 1;
   m_previous = Look();
+  m_looked = true;
   return running;
 }

@@ -25,5 +25,6 @@ class HookWatchdog {
 
   MouseHook& m_hook;
   HookCheck m_previous;  // what the last check (or install) saw
+  bool m_looked = false;  // m_previous holds a real look
   uint32_t m_failures = 0;
 };

@@ -365,10 +365,11 @@ class HookWatchdogTest : public MouseHookTest {
 };
 
 TEST_F(HookWatchdogTest, HookTheSystemRemovedIsNoticedAndInstalledAgain) {
+  EXPECT_FALSE(m_watchdog.Check()) << "the first check only looks";
   PointerAt(960, 540);
   WheelAt(1919, 1079, 120);
   ASSERT_TRUE(m_fake.WaitForCalls(1)) << "the hook works to begin with";
-  EXPECT_FALSE(m_watchdog.Check());
+  EXPECT_FALSE(m_watchdog.Check()) << "the hook saw the moves";
 
   // The system drops the hook without a word; the pointer moves on.
   ASSERT_TRUE(::UnhookWindowsHookEx(m_hook.InstalledHook()));
