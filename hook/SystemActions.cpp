@@ -2,21 +2,10 @@
 
 #include <physicalmonitorenumerationapi.h>
 
-namespace {
+#include "framework/SystemLibrary.h"
 
-template <class Function>
-bool Resolve(HMODULE library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
-  return function != nullptr;
-}
-
-}  // namespace
-
-SystemActions::SystemActions() : m_winmm(::LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-  if (m_winmm) {
-    m_playSound = reinterpret_cast<PlaySoundFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(m_winmm.get(), "PlaySoundW")));
-  }
+SystemActions::SystemActions() : m_winmm(LoadSystemLibrary(L"winmm.dll")) {
+  Resolve(m_winmm.get(), "PlaySoundW", m_playSound);
 }
 
 ULONGLONG SystemActions::TickCount() { return ::GetTickCount64(); }
@@ -46,10 +35,9 @@ HHOOK SystemActions::InstallMouseHook(HOOKPROC procedure) {
 bool SystemActions::LoadDxva2() {
   if (m_dxva2Tried) return m_destroyMonitors != nullptr;
   m_dxva2Tried = true;
-  // No KnownDLL either: from the system folder only, and never imported.
-  m_dxva2.reset(::LoadLibraryExW(L"dxva2.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  m_dxva2 = LoadSystemLibrary(L"dxva2.dll");  // never imported
   HMODULE library = m_dxva2.get();
-  const bool all = library != nullptr && Resolve(library, "GetNumberOfPhysicalMonitorsFromHMONITOR", m_countMonitors) &&
+  const bool all = Resolve(library, "GetNumberOfPhysicalMonitorsFromHMONITOR", m_countMonitors) &&
                    Resolve(library, "GetPhysicalMonitorsFromHMONITOR", m_getMonitors) &&
                    Resolve(library, "GetMonitorBrightness", m_getBrightness) &&
                    Resolve(library, "SetMonitorBrightness", m_setBrightness) &&
