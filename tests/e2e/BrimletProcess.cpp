@@ -141,12 +141,11 @@ bool BrimletProcess::IsRunning() const {
 
 void BrimletProcess::Stop() {
   if (!IsRunning()) return;
-  // As Exit does: the tray loop ends on WM_USER, any open modal loop on the quit
-  // request, and the hook and icon are removed on the way out. Terminated, a
+  // As Exit does: a quit request ends any open modal loop and then the tray
+  // loop, and the hook and icon are removed on the way out. Terminated, a
   // process leaves its hook behind in Wine and slows every later mouse event.
   const DWORD trayThread = m_trayWindow ? ::GetWindowThreadProcessId(m_trayWindow, nullptr) : 0;
   if (trayThread != 0) {
-    ::PostThreadMessageW(trayThread, WM_USER, 0, 0);
     ::PostThreadMessageW(trayThread, WM_QUIT, 0, 0);
     if (::WaitForSingleObject(m_process.get(), 5000) == WAIT_OBJECT_0) return;
   }
