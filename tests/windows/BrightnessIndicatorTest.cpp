@@ -85,12 +85,23 @@ TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
   FakeSystem fake;
   fake.reportedLevel = 50;
   BrightnessWorker worker(fake);
-  HWND listener = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  // The tray window stands in as a window whose procedure notes the announcement.
+  static bool announced = false;
+  announced = false;
+  WNDCLASSEXW listenerClass{};
+  listenerClass.cbSize = sizeof(listenerClass);
+  listenerClass.lpszClassName = L"BrimletIndicatorTestListener";
+  listenerClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_APP + 7) announced = true;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  };
+  ::RegisterClassExW(&listenerClass);
+  HWND listener = ::CreateWindowExW(0, listenerClass.lpszClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    nullptr, nullptr);
   worker.AnnounceTo(listener, WM_APP + 7);
   worker.Step(true, ScreenCorner::BottomRight);
-  MSG msg{};
-  PumpUntil([&] { return ::PeekMessageW(&msg, listener, WM_APP + 7, WM_APP + 7, PM_REMOVE) != FALSE; }, 5000);
-  ASSERT_EQ(msg.message, WM_APP + 7U) << "the worker announced nothing";
+  PumpUntil([] { return announced; }, 5000);
+  ASSERT_TRUE(announced) << "the worker announced nothing";
   BrightnessShown shown;
   ASSERT_TRUE(worker.TakeShown(shown));
   EXPECT_EQ(shown.percent, 52);
