@@ -167,7 +167,7 @@ void Runtime::FollowTheDisplay(bool always) {
   ReinstallHook();
 }
 
-LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
+void Runtime::OnShellMessage(UINT message, WPARAM wParam) {
   switch (message) {
     case WM_DISPLAYCHANGE:
       FollowTheDisplay(true);
@@ -178,7 +178,7 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
       break;
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) ReinstallHook();
-      return TRUE;
+      break;
     case WM_WTSSESSION_CHANGE:
       if (wParam == WTS_SESSION_LOCK) {
         m_locked = true;
@@ -192,7 +192,6 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
     default:
       break;
   }
-  return 0;
 }
 
 LRESULT CALLBACK Runtime::TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -241,8 +240,8 @@ LRESULT CALLBACK Runtime::ShellProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_DPICHANGED:
     case WM_POWERBROADCAST:
     case WM_WTSSESSION_CHANGE:
-      self->OnShellMessage(message, wParam, lParam);
-      if (message == WM_POWERBROADCAST) return TRUE;
+      self->OnShellMessage(message, wParam);
+      if (message == WM_POWERBROADCAST) return TRUE;  // no objection to suspending
       break;
     default:
       break;

@@ -40,7 +40,7 @@ class Runtime final : private SettingsSink {
   static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ShellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateWindows();
-  LRESULT OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnShellMessage(UINT message, WPARAM wParam);
   void OnTimer(UINT_PTR timer);
   void AddIcon();
   void FollowTheDisplay(bool always);

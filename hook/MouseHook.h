@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "core/CornerWheel.h"
-#include "core/HookWatch.h"
 #include "framework/UniqueHandle.h"
 #include "hook/ActionSeam.h"
 #include "hook/BrightnessWorker.h"
