@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/ValueText.h"
-#include "framework/WindowClass.h"
+#include "framework/UniqueHandle.h"
 #include "hook/ForegroundWindow.h"
 
 namespace {
@@ -32,37 +32,29 @@ POINT IndicatorPosition(const RECT& workArea, ScreenCorner corner) {
           top ? workArea.top + kIndicatorMargin : workArea.bottom - kIndicatorMargin - kIndicatorHeight};
 }
 
-bool BrightnessIndicator::Create() {
-  if (m_window) return true;
-  if (!RegisterWindowClass(kIndicatorClass, &BrightnessIndicator::Procedure)) return false;
-  constexpr DWORD kStyle =
-      WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
-  m_window.reset(CreateOwnedWindow(kStyle, kIndicatorClass, WS_POPUP, nullptr, this));
-  return static_cast<bool>(m_window);
-}
-
 void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner) {
   if (ForegroundIsFullScreen()) {
-    if (m_window) ::ShowWindow(m_window.get(), SW_HIDE);
+    if (hwnd() != nullptr) ::ShowWindow(hwnd(), SW_HIDE);
     return;
   }
-  if (!Create()) return;
+  constexpr DWORD kStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
+  if (!Create(kIndicatorClass, kStyle, WS_POPUP, nullptr)) return;
   m_percent = percent;
   m_fadeStep = 0;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   if (!::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
   const POINT at = IndicatorPosition(monitor.rcWork, corner);
-  ::SetWindowPos(m_window.get(), HWND_TOPMOST, at.x, at.y, kIndicatorWidth, kIndicatorHeight,
+  ::SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, kIndicatorWidth, kIndicatorHeight,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  ::SetLayeredWindowAttributes(m_window.get(), 0, kOpacity, LWA_ALPHA);
-  ::InvalidateRect(m_window.get(), nullptr, FALSE);
-  ::UpdateWindow(m_window.get());  // drawn now, not when the queue gets to it
-  ::KillTimer(m_window.get(), kFadeTimer);
-  ::SetTimer(m_window.get(), kHideTimer, kIndicatorShowMs, nullptr);
+  ::SetLayeredWindowAttributes(hwnd(), 0, kOpacity, LWA_ALPHA);
+  ::InvalidateRect(hwnd(), nullptr, FALSE);
+  ::UpdateWindow(hwnd());  // drawn now, not when the queue gets to it
+  ::KillTimer(hwnd(), kFadeTimer);
+  ::SetTimer(hwnd(), kHideTimer, kIndicatorShowMs, nullptr);
 }
 
-void BrightnessIndicator::Paint(HDC dc) {
+void BrightnessIndicator::Paint(HDC dc) const {
   const RECT all{0, 0, kIndicatorWidth, kIndicatorHeight};
   FillBox(dc, all, kBackground);
   const RECT track{16, 38, kIndicatorWidth - 16, 44};
@@ -81,42 +73,40 @@ void BrightnessIndicator::Paint(HDC dc) {
   const std::wstring text = L"亮度 " + FormatInt32(m_percent) + L"%";
   RECT line{16, 8, kIndicatorWidth - 16, 32};
   ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-
-  LARGE_INTEGER now;
-  ::QueryPerformanceCounter(&now);
-  m_lastPaint = now.QuadPart;
 }
 
-void BrightnessIndicator::OnTimer() {
+void BrightnessIndicator::Fade() {
   if (++m_fadeStep >= kFadeSteps) {
-    ::KillTimer(m_window.get(), kFadeTimer);
-    ::ShowWindow(m_window.get(), SW_HIDE);
+    ::KillTimer(hwnd(), kFadeTimer);
+    ::ShowWindow(hwnd(), SW_HIDE);
     return;
   }
-  ::SetLayeredWindowAttributes(m_window.get(), 0, static_cast<BYTE>(kOpacity * (kFadeSteps - m_fadeStep) / kFadeSteps),
+  ::SetLayeredWindowAttributes(hwnd(), 0, static_cast<BYTE>(kOpacity * (kFadeSteps - m_fadeStep) / kFadeSteps),
                                LWA_ALPHA);
 }
 
-LRESULT CALLBACK BrightnessIndicator::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  KeepOwnerOnCreate(window, message, lParam);
-  BrightnessIndicator* self = OwnerOf<BrightnessIndicator>(window);
-  if (self != nullptr && message == WM_TIMER) {
-    if (wParam == kHideTimer) {
-      ::KillTimer(window, kHideTimer);
-      ::SetTimer(window, kFadeTimer, kFadeStepMs, nullptr);
-    } else if (wParam == kFadeTimer) {
-      self->OnTimer();
+LRESULT BrightnessIndicator::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kHideTimer) {
+        ::KillTimer(hwnd(), kHideTimer);
+        ::SetTimer(hwnd(), kFadeTimer, kFadeStepMs, nullptr);
+      } else if (wParam == kFadeTimer) {
+        Fade();
+      }
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = ::BeginPaint(hwnd(), &paint);
+      Paint(dc);
+      ::EndPaint(hwnd(), &paint);
+      return 0;
     }
-    return 0;
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;  // never catches the pointer
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    default:
+      return MessageWindow::OnMessage(message, wParam, lParam);
   }
-  if (self != nullptr && message == WM_PAINT) {
-    PAINTSTRUCT paint{};
-    HDC dc = ::BeginPaint(window, &paint);
-    self->Paint(dc);
-    ::EndPaint(window, &paint);
-    return 0;
-  }
-  if (message == WM_NCHITTEST) return HTTRANSPARENT;  // never catches the pointer
-  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-  return ::DefWindowProcW(window, message, wParam, lParam);
 }

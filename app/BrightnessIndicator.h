@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "core/CornerWheel.h"
-#include "framework/UniqueHandle.h"
+#include "core/CornerChoice.h"
+#include "framework/MessageWindow.h"
 
 inline constexpr wchar_t kIndicatorClass[] = L"BRIMLET_BRIGHTNESS_INDICATOR";
 inline constexpr int kIndicatorWidth = 200;
@@ -17,29 +17,21 @@ inline constexpr int kIndicatorHeight = 56;
 inline constexpr int kIndicatorMargin = 16;  // from the work area's edges
 inline constexpr UINT kIndicatorShowMs = 1000;
 
-class BrightnessIndicator {
+class BrightnessIndicator final : public MessageWindow {
  public:
-  BrightnessIndicator() = default;
-  BrightnessIndicator(const BrightnessIndicator&) = delete;
-  BrightnessIndicator& operator=(const BrightnessIndicator&) = delete;
-
   // Shows `percent` near `corner` of the primary monitor's work area, or hides
   // the panel while a full-screen window is in front.
   void Show(int32_t percent, ScreenCorner corner);
-  HWND window() const { return m_window.get(); }
-  // When the panel was last drawn (QueryPerformanceCounter), for measurements; 0 before.
-  LONGLONG lastPaint() const { return m_lastPaint; }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  bool Create();
-  void Paint(HDC dc);
-  void OnTimer();
+  void Paint(HDC dc) const;
+  void Fade();
 
-  UniqueWindow m_window;
   int32_t m_percent = 0;
   int m_fadeStep = 0;  // 0: fully shown
-  LONGLONG m_lastPaint = 0;
 };
 
 // Where the panel goes for a corner of `workArea`.

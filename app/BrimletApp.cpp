@@ -6,7 +6,7 @@
 #include "config/StartupShortcut.h"
 #include "framework/ModuleFileName.h"
 #include "framework/UniqueHandle.h"
-#include "hook/SystemActions.h"
+#include "hook/SystemDevices.h"
 
 namespace {
 
@@ -17,8 +17,8 @@ struct TrayStart {
 
 DWORD WINAPI TrayThreadMain(void* parameter) {
   const auto& start = *static_cast<const TrayStart*>(parameter);
-  SystemActions system;  // loads the sound library now, never inside the hook
-  Runtime runtime(start.paths, start.zones, system);
+  SystemDevices system;  // loads the sound library now, never inside the hook
+  Runtime runtime(start.paths, start.zones, system.devices());
   runtime.Run();
   return 0;
 }

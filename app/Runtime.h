@@ -1,32 +1,30 @@
 #pragma once
 // The one owner of what runs: the tray window and icon, the hidden window that
 // hears the shell, the settings, the corner zones, the mouse hook on its own
-// thread and the brightness worker. It lives on the tray thread, which keeps the
-// icon, the menu, the dialogs, files and COM.
+// thread with its keeper, and the brightness worker. It lives on the tray
+// thread, which keeps the icon, the menu, the dialogs, files and COM.
 #include <windows.h>
 
 #include <memory>
 
 #include "app/BrightnessIndicator.h"
+#include "app/HookKeeper.h"
 #include "app/SessionNotifications.h"
 #include "app/TrayIcon.h"
-#include "config/AppPaths.h"
+#include "config/SettingsStore.h"
 #include "core/CornerZones.h"
 #include "core/ReportBoxes.h"
 #include "core/Settings.h"
-#include "framework/UniqueHandle.h"
-#include "hook/ActionSeam.h"
+#include "framework/MessageWindow.h"
 #include "hook/BrightnessWorker.h"
-#include "hook/HookReports.h"
-#include "hook/HookWatchdog.h"
+#include "hook/Devices.h"
 #include "hook/MouseHook.h"
-#include "ui/settings/SettingsDlg.h"
 
 inline constexpr wchar_t kTrayWindowClass[] = L"BRIMLET_LAUNCHER_TRAY";
 
-class Runtime final : private SettingsSink {
+class Runtime final {
  public:
-  Runtime(AppPaths paths, const CornerZones& zones, ActionSeam& seam);
+  Runtime(const AppPaths& paths, const CornerZones& zones, const Devices& devices);
   ~Runtime() = default;
   Runtime(const Runtime&) = delete;
   Runtime& operator=(const Runtime&) = delete;
@@ -37,36 +35,29 @@ class Runtime final : private SettingsSink {
   void Run();
 
  private:
-  static LRESULT CALLBACK TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ShellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateWindows();
-  void OnShellMessage(UINT message, WPARAM wParam);
-  void OnTimer(UINT_PTR timer);
-  void AddIcon();
+  LRESULT OnTrayMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool CreateWindows();
   void FollowTheDisplay(bool always);
-  void ReinstallHook();
-  void ShowHookState(bool running);
-  void StartHookChecks();
   void RunCommand(int command);
   void ShowHookReports();
   void ShowBrightness();
+  void Publish();
   void Shutdown();
-  void OnSettingsSaved(const Settings& saved) override;
 
-  AppPaths m_paths;
+  SettingsStore m_store;
   CornerZones m_zones;
   Settings m_settings;
-  HookReports m_reports;
-  ReportBoxes m_boxes;
+  ReportBoxes<HookReport> m_boxes;
   BrightnessWorker m_brightness;
   MouseHook m_hook;
-  UniqueWindow m_trayWindow;   // message-only: the icon's callbacks and the hook's reports
-  UniqueWindow m_shellWindow;  // hidden top-level: "TaskbarCreated", the end of the session, the menu's owner
-  UINT m_taskbarCreated = 0;
   TrayIcon m_icon;
-  int m_iconTries = 0;
-  HookWatchdog m_watchdog;
-  bool m_locked = false;
+  HookKeeper m_keeper;
+  // Message-only: the icon's callbacks, the timers, the hook's and the worker's announcements.
+  WindowOf<Runtime> m_trayWindow{*this, &Runtime::OnTrayMessage};
+  // Hidden top-level: "TaskbarCreated", display, power and session news, the menu's owner.
+  WindowOf<Runtime> m_shellWindow{*this, &Runtime::OnShellMessage};
+  UINT m_taskbarCreated = 0;
   std::unique_ptr<SessionNotifications> m_session;
   BrightnessIndicator m_indicator;
 };

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr UINT kIconTimeoutAndVersion = 15000;
+constexpr UINT kRetryPeriodMs = 2000;
+constexpr int kTries = 60;  // two minutes
 
 NOTIFYICONDATAW EmptyIconRecord(HWND window) {
   NOTIFYICONDATAW record{};
@@ -20,9 +22,30 @@ NOTIFYICONDATAW EmptyIconRecord(HWND window) {
 
 static_assert(sizeof(NOTIFYICONDATAW::szTip) == 128 * sizeof(wchar_t));
 
-bool TrayIcon::Add(HWND window) {
+void TrayIcon::Add(HWND window) {
   m_window = window;
-  NOTIFYICONDATAW record = EmptyIconRecord(window);
+  m_tries = 0;
+  AddAgain();
+}
+
+void TrayIcon::AddAgain() {
+  if (m_window == nullptr) return;
+  if (TryAdd()) {
+    ::KillTimer(m_window, kIconRetryTimer);
+  } else if (m_tries == 0) {
+    ::SetTimer(m_window, kIconRetryTimer, kRetryPeriodMs, nullptr);
+  }
+}
+
+bool TrayIcon::OnTimer(UINT_PTR timer) {
+  if (timer != kIconRetryTimer) return false;
+  if (++m_tries >= kTries) ::KillTimer(m_window, kIconRetryTimer);
+  AddAgain();
+  return true;
+}
+
+bool TrayIcon::TryAdd() {
+  NOTIFYICONDATAW record = EmptyIconRecord(m_window);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = kTrayIconMessage;
   record.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
@@ -45,6 +68,7 @@ void TrayIcon::SetTip(const wchar_t* tip) {
 
 void TrayIcon::Remove() {
   if (m_window == nullptr) return;
+  ::KillTimer(m_window, kIconRetryTimer);
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
   ::Shell_NotifyIconW(NIM_DELETE, &record);
   m_window = nullptr;

@@ -1,26 +1,36 @@
 #pragma once
 #include <windows.h>
 
-// The icon's callback message to the tray window.
+// The icon's callback message to its window.
 inline constexpr UINT kTrayIconMessage = WM_USER + 0x100;
 
-// The program's icon in the notification area, for one window. It is removed
-// when its owner ends.
+// The program's icon in the notification area, for one window. At logon the
+// notification area may not be there yet: the icon tries again every 2 s for up
+// to 2 minutes (on the window's timer kIconRetryTimer), and it is added again
+// whenever the shell restarts. It is removed when its owner ends.
 class TrayIcon {
  public:
+  static constexpr UINT_PTR kIconRetryTimer = 3;
+
   TrayIcon() = default;
   ~TrayIcon() { Remove(); }
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
-  // Adds the icon for `window` (again, after the shell has restarted); false
-  // when the notification area does not take it (not there yet at logon).
-  bool Add(HWND window);
+  // Adds the icon for `window`, retrying until the notification area takes it.
+  void Add(HWND window);
+  // The shell has restarted ("TaskbarCreated"): the icon is gone from it.
+  void AddAgain();
+  // A timer of the window: true when it was the icon's.
+  bool OnTimer(UINT_PTR timer);
   void Remove();
   // The tip shown over the icon, now and whenever it is added again.
   void SetTip(const wchar_t* tip);
 
  private:
+  bool TryAdd();
+
   HWND m_window = nullptr;
+  int m_tries = 0;
   const wchar_t* m_tip = L"Brimlet";
 };

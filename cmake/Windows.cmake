@@ -10,7 +10,7 @@ add_library(brimlet_framework STATIC
   framework/MessageBox.cpp
   framework/ModuleFileName.cpp
   framework/WinApp.cpp
-  framework/WindowClass.cpp
+  framework/MessageWindow.cpp
   framework/Wnd.cpp)
 target_include_directories(brimlet_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(brimlet_framework PUBLIC brimlet_logic user32 gdi32 shell32 comctl32)
@@ -21,6 +21,7 @@ brimlet_no_exceptions(brimlet_framework)
 add_library(brimlet_win OBJECT
   app/BrimletApp.cpp
   app/BrightnessIndicator.cpp
+  app/HookKeeper.cpp
   app/ModuleDirectory.cpp
   app/Runtime.cpp
   app/SessionNotifications.cpp
@@ -28,16 +29,14 @@ add_library(brimlet_win OBJECT
   app/TrayIcon.cpp
   app/TrayMenu.cpp
   config/ConfigFile.cpp
-  config/LoadSettings.cpp
+  config/SaveFiles.cpp
+  config/SettingsStore.cpp
   config/StartupShortcut.cpp
-  config/StoreSettings.cpp
   config/TextCodec.cpp
   hook/BrightnessWorker.cpp
   hook/ForegroundWindow.cpp
-  hook/HookReports.cpp
-  hook/HookWatchdog.cpp
   hook/MouseHook.cpp
-  hook/SystemActions.cpp
+  hook/SystemDevices.cpp
   ui/about/AboutDlg.cpp
   ui/about/LinkStatic.cpp
   ui/settings/SettingsDlg.cpp)

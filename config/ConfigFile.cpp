@@ -2,13 +2,10 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <utility>
 
-#include "core/IniText.h"
 #include "core/SaveNames.h"
 #include "config/TextCodec.h"
-#include "core/ValueText.h"
 #include "core/PathText.h"
 #include "framework/UniqueHandle.h"
 
@@ -20,22 +17,6 @@ enum class ReadOutcome { Missing, Read, Unreadable };
 constexpr ULONGLONG kLeftoverAge = 60ULL * 10'000'000;  // in 100 ns units
 
 bool IsMissingFileError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
-
-// The steps of one save, each of which a test may make fail.
-class SaveSteps {
- public:
-  explicit SaveSteps(SaveFaults faults) : m_faults(faults) {}
-  bool Fails(SaveStep step) const { return m_faults != nullptr && m_faults(step); }
-
- private:
-  SaveFaults m_faults;
-};
-
-// Fails as a system call does, leaving `error` as the last error.
-bool Fail(DWORD error) {
-  ::SetLastError(error);
-  return false;
-}
 
 ReadOutcome ReadWholeFile(const std::wstring& path, std::string& bytes) {
   const UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
@@ -97,32 +78,14 @@ std::wstring SaveTarget(const std::wstring& path) {
   return target == final ? path : target;
 }
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
-  while (!bytes.empty()) {
-    DWORD wrote = 0;
-    const auto chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1U << 20));
-    if (!::WriteFile(file, bytes.data(), chunk, &wrote, nullptr) || wrote != chunk) return false;
-    bytes.remove_prefix(wrote);
-  }
-  return true;
-}
-
-HANDLE CreateTemporaryFile(const SaveSteps& steps, const std::wstring& name) {
-  if (steps.Fails(SaveStep::CreateTemporary) || steps.Fails(SaveStep::CreateTemporaryDenied)) {
-    ::SetLastError(steps.Fails(SaveStep::CreateTemporary) ? ERROR_DISK_FULL : ERROR_ACCESS_DENIED);
-    return INVALID_HANDLE_VALUE;
-  }
-  return ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
 // Writes `bytes` to a new file beside `target` and flushes it to the disk.
 // `createDenied`: the file could not be created for lack of rights.
-bool WriteTemporary(const SaveSteps& steps, const std::wstring& target, std::string_view bytes, std::wstring& temporary,
+bool WriteTemporary(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::wstring& temporary,
                     bool& createDenied) {
   UniqueKernelHandle file;
   for (uint32_t attempt = 0; attempt < 100 && !file; ++attempt) {
     temporary = SaveSiblingName(target, ::GetCurrentProcessId(), attempt, kTemporarySuffix);
-    file.reset(CreateTemporaryFile(steps, temporary));
+    file.reset(files.CreateNew(temporary));
     if (!file && ::GetLastError() != ERROR_FILE_EXISTS) {
       createDenied = ::GetLastError() == ERROR_ACCESS_DENIED;
       return false;
@@ -130,40 +93,24 @@ bool WriteTemporary(const SaveSteps& steps, const std::wstring& target, std::str
   }
   if (!file) return false;
 
-  bool written = !steps.Fails(SaveStep::Write) && WriteAll(file.get(), bytes);
-  written = written && !steps.Fails(SaveStep::Flush) && ::FlushFileBuffers(file.get());
+  bool written = files.Write(file.get(), bytes) && files.Flush(file.get());
   written = ::CloseHandle(file.release()) && written;
   if (!written) ::DeleteFileW(temporary.c_str());
   return written;
 }
 
-bool MoveStep(const SaveSteps& steps, const std::wstring& from, const std::wstring& to, DWORD flags, SaveStep step) {
-  if (steps.Fails(step)) return Fail(ERROR_ACCESS_DENIED);
-  return ::MoveFileExW(from.c_str(), to.c_str(), flags) != FALSE;
-}
-
-bool ReplaceStep(const SaveSteps& steps, const std::wstring& target, const std::wstring& temporary, const std::wstring& backup) {
-  if (steps.Fails(SaveStep::Replace)) return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
-  if (steps.Fails(SaveStep::ReplaceMovesOldAside)) {
-    ::MoveFileExW(target.c_str(), backup.c_str(), 0);
-    return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
-  }
-  return ::ReplaceFileW(target.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                        nullptr) != FALSE;
-}
-
 // Puts `temporary` in the place of `target` in one step.
-bool ReplaceWith(const SaveSteps& steps, const std::wstring& target, const std::wstring& temporary, bool targetExists) {
+bool ReplaceWith(SaveFiles& files, const std::wstring& target, const std::wstring& temporary, bool targetExists) {
   constexpr DWORD kReplacing = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
   if (!targetExists) {
-    if (MoveStep(steps, temporary, target, kReplacing, SaveStep::Replace)) return true;
+    if (files.Move(temporary, target, kReplacing)) return true;
     ::DeleteFileW(temporary.c_str());
     return false;
   }
   // With a backup name a failed replace leaves both files where they were, or
   // the old one at the backup name, from where it is put back.
   const std::wstring backup = SaveSiblingName(target, ::GetCurrentProcessId(), 0, kBackupSuffix);
-  if (ReplaceStep(steps, target, temporary, backup)) {
+  if (files.Replace(target, temporary, backup)) {
     ::DeleteFileW(backup.c_str());
     return true;
   }
@@ -171,27 +118,27 @@ bool ReplaceWith(const SaveSteps& steps, const std::wstring& target, const std::
     ::DeleteFileW(temporary.c_str());
     return false;
   }
-  if (MoveStep(steps, backup, target, 0, SaveStep::RestoreOld)) {
+  if (files.Move(backup, target, 0)) {
     ::DeleteFileW(temporary.c_str());
     return false;
   }
   // Neither content is in place now: keep the new one under a name people can find.
-  MoveStep(steps, temporary, target + std::wstring(kKeptNewSuffix), kReplacing, SaveStep::KeepNew);
+  files.Move(temporary, target + std::wstring(kKeptNewSuffix), kReplacing);
   return false;
 }
 
-// From the start: `content` and nothing behind it, flushed to the disk.
-bool Rewrite(HANDLE file, std::string_view content, bool failAfterEmptying) {
+bool Rewind(HANDLE file) {
   LARGE_INTEGER start{};
-  if (!::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) || !::SetEndOfFile(file)) return false;
-  if (failAfterEmptying) return Fail(ERROR_DISK_FULL);
-  return WriteAll(file, content) && ::FlushFileBuffers(file);
+  return ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != FALSE;
 }
 
-bool ReadsBack(const SaveSteps& steps, HANDLE file, std::string_view expected) {
-  if (steps.Fails(SaveStep::InPlaceReadBack)) return false;
-  LARGE_INTEGER start{};
-  if (!::SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return false;
+// From the start: `content` and nothing behind it, flushed to the disk.
+bool Rewrite(SaveFiles& files, HANDLE file, std::string_view content) {
+  return Rewind(file) && files.SetEnd(file) && files.Write(file, content) && files.Flush(file);
+}
+
+bool ReadsBack(HANDLE file, std::string_view expected) {
+  if (!Rewind(file)) return false;
   std::string actual(expected.size() + 1, '\0');
   DWORD read = 0;
   size_t total = 0;
@@ -205,12 +152,11 @@ bool ReadsBack(const SaveSteps& steps, HANDLE file, std::string_view expected) {
 
 // The last resort where files may be written but not created: rewrites the file
 // itself, checks what it reads back, and puts the old bytes back on failure.
-bool WriteInPlace(const SaveSteps& steps, const std::wstring& target, std::string_view bytes, std::string_view original) {
-  const UniqueKernelHandle file(::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+bool WriteInPlace(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::string_view original) {
+  const UniqueKernelHandle file(files.OpenExisting(target));
   if (!file) return false;
-  if (Rewrite(file.get(), bytes, steps.Fails(SaveStep::InPlaceWrite)) && ReadsBack(steps, file.get(), bytes)) return true;
-  Rewrite(file.get(), original, false);
+  if (Rewrite(files, file.get(), bytes) && ReadsBack(file.get(), bytes)) return true;
+  Rewrite(files, file.get(), original);
   return false;
 }
 
@@ -234,17 +180,12 @@ ConfigFile::ConfigFile(std::wstring filePath) : path(std::move(filePath)) {
   m_read.bytes.clear();  // decoded into `text`; only the encoding and the rest are kept
 }
 
-std::wstring ConfigFile::GetValue(const std::wstring& key, const std::wstring& defaultValue) const {
-  return ini::GetValue(text, key, defaultValue);
+bool ConfigFile::Save() const {
+  SaveFiles files;
+  return Save(files);
 }
 
-void ConfigFile::SetValue(const std::wstring& key, const std::wstring& value) { ini::SetValue(text, key, value); }
-
-void ConfigFile::SetBool(const std::wstring& key, bool value) { SetValue(key, FormatBool(value)); }
-
-void ConfigFile::SetInt(const std::wstring& key, int32_t value) { SetValue(key, FormatInt32(value)); }
-
-bool ConfigFile::Save(SaveFaults faults) const {
+bool ConfigFile::Save(SaveFiles& files) const {
   if (m_unreadable) return false;
   std::string bytes;
   if (!DiskBytesKeepingRest(EncodeUtf8(UpToNul(text)), m_read, bytes)) return false;
@@ -258,11 +199,10 @@ bool ConfigFile::Save(SaveFaults faults) const {
 
   std::wstring temporary;
   bool createDenied = false;
-  const SaveSteps steps(faults);
-  if (!WriteTemporary(steps, target, bytes, temporary, createDenied)) {
-    return createDenied && exists && WriteInPlace(steps, target, bytes, m_original);
+  if (!WriteTemporary(files, target, bytes, temporary, createDenied)) {
+    return createDenied && exists && WriteInPlace(files, target, bytes, m_original);
   }
-  return ReplaceWith(steps, target, temporary, exists);
+  return ReplaceWith(files, target, temporary, exists);
 }
 
 void RemoveSaveLeftovers(const std::wstring& configPath) {

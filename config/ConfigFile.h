@@ -3,24 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "config/SaveFiles.h"
 #include "core/TextBytes.h"
-
-// Steps of a save that tests can make fail, as a full disk, missing rights or a
-// crash would.
-enum class SaveStep {
-  CreateTemporary,        // the temporary file cannot be created (disk full)
-  CreateTemporaryDenied,  // ... for lack of rights to create files in the folder
-  Write,
-  Flush,
-  Replace,               // the replace fails and moves nothing
-  ReplaceMovesOldAside,  // the replace fails after moving the old file to its backup name
-  RestoreOld,            // the old file cannot be moved back from its backup name
-  KeepNew,               // the new content cannot be moved to "<name>.new"
-  InPlaceWrite,          // rewriting the file in place fails after it was emptied
-  InPlaceReadBack,       // reading back what was written in place differs
-};
-// True for the steps that are to fail; null: none does.
-using SaveFaults = bool (*)(SaveStep step);
 
 // Files larger than this count as unreadable: defaults apply and they are never
 // saved over. Far beyond any settings file, and small enough to load at once.
@@ -34,11 +18,6 @@ class ConfigFile {
   // gives an empty text.
   explicit ConfigFile(std::wstring filePath);
 
-  std::wstring GetValue(const std::wstring& key, const std::wstring& defaultValue) const;
-  void SetValue(const std::wstring& key, const std::wstring& value);
-  void SetBool(const std::wstring& key, bool value);
-  void SetInt(const std::wstring& key, int32_t value);
-
   // Writes the text as UTF-8 with a byte order mark and CR LF line breaks,
   // followed by whatever reading stopped short of (after a NUL or Ctrl+Z), byte
   // for byte. The new content goes to a temporary file beside the file (beside
@@ -47,7 +26,8 @@ class ConfigFile {
   // it was, or, if it could not be put back, the new content is kept as
   // "<name>.new" beside it. Where files may be written but not created, the file
   // is rewritten in place and read back to check.
-  bool Save(SaveFaults faults = nullptr) const;
+  bool Save() const;
+  bool Save(SaveFiles& files) const;
 
   std::wstring path;
   std::wstring text;

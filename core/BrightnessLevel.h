@@ -15,9 +15,6 @@ int32_t CurrentBrightness(bool queried, uint8_t reported, int32_t& lastGood);
 // three turns up from 50 give 56.
 uint8_t BrightnessAfterSteps(int32_t current, int32_t steps);
 
-// One step up or down from `current`, kept within 0..100.
-inline uint8_t NextBrightness(int32_t current, bool up) { return BrightnessAfterSteps(current, up ? 1 : -1); }
-
 // The levels a built-in panel supports, as its driver lists them (0..100 each).
 // Empty, or every level from 0 to 100: any level goes.
 class SupportedLevels {

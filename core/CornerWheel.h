@@ -7,7 +7,6 @@
 #include "core/CornerChoice.h"
 #include "core/CornerZones.h"
 #include "core/Settings.h"
-#include "core/VolumeClock.h"
 
 // What the hook thread acts on; replaced whole, never changed in place.
 struct CornerSnapshot {
@@ -15,14 +14,15 @@ struct CornerSnapshot {
   Settings settings;
 };
 
+// WM_MOUSEWHEEL: only the vertical wheel acts.
+inline constexpr uint32_t kVerticalWheelMessage = 0x020A;
+
 struct MouseEvent {
   uint32_t message;
   int32_t x;
   int32_t y;
   uint32_t mouseData;  // the wheel delta in its high word
 };
-
-enum class ScreenCorner : uint8_t { TopLeft, TopRight, BottomLeft, BottomRight };
 
 struct WheelStep {
   enum class Kind { None, Volume, Brightness };
@@ -32,6 +32,9 @@ struct WheelStep {
   ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned
 };
 
+// True when the signed wheel delta in the high word of `mouseData` is above 0.
+bool WheelTurnedUp(uint32_t mouseData);
+
 class CornerWheel {
  public:
   CornerWheel() = default;
@@ -39,7 +42,6 @@ class CornerWheel {
 
   // New zones and settings; the volume clock goes on.
   void Take(const CornerSnapshot& snapshot) { m_snapshot = snapshot; }
-  const CornerSnapshot& snapshot() const { return m_snapshot; }
 
   // The step for one event. Runs for every mouse event of the desktop, so
   // anything else is a few compares. `isFullScreen` is asked only for a turn in
@@ -47,26 +49,21 @@ class CornerWheel {
   // a volume turn.
   template <class IsFullScreen, class Now>
   WheelStep OnMouseEvent(const MouseEvent& event, IsFullScreen&& isFullScreen, Now&& now) {
-    const int32_t action = ActionForMouseMessage(event.message, event.x, event.y, m_snapshot.zones,
-                                                 m_snapshot.settings);
-    if (action == 0) return {};
+    if (event.message != kVerticalWheelMessage) return {};
+    const CornerHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
+    if (hit.action == 0) return {};
     if (m_snapshot.settings.pauseInFullScreen && isFullScreen()) return {};
     const bool up = WheelTurnedUp(event.mouseData);
-    if (action == ActionCode(CornerAction::Brightness)) {
-      return {WheelStep::Kind::Brightness, up, false, CornerOf(event)};
-    }
-    if (action != ActionCode(CornerAction::Volume)) return {};
-    return VolumeStep(up, now());
+    if (hit.action == ActionCode(CornerAction::Brightness)) return {WheelStep::Kind::Brightness, up, false, hit.corner};
+    if (hit.action != ActionCode(CornerAction::Volume)) return {};
+    return VolumeStep(up, now(), hit.corner);
   }
-
-  // Which corner claimed a turn at the event's position (the same rules as the claim).
-  ScreenCorner CornerOf(const MouseEvent& event) const;
 
   // The volume step has been sent (or failed to be); the interval runs from `now`.
   void VolumeStepEnded(uint64_t now) { m_lastVolumeStep = now; }
 
  private:
-  WheelStep VolumeStep(bool up, uint64_t now);
+  WheelStep VolumeStep(bool up, uint64_t now, ScreenCorner corner);
 
   CornerSnapshot m_snapshot;
   uint64_t m_lastVolumeStep = 0;  // end of the last volume step; 0 before the first turn

@@ -13,5 +13,3 @@ uint32_t HookRetryDelayMs(uint32_t failures) {
   const uint32_t delay = kFirst << failures;
   return delay < kLongest ? delay : kLongest;
 }
-
-const wchar_t* TrayTip(bool hookRunning) { return hookRunning ? L"Brimlet" : L"Brimlet - 鼠标钩子未运行"; }

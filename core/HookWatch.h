@@ -21,6 +21,3 @@ bool MouseInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t 
 // Milliseconds before the next try after `failures` failed installs in a row:
 // 2 s, doubling, at most a minute.
 uint32_t HookRetryDelayMs(uint32_t failures);
-
-// The icon's tip: the program's name, and after it a warning while no hook runs.
-const wchar_t* TrayTip(bool hookRunning);

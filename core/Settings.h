@@ -9,16 +9,19 @@ enum class CornerAction : int32_t { None = 0, Volume = 1, Brightness = 2 };
 constexpr int32_t ActionCode(CornerAction action) { return static_cast<int32_t>(action); }
 
 struct Settings {
-  bool startAtLogon = false;  // the start-up shortcut exists; never read from the file
-  bool stepSound = false;     // a short sound after each volume step
-  bool pauseInFullScreen = true;
+  // Every setting at its default, as the key table gives it.
+  Settings();
+
+  bool startAtLogon{};  // the start-up shortcut exists; never read from the file
+  bool stepSound{};     // a short sound after each volume step
+  bool pauseInFullScreen{};
   // Corner codes are kept as read: any value other than the three above does nothing.
-  int32_t topLeft = ActionCode(CornerAction::Brightness);
-  int32_t bottomLeft = ActionCode(CornerAction::Volume);
-  int32_t topRight = ActionCode(CornerAction::Brightness);
-  int32_t bottomRight = ActionCode(CornerAction::Volume);
-  int32_t volumeInterval = 100;  // least milliseconds between two volume steps
-  bool brightnessIndicator = true;  // show the level after each brightness step
+  int32_t topLeft{};
+  int32_t bottomLeft{};
+  int32_t topRight{};
+  int32_t bottomRight{};
+  int32_t volumeInterval{};      // least milliseconds between two volume steps
+  bool brightnessIndicator{};    // show the level after each brightness step
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -8,21 +8,6 @@
 
 class CStatic : public CWnd {};
 
-class CButton : public CWnd {
- public:
-  int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-  void SetCheck(int check) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
-};
-
-class CComboBox : public CWnd {
- public:
-  int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
-  // An index outside the list clears the selection and returns CB_ERR.
-  int SetCurSel(int index) const {
-    return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index)));
-  }
-};
-
 class CSliderCtrl : public CWnd {
  public:
   void SetRangeMin(int minimum, BOOL redraw = FALSE) const {

@@ -1,6 +1,6 @@
 #pragma once
 // The RAII wrappers of everything the program holds from the system: handles,
-// the mouse hook, windows, the COM apartment, COM pointers, the shell's item id
+// the mouse hook, the COM apartment, COM pointers, the shell's item id
 // lists and GDI selections. Each is released exactly once, when its owner goes
 // out of scope.
 #include <windows.h>
@@ -80,14 +80,6 @@ struct LocalMemoryTraits {
   static void Close(Handle h) { ::LocalFree(h); }
 };
 using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits>;
-
-struct WindowTraits {
-  using Handle = HWND;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DestroyWindow(h); }
-};
-using UniqueWindow = UniqueHandle<WindowTraits>;
 
 struct FindTraits {
   using Handle = HANDLE;

@@ -37,8 +37,6 @@ std::wstring CWnd::GetWindowText() const {
   return text;
 }
 
-void CWnd::SetWindowText(const wchar_t* text) const { ::SetWindowTextW(m_hWnd, text); }
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
   return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }

@@ -17,7 +17,6 @@ class CWnd {
   void UnsubclassWindow();
 
   std::wstring GetWindowText() const;
-  void SetWindowText(const wchar_t* text) const;
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   void Invalidate(bool erase = true) const;
 

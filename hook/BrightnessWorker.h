@@ -2,9 +2,9 @@
 // Brightness steps, off the hook's thread: the display driver and a monitor's
 // DDC/CI link may take their time, and the hook must return at once. Steps that
 // arrive while one is on its way add up into one net change, so nothing is
-// reordered and nothing piles up. The built-in panel ("\\.\LCD") is stepped
-// through its driver, in the levels it supports; without one, the monitors
-// behind the primary display are stepped over DDC/CI.
+// reordered and nothing piles up. The built-in panel is stepped through its
+// driver, in the levels it supports; without one, the monitors behind the
+// primary display are stepped over DDC/CI.
 #include <windows.h>
 
 #include <atomic>
@@ -12,38 +12,34 @@
 #include <vector>
 
 #include "core/BrightnessLevel.h"
-#include "core/CornerWheel.h"
+#include "core/CornerChoice.h"
 #include "framework/UniqueHandle.h"
-#include "hook/ActionSeam.h"
-
-inline constexpr wchar_t kDisplayDevicePath[] = L"\\\\.\\LCD";
+#include "hook/Announced.h"
+#include "hook/Devices.h"
 
 // A level that was set, for the indicator: percent and the corner turned.
 struct BrightnessShown {
-  int32_t percent = 0;
+  int16_t percent = 0;
   ScreenCorner corner = ScreenCorner::TopLeft;
 };
 
 class BrightnessWorker {
  public:
-  explicit BrightnessWorker(ActionSeam& seam);
+  BrightnessWorker(Panel& panel, Monitors& monitors);
   // Lets the step on its way finish, then ends the thread.
   ~BrightnessWorker();
   BrightnessWorker(const BrightnessWorker&) = delete;
   BrightnessWorker& operator=(const BrightnessWorker&) = delete;
 
   // From the hook: returns at once.
-  void Step(bool up, ScreenCorner corner = ScreenCorner::TopLeft);
+  void Step(bool up, ScreenCorner corner);
   // From the tray thread: the monitors may have changed; they are acquired
   // again, and one that did not answer gets another chance.
   void DisplayChanged();
-  // Where a level that was set is announced: `message` posted to `window`.
-  void AnnounceTo(HWND window, UINT message);
-  // The last level set, once announced.
-  bool TakeShown(BrightnessShown& shown);
+  // Each level set, for the indicator; the latest one counts.
+  Announced<BrightnessShown>& shown() { return m_shown; }
   // Ends the thread after the step on its way; steps not started are dropped.
   void Stop();
-  HANDLE thread() const { return m_thread.get(); }
 
  private:
   static DWORD WINAPI ThreadMain(void* self);
@@ -52,16 +48,14 @@ class BrightnessWorker {
   bool ApplyToPanel(int32_t steps, int32_t& percent);
   bool ApplyOverDdc(int32_t steps, int32_t& percent);
   void ReleaseMonitors();
-  void Announce(int32_t percent);
 
-  ActionSeam& m_seam;
+  Panel& m_panel;
+  Monitors& m_monitorLink;
   std::atomic<int32_t> m_pendingSteps{0};
   std::atomic<uint8_t> m_corner{0};
   std::atomic<bool> m_displayChanged{false};
   std::atomic<bool> m_stopping{false};
-  std::atomic<uint32_t> m_shown{0};  // percent + 1 in the low byte, corner above; 0: none
-  std::atomic<HWND> m_listener{nullptr};
-  std::atomic<UINT> m_listenerMessage{0};
+  Announced<BrightnessShown> m_shown;
   UniqueKernelHandle m_wake;  // auto-reset: steps are waiting, or the end
   UniqueKernelHandle m_thread;
 

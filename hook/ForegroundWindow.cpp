@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/CornerChoice.h"
+#include "core/FullScreen.h"
 
 namespace {
 

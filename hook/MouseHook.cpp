@@ -1,8 +1,5 @@
 #include "hook/MouseHook.h"
 
-#include <mmsystem.h>
-
-#include "core/CornerChoice.h"
 #include "hook/ForegroundWindow.h"
 
 MouseHook* MouseHook::s_running = nullptr;
@@ -19,9 +16,8 @@ constexpr UINT kReinstallMessage = WM_APP + 2;
 
 static_assert(kVerticalWheelMessage == WM_MOUSEWHEEL);
 
-MouseHook::MouseHook(const CornerSnapshot& snapshot, ActionSeam& seam, BrightnessWorker& brightness,
-                     HookReports& reports)
-    : m_seam(seam), m_brightness(brightness), m_reports(reports), m_wheel(snapshot) {}
+MouseHook::MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness)
+    : m_devices(devices), m_brightness(brightness), m_wheel(snapshot) {}
 
 MouseHook::~MouseHook() { Stop(); }
 
@@ -68,7 +64,7 @@ bool MouseHook::Reinstall(DWORD& error) {
 }
 
 HHOOK MouseHook::Install() {
-  HHOOK hook = m_seam.InstallMouseHook(&MouseHook::Procedure);
+  HHOOK hook = m_devices.hooks.InstallMouseHook(&MouseHook::Procedure);
   m_installError = hook ? 0 : (::GetLastError() != 0 ? ::GetLastError() : ERROR_HOOK_NOT_INSTALLED);
   m_installed = hook;
   return hook;
@@ -116,7 +112,6 @@ void MouseHook::Run() {
         hook.reset();  // the old one goes first: never two hooks
         m_installed = nullptr;
         hook.reset(Install());
-        ++m_reinstalls;
         ::SetEvent(m_reinstalled.get());
       } else {
         ::TranslateMessage(&msg);
@@ -135,35 +130,27 @@ LRESULT CALLBACK MouseHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
 
 void MouseHook::Handle(WPARAM message, LPARAM lParam) {
   if (lParam == 0) {
-    m_reports.Report(HookError::MissingEventRecord, 0);
+    m_reports.PutIfEmpty({HookError::MissingEventRecord, 0});
     return;
   }
   const auto& record = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
   m_events.fetch_add(1, std::memory_order_relaxed);
   const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData};
-  const WheelStep step = m_wheel.OnMouseEvent(event, &ForegroundIsFullScreen, [this] { return m_seam.TickCount(); });
+  const WheelStep step =
+      m_wheel.OnMouseEvent(event, &ForegroundIsFullScreen, [this] { return m_devices.clock.NowMs(); });
   switch (step.kind) {
     case WheelStep::Kind::None:
       return;
     case WheelStep::Kind::Brightness:
       m_brightness.Step(step.up, step.corner);
       return;
-    case WheelStep::Kind::Volume:
-      SendVolumeKey(step.up);
+    case WheelStep::Kind::Volume: {
+      DWORD error = 0;
+      if (!m_devices.keys.SendStep(step.up, error)) m_reports.PutIfEmpty({HookError::SendInputFailed, error});
       // The step counts even when the send failed, and the interval runs from its end.
-      m_wheel.VolumeStepEnded(m_seam.TickCount());
-      if (step.sound) m_seam.PlayStepSound(kVolumeStepSound, nullptr, SND_FILENAME | SND_ASYNC);
+      m_wheel.VolumeStepEnded(m_devices.clock.NowMs());
+      if (step.sound) m_devices.sound.Play();
       return;
+    }
   }
-}
-
-void MouseHook::SendVolumeKey(bool up) {
-  // The press and its release in one call: a press alone leaves the system
-  // believing the key is held down.
-  INPUT keys[2] = {};
-  keys[0].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = up ? VK_VOLUME_UP : VK_VOLUME_DOWN;
-  keys[1] = keys[0];
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  if (m_seam.SendInput(2, keys, sizeof(INPUT)) == 0) m_reports.Report(HookError::SendInputFailed, ::GetLastError());
 }

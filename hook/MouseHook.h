@@ -10,15 +10,34 @@
 
 #include "core/CornerWheel.h"
 #include "framework/UniqueHandle.h"
-#include "hook/ActionSeam.h"
+#include "hook/Announced.h"
 #include "hook/BrightnessWorker.h"
-#include "hook/HookReports.h"
+#include "hook/Devices.h"
 
-inline constexpr wchar_t kVolumeStepSound[] = L"C:\\Windows\\Media\\Windows Background.wav";
+// Failures inside the mouse hook are never shown there: a hook that waits for a
+// person is skipped and, after a few time-outs, removed by the system for good.
+// The hook leaves them for the tray thread, which shows them once it has returned.
+enum class HookError : uint8_t {
+  MissingEventRecord = 1,  // code unused
+  SendInputFailed = 2,     // code: the error SendInput left
+};
+
+#pragma pack(push, 1)  // small enough for a mailbox
+struct HookReport {
+  HookError error{};
+  uint32_t code = 0;  // the system's error code, where there is one
+
+  friend bool operator==(const HookReport&, const HookReport&) = default;
+};
+#pragma pack(pop)
+
+// While a report is waiting to be taken, further ones are dropped; the tray
+// shows one box at a time anyway.
+using HookReports = Announced<HookReport>;
 
 class MouseHook {
  public:
-  MouseHook(const CornerSnapshot& snapshot, ActionSeam& seam, BrightnessWorker& brightness, HookReports& reports);
+  MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness);
   ~MouseHook();
   MouseHook(const MouseHook&) = delete;
   MouseHook& operator=(const MouseHook&) = delete;
@@ -36,10 +55,8 @@ class MouseHook {
   bool IsRunning() const;
   // Mouse events the hook has seen so far.
   uint32_t EventsSeen() const { return m_events.load(std::memory_order_relaxed); }
-  // How often the hook was installed again; the hook handle itself, which only a
-  // test that plays the system removing it behind the program's back needs.
-  uint32_t Reinstalls() const { return m_reinstalls.load(); }
-  HHOOK InstalledHook() const { return m_installed.load(); }
+  // Where the hook leaves its failures.
+  HookReports& reports() { return m_reports; }
   // From the tray thread: the hook acts on `snapshot` from its next event on,
   // never on half of it.
   void Publish(const CornerSnapshot& snapshot);
@@ -53,15 +70,14 @@ class MouseHook {
   static DWORD WINAPI ThreadMain(void* self);
   void Run();
   void TakePublished();
-  void SendVolumeKey(bool up);
   HHOOK Install();
 
   // The hook whose thread runs: all the callback can reach.
   static MouseHook* s_running;
 
-  ActionSeam& m_seam;
+  Devices m_devices;
   BrightnessWorker& m_brightness;
-  HookReports& m_reports;
+  HookReports m_reports;
   CornerWheel m_wheel;  // the hook thread's own once it runs
 
   SRWLOCK m_publishLock = SRWLOCK_INIT;
@@ -70,7 +86,6 @@ class MouseHook {
   UniqueKernelHandle m_started;      // set once the hook is in, or could not be
   UniqueKernelHandle m_reinstalled;  // set when a reinstall asked for has been done
   std::atomic<bool> m_reinstallAsked{false};
-  std::atomic<uint32_t> m_reinstalls{0};
   std::atomic<HHOOK> m_installed{nullptr};
   std::atomic<DWORD> m_installError{0};
   std::atomic<uint32_t> m_events{0};

@@ -3,7 +3,7 @@
 // turn in a corner (the decision only; the action itself is measured under Wine).
 #include <benchmark/benchmark.h>
 
-#include "core/CornerChoice.h"
+#include "core/CornerWheel.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ void Decide(benchmark::State& state, uint32_t message, int32_t x, int32_t y) {
     benchmark::DoNotOptimize(message);
     benchmark::DoNotOptimize(x);
     benchmark::DoNotOptimize(y);
-    benchmark::DoNotOptimize(ActionForMouseMessage(message, x, y, kZones, kSettings));
+    benchmark::DoNotOptimize(message == kVerticalWheelMessage && CornerAt(x, y, kZones, kSettings).action != 0);
   }
 }
 

@@ -11,8 +11,7 @@
 #include <vector>
 
 #include "config/ConfigFile.h"
-#include "config/LoadSettings.h"
-#include "config/StoreSettings.h"
+#include "config/SettingsStore.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -47,20 +46,19 @@ struct Figures {
 };
 
 Figures Measure(const std::wstring& path, const std::string& bytes, int rounds) {
+  const SettingsStore store({L"", path, L""});
   std::vector<double> loads;
   std::vector<double> saves;
   for (int round = 0; round < rounds; ++round) {
     WriteFileBytes(path, bytes);
     LONGLONG start = Now();
-    const Settings settings = LoadSettings(path, L"");
+    const Settings settings = store.Load();
     loads.push_back(Milliseconds(Now() - start));
 
     start = Now();
-    ConfigFile file(path);
     Settings changed = settings;
     changed.volumeInterval = 300 + round;
-    StoreSettings(file, changed);
-    if (!file.Save()) std::fprintf(stderr, "save failed\n");
+    if (!store.Save(changed)) std::fprintf(stderr, "save failed\n");
     saves.push_back(Milliseconds(Now() - start));
   }
   std::sort(loads.begin(), loads.end());

@@ -12,10 +12,9 @@
 
 #include "app/BrightnessIndicator.h"
 #include "hook/BrightnessWorker.h"
-#include "hook/HookReports.h"
 #include "hook/MouseHook.h"
 #include "tests/support/Input.h"
-#include "tests/windows/FakeActionSeam.h"
+#include "tests/windows/FakeDevices.h"
 
 namespace {
 
@@ -24,13 +23,19 @@ constexpr UINT kShown = WM_APP + 1;
 struct Bench {
   BrightnessWorker* worker;
   BrightnessIndicator* indicator;
+  LONGLONG lastPaint = 0;  // when the indicator was last drawn (Show paints before it returns)
 };
 
 LRESULT CALLBACK ListenerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* bench = reinterpret_cast<Bench*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == kShown && bench != nullptr) {
     BrightnessShown shown;
-    if (bench->worker->TakeShown(shown)) bench->indicator->Show(shown.percent, shown.corner);
+    if (bench->worker->shown().Take(shown)) {
+      bench->indicator->Show(shown.percent, shown.corner);
+      LARGE_INTEGER now;
+      ::QueryPerformanceCounter(&now);
+      bench->lastPaint = now.QuadPart;
+    }
     return 0;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
@@ -45,17 +50,33 @@ double ThreadCpuMicroseconds(HANDLE thread) {
   return value(kernel) + value(user);
 }
 
+// A fake panel that also notes the CPU time of the thread that sets it: the worker's.
+class TimedPanel final : public Panel {
+ public:
+  explicit TimedPanel(FakeDevices& fake) : m_fake(fake) {}
+  DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override { return m_fake.SupportedLevels(levels); }
+  DeviceAnswer Read(PanelLevel& level) override { return m_fake.Read(level); }
+  DeviceAnswer Write(const PanelLevel& level) override {
+    workerCpu = ThreadCpuMicroseconds(::GetCurrentThread());
+    return m_fake.Write(level);
+  }
+  double workerCpu = 0;
+
+ private:
+  FakeDevices& m_fake;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const int turns = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
-  FakeSystem fake;
+  FakeDevices fake;
   fake.realHook = true;
-  HookReports reports;
-  BrightnessWorker worker(fake);
+  TimedPanel panel(fake);
+  BrightnessWorker worker(panel, fake);
   Settings settings;  // top corners: brightness
   MouseHook hook({ComputeCornerZones(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)), settings},
-                 fake, worker, reports);
+                 fake.devices(), worker);
   DWORD error = 0;
   if (!hook.Start(error)) {
     std::fprintf(stderr, "the hook could not be installed: %lu\n", error);
@@ -71,33 +92,35 @@ int main(int argc, char** argv) {
   HWND listener = ::CreateWindowExW(0, windowClass.lpszClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     nullptr, nullptr);
   ::SetWindowLongPtrW(listener, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&bench));
-  worker.AnnounceTo(listener, kShown);
+  worker.shown().AnnounceTo(listener, kShown);
 
   LARGE_INTEGER frequency;
   ::QueryPerformanceFrequency(&frequency);
   std::vector<double> latencies;
-  const double cpuBefore = ThreadCpuMicroseconds(worker.thread());
+  WheelAt(0, 0, 120);  // one step first, so the worker's CPU time so far is known
+  for (const ULONGLONG end = ::GetTickCount64() + 2000; panel.workerCpu == 0 && ::GetTickCount64() < end;) ::Sleep(5);
+  const double cpuBefore = panel.workerCpu;
   int lost = 0;
   for (int turn = 0; turn < turns; ++turn) {
-    fake.reportedLevel = static_cast<BYTE>(40 + turn % 20);
+    fake.reported.onBattery = static_cast<uint8_t>(40 + turn % 20);
     LARGE_INTEGER start;
     ::QueryPerformanceCounter(&start);
     WheelAt(0, 0, turn % 2 == 0 ? 120 : -120);
     const ULONGLONG deadline = ::GetTickCount64() + 2000;
     MSG msg;
-    while (indicator.lastPaint() < start.QuadPart && ::GetTickCount64() < deadline) {
+    while (bench.lastPaint < start.QuadPart && ::GetTickCount64() < deadline) {
       if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0) {
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
       }
     }
-    if (indicator.lastPaint() < start.QuadPart) {
+    if (bench.lastPaint < start.QuadPart) {
       ++lost;
       continue;
     }
-    latencies.push_back(1000.0 * static_cast<double>(indicator.lastPaint() - start.QuadPart) /
+    latencies.push_back(1000.0 * static_cast<double>(bench.lastPaint - start.QuadPart) /
                         static_cast<double>(frequency.QuadPart));
   }
-  const double cpu = ThreadCpuMicroseconds(worker.thread()) - cpuBefore;
+  const double cpu = panel.workerCpu - cpuBefore;
   hook.Stop();
   worker.Stop();
   std::sort(latencies.begin(), latencies.end());

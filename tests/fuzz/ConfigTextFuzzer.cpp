@@ -17,7 +17,7 @@
 #include <string>
 
 #include "core/IniText.h"
-#include "core/SettingsText.h"
+#include "core/SettingsTable.h"
 #include "core/TextBytes.h"
 #include "core/ValueText.h"
 

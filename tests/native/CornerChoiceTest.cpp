@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/CornerWheel.h"
+#include "core/FullScreen.h"
+
 namespace {
 
 const CornerZones kFullHd = ComputeCornerZones(1920, 1080);  // 150, 1770, 61, 1019
@@ -17,60 +20,59 @@ Settings Corners(int32_t lt, int32_t lb, int32_t rt, int32_t rb) {
 
 const Settings kDistinct = Corners(11, 12, 13, 14);
 
-TEST(CornerActionAt, EachCornerHandsOnItsOwnCode) {
-  EXPECT_EQ(CornerActionAt(0, 0, kFullHd, kDistinct), 11);
-  EXPECT_EQ(CornerActionAt(0, 1079, kFullHd, kDistinct), 12);
-  EXPECT_EQ(CornerActionAt(1919, 0, kFullHd, kDistinct), 13);
-  EXPECT_EQ(CornerActionAt(1919, 1079, kFullHd, kDistinct), 14);
-  EXPECT_EQ(CornerActionAt(0, 0, kFullHd, Settings{}), 2);
-  EXPECT_EQ(CornerActionAt(1919, 1079, kFullHd, Settings{}), 1);
+TEST(CornerAt, EachCornerHandsOnItsOwnCode) {
+  EXPECT_EQ(CornerAt(0, 0, kFullHd, kDistinct).action, 11);
+  EXPECT_EQ(CornerAt(0, 1079, kFullHd, kDistinct).action, 12);
+  EXPECT_EQ(CornerAt(1919, 0, kFullHd, kDistinct).action, 13);
+  EXPECT_EQ(CornerAt(1919, 1079, kFullHd, kDistinct).action, 14);
+  EXPECT_EQ(CornerAt(0, 0, kFullHd, Settings{}).action, 2);
+  EXPECT_EQ(CornerAt(1919, 1079, kFullHd, Settings{}).action, 1);
 }
 
-TEST(CornerActionAt, LimitsAreInclusive) {
-  EXPECT_EQ(CornerActionAt(150, 61, kFullHd, kDistinct), 11);
-  EXPECT_EQ(CornerActionAt(151, 61, kFullHd, kDistinct), 0);
-  EXPECT_EQ(CornerActionAt(150, 62, kFullHd, kDistinct), 0);
-  EXPECT_EQ(CornerActionAt(1770, 61, kFullHd, kDistinct), 13);
-  EXPECT_EQ(CornerActionAt(1769, 61, kFullHd, kDistinct), 0);
-  EXPECT_EQ(CornerActionAt(1770, 1019, kFullHd, kDistinct), 14);
-  EXPECT_EQ(CornerActionAt(1769, 1019, kFullHd, kDistinct), 0);
-  EXPECT_EQ(CornerActionAt(1770, 1018, kFullHd, kDistinct), 0);
-  EXPECT_EQ(CornerActionAt(150, 1019, kFullHd, kDistinct), 12);
-  EXPECT_EQ(CornerActionAt(150, 1018, kFullHd, kDistinct), 0);
+TEST(CornerAt, LimitsAreInclusive) {
+  EXPECT_EQ(CornerAt(150, 61, kFullHd, kDistinct).action, 11);
+  EXPECT_EQ(CornerAt(151, 61, kFullHd, kDistinct).action, 0);
+  EXPECT_EQ(CornerAt(150, 62, kFullHd, kDistinct).action, 0);
+  EXPECT_EQ(CornerAt(1770, 61, kFullHd, kDistinct).action, 13);
+  EXPECT_EQ(CornerAt(1769, 61, kFullHd, kDistinct).action, 0);
+  EXPECT_EQ(CornerAt(1770, 1019, kFullHd, kDistinct).action, 14);
+  EXPECT_EQ(CornerAt(1769, 1019, kFullHd, kDistinct).action, 0);
+  EXPECT_EQ(CornerAt(1770, 1018, kFullHd, kDistinct).action, 0);
+  EXPECT_EQ(CornerAt(150, 1019, kFullHd, kDistinct).action, 12);
+  EXPECT_EQ(CornerAt(150, 1018, kFullHd, kDistinct).action, 0);
 }
 
-TEST(CornerActionAt, NothingBetweenTheBandsOrTheZones) {
-  for (const int32_t x : {0, 150, 960, 1770, 1919}) EXPECT_EQ(CornerActionAt(x, 540, kFullHd, kDistinct), 0) << x;
-  EXPECT_EQ(CornerActionAt(960, 0, kFullHd, kDistinct), 0);
-  EXPECT_EQ(CornerActionAt(960, 1079, kFullHd, kDistinct), 0);
+TEST(CornerAt, NothingBetweenTheBandsOrTheZones) {
+  for (const int32_t x : {0, 150, 960, 1770, 1919}) EXPECT_EQ(CornerAt(x, 540, kFullHd, kDistinct).action, 0) << x;
+  EXPECT_EQ(CornerAt(960, 0, kFullHd, kDistinct).action, 0);
+  EXPECT_EQ(CornerAt(960, 1079, kFullHd, kDistinct).action, 0);
 }
 
-TEST(CornerActionAt, BeyondThePrimaryScreenCountsAsTheNearestZone) {
-  EXPECT_EQ(CornerActionAt(-1920, -5, kFullHd, kDistinct), 11);
-  EXPECT_EQ(CornerActionAt(-300, 1500, kFullHd, kDistinct), 12);
-  EXPECT_EQ(CornerActionAt(3000, 10, kFullHd, kDistinct), 13);
-  EXPECT_EQ(CornerActionAt(-300, 500, kFullHd, kDistinct), 0);
+TEST(CornerAt, BeyondThePrimaryScreenCountsAsTheNearestZone) {
+  EXPECT_EQ(CornerAt(-1920, -5, kFullHd, kDistinct).action, 11);
+  EXPECT_EQ(CornerAt(-300, 1500, kFullHd, kDistinct).action, 12);
+  EXPECT_EQ(CornerAt(3000, 10, kFullHd, kDistinct).action, 13);
+  EXPECT_EQ(CornerAt(-300, 500, kFullHd, kDistinct).action, 0);
 }
 
-TEST(CornerActionAt, UnconfiguredCornerNeverClaimsButOddCodesDo) {
-  EXPECT_EQ(CornerActionAt(0, 0, kFullHd, Corners(0, 12, 13, 14)), 0);
+TEST(CornerAt, UnconfiguredCornerNeverClaimsButOddCodesDo) {
+  EXPECT_EQ(CornerAt(0, 0, kFullHd, Corners(0, 12, 13, 14)).action, 0);
   // On a one-pixel-wide screen both zones overlap: the left corner is tried first,
   // and a code that does nothing still claims the turn.
   const CornerZones narrow = ComputeCornerZones(1, 1080);
-  EXPECT_EQ(CornerActionAt(0, 0, narrow, Corners(3, 0, 1, 0)), 3);
-  EXPECT_EQ(CornerActionAt(0, 0, narrow, Corners(0, 0, 1, 0)), 0);
-  EXPECT_EQ(CornerActionAt(1, 0, narrow, Corners(0, 0, 1, 0)), 1);
+  EXPECT_EQ(CornerAt(0, 0, narrow, Corners(3, 0, 1, 0)).action, 3);
+  EXPECT_EQ(CornerAt(0, 0, narrow, Corners(0, 0, 1, 0)).action, 0);
+  EXPECT_EQ(CornerAt(1, 0, narrow, Corners(0, 0, 1, 0)).action, 1);
   // A top band reaching the bottom band is tried first.
   const CornerZones tiny = ComputeCornerZones(1920, 1);
-  EXPECT_EQ(CornerActionAt(0, 0, tiny, kDistinct), 11);
+  EXPECT_EQ(CornerAt(0, 0, tiny, kDistinct).action, 11);
 }
 
-TEST(ActionForMouseMessage, OnlyTheVerticalWheelAsks) {
-  EXPECT_EQ(ActionForMouseMessage(kVerticalWheelMessage, 0, 0, kFullHd, kDistinct), 11);
-  EXPECT_EQ(ActionForMouseMessage(kVerticalWheelMessage, 960, 540, kFullHd, kDistinct), 0);
-  for (const uint32_t message : {0x0200U, 0x0201U, 0x0202U, 0x0204U, 0x020EU}) {  // moves, buttons, horizontal wheel
-    EXPECT_EQ(ActionForMouseMessage(message, 0, 0, kFullHd, kDistinct), 0) << message;
-  }
+TEST(CornerAt, NamesTheCornerThatClaimsTheTurn) {
+  EXPECT_EQ(CornerAt(0, 0, kFullHd, kDistinct).corner, ScreenCorner::TopLeft);
+  EXPECT_EQ(CornerAt(1919, 0, kFullHd, kDistinct).corner, ScreenCorner::TopRight);
+  EXPECT_EQ(CornerAt(0, 1079, kFullHd, kDistinct).corner, ScreenCorner::BottomLeft);
+  EXPECT_EQ(CornerAt(1919, 1079, kFullHd, kDistinct).corner, ScreenCorner::BottomRight);
 }
 
 TEST(FullScreenRule, OnlyTheExactMonitorRectangleCounts) {

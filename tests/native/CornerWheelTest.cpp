@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/BrightnessLevel.h"
+#include "core/Mailbox.h"
 #include "core/ReportBoxes.h"
 
 namespace {
@@ -36,7 +37,9 @@ struct Questions {
 TEST(CornerWheel, EventsOutsideActingCornersAskNothing) {
   CornerWheel wheel(Snapshot(100));
   Questions asked;
-  EXPECT_EQ(asked.Ask(wheel, {kMove, 0, 0, 0}).kind, WheelStep::Kind::None);
+  for (const uint32_t message : {kMove, 0x0201U, 0x0202U, 0x0204U, 0x020EU}) {  // moves, buttons, horizontal wheel
+    EXPECT_EQ(asked.Ask(wheel, {message, 0, 0, 120U << 16U}).kind, WheelStep::Kind::None) << message;
+  }
   EXPECT_EQ(asked.Ask(wheel, Wheel(960, 540)).kind, WheelStep::Kind::None);
   EXPECT_EQ(asked.fullScreen + asked.clock, 0) << "no window-manager query, no clock, for the common case";
 
@@ -95,14 +98,19 @@ TEST(BrightnessAfterSteps, TurnsThatArriveMeanwhileAddUpAndClamp) {
   EXPECT_EQ(BrightnessAfterSteps(98, 5), 100);
   EXPECT_EQ(BrightnessAfterSteps(3, -4), 0);
   EXPECT_EQ(BrightnessAfterSteps(0, 1'000'000'000), 100);
-  EXPECT_EQ(NextBrightness(99, true), 100);
 }
 
+struct Report {
+  int error;
+  int code;
+  friend bool operator==(const Report&, const Report&) = default;
+};
+
 TEST(ReportBoxes, OneBoxAtATimeAndNoRepeatOfTheOneOnScreen) {
-  ReportBoxes boxes;
-  const HookReport sendFailed{2, 5};
-  const HookReport other{2, 87};
-  const HookReport missing{1, 0};
+  ReportBoxes<Report> boxes;
+  const Report sendFailed{2, 5};
+  const Report other{2, 87};
+  const Report missing{1, 0};
   EXPECT_TRUE(boxes.Arrived(sendFailed));
   EXPECT_FALSE(boxes.Arrived(sendFailed)) << "identical to the box on screen: dropped";
   EXPECT_FALSE(boxes.Arrived(other));
@@ -111,6 +119,26 @@ TEST(ReportBoxes, OneBoxAtATimeAndNoRepeatOfTheOneOnScreen) {
   EXPECT_FALSE(boxes.Arrived(missing));
   EXPECT_EQ(boxes.Closed(), std::nullopt);
   EXPECT_TRUE(boxes.Arrived(sendFailed)) << "after the box closed, the same failure may show again";
+}
+
+TEST(Mailbox, KeepsTheFirstOrTheLatestValueUntilTaken) {
+  struct Small {
+    int16_t value;
+    uint8_t kind;
+  };
+  Mailbox<Small> box;
+  Small taken{};
+  EXPECT_FALSE(box.Take(taken));
+  EXPECT_TRUE(box.PutIfEmpty({0, 0})) << "a value of all zeros still counts";
+  EXPECT_FALSE(box.PutIfEmpty({7, 1}));
+  ASSERT_TRUE(box.Take(taken));
+  EXPECT_EQ(taken.value, 0);
+  EXPECT_FALSE(box.Take(taken)) << "taken once";
+  box.Replace({-3, 2});
+  box.Replace({-4, 9});
+  ASSERT_TRUE(box.Take(taken));
+  EXPECT_EQ(taken.value, -4);
+  EXPECT_EQ(taken.kind, 9);
 }
 
 }  // namespace
@@ -138,11 +166,6 @@ TEST(HookWatch, RetriesBackOffToAMinute) {
   EXPECT_EQ(HookRetryDelayMs(4), 32000U);
   EXPECT_EQ(HookRetryDelayMs(5), 60000U);
   EXPECT_EQ(HookRetryDelayMs(1000), 60000U);
-}
-
-TEST(HookWatch, TipSaysWhenNoHookRuns) {
-  EXPECT_STREQ(TrayTip(true), L"Brimlet");
-  EXPECT_STREQ(TrayTip(false), L"Brimlet - 鼠标钩子未运行");
 }
 
 }  // namespace

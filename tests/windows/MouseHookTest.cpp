@@ -7,12 +7,9 @@
 
 #include "core/CornerZones.h"
 #include "tests/support/Input.h"
-#include "tests/windows/FakeActionSeam.h"
+#include "tests/windows/FakeDevices.h"
 
 namespace {
-
-constexpr DWORD kQuery = 0x00230498;
-constexpr DWORD kSet = 0x0023049C;
 
 Settings AllVolume() {
   Settings settings;
@@ -27,7 +24,7 @@ Settings AllVolume() {
 class MouseHookTest : public ::testing::Test {
  protected:
   MouseHookTest()
-      : m_worker(m_fake), m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake, m_worker, m_reports) {}
+      : m_worker(m_fake, m_fake), m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake.devices(), m_worker) {}
 
   void Use(const Settings& settings, int width = 1920, int height = 1080) {
     m_hook.Publish({ComputeCornerZones(width, height), settings});
@@ -38,21 +35,18 @@ class MouseHookTest : public ::testing::Test {
     event.mouseData = static_cast<DWORD>(delta) << 16;
     m_hook.Handle(message, reinterpret_cast<LPARAM>(&event));
   }
-  std::vector<WORD> KeyDowns() const {
+  std::vector<WORD> KeyDowns() {
     std::vector<WORD> keys;
-    for (const INPUT& input : m_fake.inputs) {
-      if ((input.ki.dwFlags & KEYEVENTF_KEYUP) == 0) keys.push_back(input.ki.wVk);
-    }
+    for (const bool up : m_fake.keys) keys.push_back(up ? VK_VOLUME_UP : VK_VOLUME_DOWN);
     return keys;
   }
   std::vector<HookReport> Reports() {
     std::vector<HookReport> reports;
-    for (HookReport report; m_reports.Take(report);) reports.push_back(report);
+    for (HookReport report; m_hook.reports().Take(report);) reports.push_back(report);
     return reports;
   }
 
-  FakeSystem m_fake;
-  HookReports m_reports;
+  FakeDevices m_fake;
   BrightnessWorker m_worker;
   MouseHook m_hook;
 };
@@ -61,7 +55,7 @@ TEST_F(MouseHookTest, OnlyTheVerticalWheelActs) {
   for (const WPARAM message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_MOUSEHWHEEL}) {
     Turn(0, 0, 120, message);
   }
-  EXPECT_TRUE(m_fake.order.empty());
+  EXPECT_TRUE(m_fake.calls.empty());
   Turn(0, 0);
   EXPECT_EQ(KeyDowns(), std::vector<WORD>{VK_VOLUME_UP});
 }
@@ -73,23 +67,6 @@ TEST_F(MouseHookTest, PositionsOffThePrimaryScreenCountAsTheNearestZone) {
   EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN}));
 }
 
-TEST_F(MouseHookTest, EachVolumeStepIsAPressAndItsReleaseInOneCall) {
-  Turn(0, 0);
-  Turn(1919, 1079, -120);
-  ASSERT_EQ(m_fake.sendCounts, (std::vector<UINT>{2, 2}));
-  ASSERT_EQ(m_fake.inputs.size(), 4U);
-  for (size_t i = 0; i < m_fake.inputs.size(); ++i) {
-    const INPUT& input = m_fake.inputs[i];
-    EXPECT_EQ(input.type, static_cast<DWORD>(INPUT_KEYBOARD));
-    EXPECT_EQ(input.ki.wVk, i < 2 ? VK_VOLUME_UP : VK_VOLUME_DOWN);
-    EXPECT_EQ(input.ki.dwFlags, i % 2 == 0 ? 0U : DWORD{KEYEVENTF_KEYUP}) << "a press, then its release";
-    EXPECT_EQ(input.ki.wScan, 0);
-    EXPECT_EQ(input.ki.time, 0U);
-    EXPECT_EQ(input.ki.dwExtraInfo, 0U);
-  }
-  EXPECT_EQ(std::count(m_fake.order.begin(), m_fake.order.end(), "bad size"), 0);
-}
-
 TEST_F(MouseHookTest, CornerActionCodeIsHandedOn) {
   Settings settings = AllVolume();
   settings.topLeft = 2;
@@ -98,9 +75,9 @@ TEST_F(MouseHookTest, CornerActionCodeIsHandedOn) {
   Turn(0, 0);
   Turn(1919, 1079);
   // Top-left: one brightness step on the worker; bottom-right: code 3 does nothing.
-  ASSERT_TRUE(m_fake.WaitForSets(1));
+  ASSERT_TRUE(m_fake.WaitFor("write", 1));
   m_worker.Stop();
-  EXPECT_EQ(m_fake.opens.size(), 2U);
+  EXPECT_EQ(m_fake.LevelsSet(), std::vector<uint8_t>{52});
   EXPECT_TRUE(KeyDowns().empty());
 }
 
@@ -110,7 +87,7 @@ TEST_F(MouseHookTest, IntervalRunsFromTheEndOfTheLastStepAndSurvivesNewSettings)
   Use(settings);
   m_fake.tickPerSend = 30;  // the send itself takes 30 ms
   Turn(0, 1079);  // first event: only starts the clock
-  EXPECT_TRUE(m_fake.inputs.empty());
+  EXPECT_TRUE(m_fake.keys.empty());
   m_fake.now += 100;
   Turn(0, 1079);  // sent; the step ends 30 ms later
   EXPECT_EQ(KeyDowns().size(), 1U);
@@ -131,14 +108,10 @@ TEST_F(MouseHookTest, SoundFollowsEveryStepThatWasNotDropped) {
   settings.stepSound = true;
   Use(settings);
   Turn(0, 1079);  // dropped: no sound
-  EXPECT_TRUE(m_fake.sounds.empty());
+  EXPECT_EQ(m_fake.sounds, 0);
   m_fake.now += 100;
   Turn(0, 1079);
-  ASSERT_EQ(m_fake.sounds.size(), 1U);
-  EXPECT_EQ(m_fake.sounds[0].file, L"C:\\Windows\\Media\\Windows Background.wav");
-  EXPECT_FALSE(m_fake.sounds[0].module);
-  EXPECT_EQ(m_fake.sounds[0].flags, 0x00020001U) << "SND_FILENAME | SND_ASYNC: never waits for the sound";
-  EXPECT_EQ(m_fake.order, (std::vector<std::string>{"send", "sound"}));
+  EXPECT_EQ(m_fake.calls, (std::vector<std::string>{"key", "sound"}));
 }
 
 TEST_F(MouseHookTest, FailuresAreLeftForTheTrayWithoutABoxAndASendStillCounts) {
@@ -146,22 +119,22 @@ TEST_F(MouseHookTest, FailuresAreLeftForTheTrayWithoutABoxAndASendStillCounts) {
   settings.stepSound = true;
   settings.volumeInterval = 1000;
   Use(settings);
-  m_fake.sendResult = 0;
+  m_fake.sendWorks = false;
   m_fake.sendError = ERROR_ACCESS_DENIED;
   m_fake.tickPerSend = 10;
   Turn(0, 0);  // starts the clock
   m_fake.now += 1000;
   Turn(0, 0);
-  EXPECT_EQ(m_fake.order, (std::vector<std::string>{"send", "sound"}));
-  EXPECT_EQ(Reports(), (std::vector<HookReport>{{2, ERROR_ACCESS_DENIED}}));
+  EXPECT_EQ(m_fake.calls, (std::vector<std::string>{"key", "sound"}));
+  EXPECT_EQ(Reports(), (std::vector<HookReport>{{HookError::SendInputFailed, ERROR_ACCESS_DENIED}}));
   m_fake.now += 995;
   Turn(0, 0);  // the clock restarted at the end of the failed send
-  EXPECT_EQ(m_fake.inputs.size(), 2U);
+  EXPECT_EQ(m_fake.keys.size(), 1U);
 
   m_hook.Handle(WM_MOUSEWHEEL, 0);
   m_hook.Handle(WM_MOUSEMOVE, 0);
   // One report waits until the tray takes it; more of them are not piled up.
-  EXPECT_EQ(Reports(), (std::vector<HookReport>{{1, 0}}));
+  EXPECT_EQ(Reports(), (std::vector<HookReport>{{HookError::MissingEventRecord, 0}}));
   EXPECT_TRUE(Reports().empty());
 }
 
@@ -207,77 +180,57 @@ class BrightnessTest : public MouseHookTest {
   // Brightness steps run on the worker: wait for them, then stop it to read.
   void Steps(std::initializer_list<bool> ups, size_t sets) {
     for (const bool up : ups) Turn(0, 0, up ? 120 : -120);
-    EXPECT_TRUE(m_fake.WaitForSets(sets));
+    EXPECT_TRUE(m_fake.WaitFor("write", sets));
   }
 };
 
-TEST_F(BrightnessTest, StepQueriesThenSetsThroughTwoOpensOnTheWorker) {
-  m_fake.reportedLevel = 40;
+TEST_F(BrightnessTest, StepReadsThePanelThenSetsItOnTheWorker) {
+  m_fake.reported = {2, 30, 40};
   Steps({true}, 1);
   m_worker.Stop();
-  EXPECT_EQ(m_fake.order,
-            (std::vector<std::string>{"open", "supported", "query", "close", "open", "set", "close"}));
-  ASSERT_EQ(m_fake.opens.size(), 2U);
-  for (const DeviceOpen& open : m_fake.opens) {
-    EXPECT_EQ(open.path, L"\\\\.\\LCD");
-    EXPECT_EQ(open.access, static_cast<DWORD>(GENERIC_READ | GENERIC_WRITE));
-    EXPECT_EQ(open.share, 0U);
-    EXPECT_EQ(open.disposition, static_cast<DWORD>(OPEN_EXISTING));
-    EXPECT_EQ(open.flags, 0U);
-    EXPECT_FALSE(open.security);
-    EXPECT_FALSE(open.templateFile);
-  }
-  ASSERT_EQ(m_fake.requests.size(), 2U) << "the supported levels are asked for once, not recorded here";
-  EXPECT_EQ(m_fake.requests[0].code, kQuery);
-  EXPECT_EQ(m_fake.requests[0].input, "");
-  EXPECT_EQ(m_fake.requests[0].outputSize, 3U);
-  EXPECT_EQ(m_fake.requests[1].code, kSet);
-  EXPECT_EQ(m_fake.requests[1].input, std::string("\0\0\x2A", 3)) << "policy 0, AC 0, DC 42";
-  EXPECT_EQ(m_fake.requests[1].outputSize, 0U);
-  EXPECT_FALSE(m_fake.requests[1].overlapped);
-  EXPECT_EQ(m_fake.openHandles, 0) << "every handle closed";
+  EXPECT_EQ(m_fake.calls, (std::vector<std::string>{"supported", "read", "write"}));
+  EXPECT_EQ(m_fake.LevelsSet(), std::vector<uint8_t>{42});
 }
 
 TEST_F(BrightnessTest, UnusableAnswersFallBackToTheLastGoodLevel) {
-  m_fake.reportedLevel = 60;
+  m_fake.reported.onBattery = 60;
   Steps({true}, 1);
-  m_fake.reportedLevel = 150;
+  m_fake.reported.onBattery = 150;
   Steps({true}, 2);
-  m_fake.queryWorks = false;
+  m_fake.readWorks = false;
   Steps({false}, 3);
   Steps({false}, 4);
   m_worker.Stop();
-  EXPECT_EQ(m_fake.LevelsSet(), (std::vector<BYTE>{62, 62, 58, 58})) << "nothing learnt from what was sent";
+  EXPECT_EQ(m_fake.LevelsSet(), (std::vector<uint8_t>{62, 62, 58, 58})) << "nothing learnt from what was sent";
 }
 
 TEST_F(BrightnessTest, TurnsWhileTheDriverIsBusyAddUpToOneNetChange) {
-  ::ResetEvent(m_fake.setGate);  // the driver takes its time over the first set
+  ::ResetEvent(m_fake.writeGate);  // the driver takes its time over the first set
   Steps({true}, 1);
   Turn(0, 0);
   Turn(0, 0);
   Turn(1919, 0);
   Turn(0, 0, -120);
   Turn(0, 0);
-  ::SetEvent(m_fake.setGate);
-  EXPECT_TRUE(m_fake.WaitForSets(2));
+  ::SetEvent(m_fake.writeGate);
+  EXPECT_TRUE(m_fake.WaitFor("write", 2));
   m_worker.Stop();
   // From 50: one step to 52 first; then +4 -1 taken as one change from the level read again.
-  EXPECT_EQ(m_fake.LevelsSet(), (std::vector<BYTE>{52, 56}));
-  EXPECT_EQ(m_fake.openHandles, 0);
+  EXPECT_EQ(m_fake.LevelsSet(), (std::vector<uint8_t>{52, 56}));
 }
 
-TEST_F(BrightnessTest, NoDeviceMeansNothingIsSent) {
-  m_fake.opensLeft = 0;
+TEST_F(BrightnessTest, NoPanelMeansNothingIsSetOrShown) {
+  m_fake.panelCallsLeft = 0;
   Turn(0, 0);
-  ASSERT_TRUE(m_fake.WaitForCalls(1));
-  m_fake.opensLeft = 1;  // gone after the query
+  ASSERT_TRUE(m_fake.WaitFor("monitors", 1)) << "without a panel the monitors are tried";
+  m_fake.panelCallsLeft = 2;  // gone after the read
   Turn(0, 0);
-  ASSERT_TRUE(m_fake.WaitForCalls(5));
+  ASSERT_TRUE(m_fake.WaitFor("write", 1));
   m_worker.Stop();
-  EXPECT_EQ(m_fake.order, (std::vector<std::string>{"open", "monitors", "open", "supported", "query", "close",
-                                                    "open"}));
-  EXPECT_EQ(m_fake.openHandles, 0);
-  EXPECT_TRUE(Reports().empty());
+  EXPECT_EQ(m_fake.calls, (std::vector<std::string>{"supported", "monitors", "supported", "read", "write"}));
+  EXPECT_TRUE(m_fake.panelWrites.empty());
+  BrightnessShown shown;
+  EXPECT_FALSE(m_worker.shown().Take(shown)) << "nothing was set: nothing to show";
 }
 
 TEST_F(MouseHookTest, HookThatCannotBeInstalledIsReportedAndLeavesNoThread) {
@@ -296,7 +249,7 @@ TEST_F(MouseHookTest, NegativeCodesGoStraightOnAndOthersReachTheRunningHook) {
   MSLLHOOKSTRUCT event{};
   event.mouseData = 120U << 16;
   MouseHook::Procedure(-1, WM_MOUSEWHEEL, reinterpret_cast<LPARAM>(&event));
-  EXPECT_TRUE(m_fake.inputs.empty());
+  EXPECT_TRUE(m_fake.keys.empty());
   MouseHook::Procedure(HC_ACTION, WM_MOUSEWHEEL, reinterpret_cast<LPARAM>(&event));
   EXPECT_EQ(KeyDowns().size(), 1U);
   m_hook.Stop();
@@ -324,21 +277,21 @@ TEST_F(MouseHookTest, CornerTurnsGiveTheirKeysWhileTheTrayThreadIsBlocked) {
   });
   ::Sleep(2000);  // the blocked tray thread
   user.join();
-  m_fake.WaitForCalls(kTurns);
+  m_fake.WaitFor("key", kTurns);
   m_hook.Stop();
 
-  ASSERT_EQ(m_fake.sendTimes.size(), static_cast<size_t>(kTurns));
+  ASSERT_EQ(m_fake.keyTimes.size(), static_cast<size_t>(kTurns));
   LARGE_INTEGER frequency;
   ::QueryPerformanceFrequency(&frequency);
   for (int i = 0; i < kTurns; ++i) {
-    const double ms = 1000.0 * static_cast<double>(m_fake.sendTimes[i] - turned[i]) / static_cast<double>(frequency.QuadPart);
+    const double ms = 1000.0 * static_cast<double>(m_fake.keyTimes[i] - turned[i]) / static_cast<double>(frequency.QuadPart);
     EXPECT_LT(ms, 100.0) << "turn " << i;
   }
 }
 
 }  // namespace
 
-#include "hook/HookWatchdog.h"
+#include "app/HookKeeper.h"
 
 namespace {
 
@@ -353,7 +306,7 @@ void MovePointerBy(int dx) {
 }
 
 
-class HookWatchdogTest : public MouseHookTest {
+class HookKeeperTest : public MouseHookTest {
  protected:
   void SetUp() override {
     m_fake.realHook = true;
@@ -361,31 +314,33 @@ class HookWatchdogTest : public MouseHookTest {
     ASSERT_TRUE(m_hook.Start(error)) << error;
   }
   void TearDown() override { m_hook.Stop(); }
-  HookWatchdog m_watchdog{m_hook};
+  int Reinstalls() const { return m_fake.installs - 1; }
+  TrayIcon m_icon;
+  HookKeeper m_keeper{m_hook, m_icon};
 };
 
-TEST_F(HookWatchdogTest, HookTheSystemRemovedIsNoticedAndInstalledAgain) {
-  EXPECT_FALSE(m_watchdog.Check()) << "the first check only looks";
+TEST_F(HookKeeperTest, HookTheSystemRemovedIsNoticedAndInstalledAgain) {
+  EXPECT_FALSE(m_keeper.Check()) << "the first check only looks";
   PointerAt(960, 540);
   WheelAt(1919, 1079, 120);
-  ASSERT_TRUE(m_fake.WaitForCalls(1)) << "the hook works to begin with";
-  EXPECT_FALSE(m_watchdog.Check()) << "the hook saw the moves";
+  ASSERT_TRUE(m_fake.WaitFor("key", 1)) << "the hook works to begin with";
+  EXPECT_FALSE(m_keeper.Check()) << "the hook saw the moves";
 
   // The system drops the hook without a word; the pointer moves on.
-  ASSERT_TRUE(::UnhookWindowsHookEx(m_hook.InstalledHook()));
+  ASSERT_TRUE(::UnhookWindowsHookEx(m_fake.lastHook));
   MovePointerBy(40);
   WheelAt(1919, 1079, 120);
   ::Sleep(200);
   EXPECT_EQ(KeyDowns().size(), 1U) << "nothing reaches a removed hook";
 
-  EXPECT_TRUE(m_watchdog.Check());
-  EXPECT_EQ(m_hook.Reinstalls(), 1U);
+  EXPECT_TRUE(m_keeper.Check());
+  EXPECT_EQ(Reinstalls(), 1);
   EXPECT_TRUE(m_hook.IsRunning());
   WheelAt(1919, 1079, -120);
-  EXPECT_TRUE(m_fake.WaitForCalls(2)) << "the next turn acts again";
+  EXPECT_TRUE(m_fake.WaitFor("key", 2)) << "the next turn acts again";
 }
 
-TEST_F(HookWatchdogTest, TypingAloneNeverReinstallsAHealthyHook) {
+TEST_F(HookKeeperTest, TypingAloneNeverReinstallsAHealthyHook) {
   PointerAt(700, 400);
   // 30 s of keyboard input only, with a check every half second.
   const ULONGLONG end = ::GetTickCount64() + 30000;
@@ -394,12 +349,12 @@ TEST_F(HookWatchdogTest, TypingAloneNeverReinstallsAHealthyHook) {
     ::Sleep(200);
     PressKey(VK_F24);
     ::Sleep(200);
-    m_watchdog.Check();
+    m_keeper.Check();
   }
-  EXPECT_EQ(m_hook.Reinstalls(), 0U);
+  EXPECT_EQ(Reinstalls(), 0);
 }
 
-TEST_F(HookWatchdogTest, ReinstallKeepsOneHookAndTheVolumeClock) {
+TEST_F(HookKeeperTest, ReinstallKeepsOneHookAndTheVolumeClock) {
   Settings settings = AllVolume();
   settings.volumeInterval = 100000;
   Use(settings);
@@ -407,12 +362,14 @@ TEST_F(HookWatchdogTest, ReinstallKeepsOneHookAndTheVolumeClock) {
   WheelAt(1919, 1079, 120);  // starts the clock
   m_fake.now += 100000;
   WheelAt(1919, 1079, 120);  // a step
-  ASSERT_TRUE(m_fake.WaitForCalls(1));
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(m_watchdog.Reinstall());
+  ASSERT_TRUE(m_fake.WaitFor("key", 1));
+  for (int i = 0; i < 3; ++i) m_keeper.Reinstall();
+  ASSERT_TRUE(m_hook.IsRunning());
+  EXPECT_EQ(Reinstalls(), 3);
   WheelAt(1919, 1079, 120);  // still within the interval of that step: dropped
   m_fake.now += 100000;
   WheelAt(1919, 1079, -120);  // exactly one step: one hook, not four
-  ASSERT_TRUE(m_fake.WaitForCalls(2));
+  ASSERT_TRUE(m_fake.WaitFor("key", 2));
   ::Sleep(300);
   EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN}));
 }
@@ -423,12 +380,11 @@ namespace {
 
 TEST_F(BrightnessTest, PanelWithCoarseLevelsStepsToTheNextOneAndAFullListAsBefore) {
   m_fake.supportedLevels = {0, 25, 50, 75, 100};
-  m_fake.reportedLevel = 50;
   Steps({true}, 1);
-  m_fake.reportedLevel = 52;
+  m_fake.reported.onBattery = 52;
   Steps({false}, 2);
   m_worker.Stop();
-  EXPECT_EQ(m_fake.LevelsSet(), (std::vector<BYTE>{75, 50}));
+  EXPECT_EQ(m_fake.LevelsSet(), (std::vector<uint8_t>{75, 50}));
   EXPECT_EQ(m_fake.Count("supported"), 1U) << "asked once, on first use";
 }
 
@@ -436,15 +392,13 @@ TEST_F(BrightnessTest, FullLevelListBehavesAsBefore) {
   for (BYTE level = 0; level <= 100; ++level) m_fake.supportedLevels.push_back(level);
   Steps({true}, 1);
   m_worker.Stop();
-  EXPECT_EQ(m_fake.LevelsSet(), std::vector<BYTE>{52});
+  EXPECT_EQ(m_fake.LevelsSet(), std::vector<uint8_t>{52});
 }
 
 class MonitorTest : public BrightnessTest {
  protected:
-  MonitorTest() { m_fake.opensLeft = 0; }  // no built-in panel
-  bool WaitForMonitorSets(size_t count) {
-    return WaitUntilTrue([&] { return m_fake.Count("set monitor") >= count; });
-  }
+  MonitorTest() { m_fake.panelCallsLeft = 0; }  // no built-in panel
+  bool WaitForMonitorSets(size_t count) { return m_fake.WaitFor("write monitor", count); }
   static bool WaitUntilTrue(const std::function<bool()>& condition) {
     for (int tries = 0; tries < 500; ++tries) {
       if (condition()) return true;
@@ -459,7 +413,7 @@ TEST_F(MonitorTest, StepsAreTwoPercentOfEachMonitorsRangeAndAllStepTogether) {
   Turn(1919, 0);
   ASSERT_TRUE(WaitForMonitorSets(2));
   BrightnessShown shown;
-  ASSERT_TRUE(WaitUntilTrue([&] { return m_worker.TakeShown(shown); }));
+  ASSERT_TRUE(WaitUntilTrue([&] { return m_worker.shown().Take(shown); }));
   EXPECT_EQ(shown.percent, 52);
   EXPECT_EQ(shown.corner, ScreenCorner::TopRight);
   m_worker.Stop();
@@ -483,14 +437,14 @@ TEST_F(MonitorTest, SlowMonitorTakesTurnsMeanwhileAsOneChange) {
 TEST_F(MonitorTest, MonitorThatDoesNotAnswerIsLeftAloneUntilTheDisplayChanges) {
   m_fake.monitors = {{0, 50, 100, false}};
   Turn(0, 0);
-  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("get monitor") == 1; }));
+  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("read monitor") == 1; }));
   Turn(0, 0);
   Turn(0, 0);
   ::Sleep(200);
-  EXPECT_EQ(m_fake.Count("get monitor"), 1U) << "no retry storm";
+  EXPECT_EQ(m_fake.Count("read monitor"), 1U) << "no retry storm";
   m_worker.DisplayChanged();
   Turn(0, 0);
-  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("get monitor") == 2; }));
+  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("read monitor") == 2; }));
   m_worker.Stop();
   EXPECT_EQ(m_fake.Count("monitors"), 2U) << "acquired again after the display change";
   EXPECT_EQ(m_fake.monitorHandlesOut, 0);
@@ -505,7 +459,7 @@ TEST_F(MonitorTest, NoPanelAndNoMonitorMeansNothingIsSentOrShown) {
   m_worker.Stop();
   EXPECT_EQ(m_fake.Count("monitors"), 1U);
   BrightnessShown shown;
-  EXPECT_FALSE(m_worker.TakeShown(shown));
+  EXPECT_FALSE(m_worker.shown().Take(shown));
 }
 
 }  // namespace

@@ -1,63 +1,86 @@
 #include "ui/settings/SettingsDlg.h"
 
-#include <string>
-
-#include "config/ConfigFile.h"
-#include "config/LoadSettings.h"
-#include "config/StartupShortcut.h"
-#include "config/StoreSettings.h"
 #include "core/SettingsRules.h"
 #include "core/ValueText.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
-const MessageMapEntry<SettingsDlg> SettingsDlg::kMessageMap[] = {
-    OnCommand(BN_CLICKED, IDC_AUTORUN_CHECK, &SettingsDlg::OnAutoRunClicked),
-    OnCommand(BN_CLICKED, IDC_FULLSCREEN_CHECK, &SettingsDlg::OnFullScreenClicked),
-    OnCommand(CBN_SELCHANGE, IDC_LT_COMBO, &SettingsDlg::OnTopLeftChanged),
-    OnCommand(CBN_SELCHANGE, IDC_LB_COMBO, &SettingsDlg::OnBottomLeftChanged),
-    OnCommand(CBN_SELCHANGE, IDC_RT_COMBO, &SettingsDlg::OnTopRightChanged),
-    OnCommand(CBN_SELCHANGE, IDC_RB_COMBO, &SettingsDlg::OnBottomRightChanged),
-    OnMessage(WM_HSCROLL, &SettingsDlg::OnHScroll),
-    OnCommand(BN_CLICKED, IDC_SOUND_CHECK, &SettingsDlg::OnSoundClicked),
+namespace {
+
+// Each control that shows a setting, with the setting it shows.
+struct CheckBox {
+  int id;
+  bool Settings::*field;
+};
+constexpr CheckBox kCheckBoxes[] = {
+    {IDC_AUTORUN_CHECK, &Settings::startAtLogon},
+    {IDC_SOUND_CHECK, &Settings::stepSound},
+    {IDC_FULLSCREEN_CHECK, &Settings::pauseInFullScreen},
 };
 
-SettingsDlg::SettingsDlg(const AppPaths& paths, SettingsSink& sink)
-    : CDialog(IDD_SETTINGS), m_paths(paths), m_sink(sink) {}
+// The corner lists: the item index is the action code.
+struct CornerList {
+  int id;
+  int32_t Settings::*field;
+};
+constexpr CornerList kCornerLists[] = {
+    {IDC_LT_COMBO, &Settings::topLeft},
+    {IDC_LB_COMBO, &Settings::bottomLeft},
+    {IDC_RT_COMBO, &Settings::topRight},
+    {IDC_RB_COMBO, &Settings::bottomRight},
+};
 
-void SettingsDlg::DoDataExchange(CDataExchange* dx) {
-  DDX_Control(dx, IDC_AUTORUN_CHECK, m_autoRunCheck);
-  DDX_Control(dx, IDC_SOUND_CHECK, m_soundCheck);
-  DDX_Control(dx, IDC_FULLSCREEN_CHECK, m_fullScreenCheck);
-  DDX_Control(dx, IDC_LT_COMBO, m_topLeftList);
-  DDX_Control(dx, IDC_LB_COMBO, m_bottomLeftList);
-  DDX_Control(dx, IDC_RT_COMBO, m_topRightList);
-  DDX_Control(dx, IDC_RB_COMBO, m_bottomRightList);
-  DDX_Control(dx, IDC_INTERVAL_SLIDER, m_intervalSlider);
-}
+}  // namespace
 
-bool SettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  return DispatchMessageMap(*this, kMessageMap, message, wParam, lParam, result);
-}
+SettingsDlg::SettingsDlg(const SettingsStore& store) : CDialog(IDD_SETTINGS), m_store(store) {}
+
+void SettingsDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_INTERVAL_SLIDER, m_intervalSlider); }
 
 BOOL SettingsDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_intervalSlider.SetRangeMax(kIntervalSliderMax, FALSE);
   m_intervalSlider.SetRangeMin(kIntervalSliderMin, FALSE);
 
-  m_settings = LoadSettings(m_paths.config, m_paths.shortcut);
-  m_autoRunCheck.SetCheck(m_settings.startAtLogon ? 1 : 0);
-  m_soundCheck.SetCheck(m_settings.stepSound ? 1 : 0);
-  m_fullScreenCheck.SetCheck(m_settings.pauseInFullScreen ? 1 : 0);
+  m_settings = m_store.Load();
+  for (const CheckBox& box : kCheckBoxes) {
+    ::CheckDlgButton(m_hWnd, box.id, m_settings.*box.field ? BST_CHECKED : BST_UNCHECKED);
+  }
   // A code the list cannot show (3, say) leaves it without a selection and is kept.
-  m_topLeftList.SetCurSel(m_settings.topLeft);
-  m_bottomLeftList.SetCurSel(m_settings.bottomLeft);
-  m_topRightList.SetCurSel(m_settings.topRight);
-  m_bottomRightList.SetCurSel(m_settings.bottomRight);
+  for (const CornerList& list : kCornerLists) {
+    ::SendDlgItemMessageW(m_hWnd, list.id, CB_SETCURSEL, static_cast<WPARAM>(m_settings.*list.field), 0);
+  }
   // The thumb stops at the nearer end for an interval outside the range; the text shows the number.
   m_intervalSlider.SetPos(m_settings.volumeInterval);
   ShowInterval(m_settings.volumeInterval);
   return TRUE;
+}
+
+bool SettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message == WM_HSCROLL) {
+    OnIntervalScrolled();
+    result = Default();
+    return true;
+  }
+  if (message != WM_COMMAND) return false;
+  const int id = LOWORD(wParam);
+  const UINT code = HIWORD(wParam);
+  for (const CheckBox& box : kCheckBoxes) {
+    if (box.id != id || code != BN_CLICKED) continue;
+    m_settings.*box.field = ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+    m_changed = true;
+    return true;
+  }
+  for (const CornerList& list : kCornerLists) {
+    if (list.id != id || code != CBN_SELCHANGE) continue;
+    // Text typed into a list's field selects nothing and is not taken.
+    const auto selection = static_cast<int32_t>(::SendDlgItemMessageW(m_hWnd, id, CB_GETCURSEL, 0, 0));
+    if (selection != CB_ERR) {
+      m_settings.*list.field = selection;
+      m_changed = true;
+    }
+    return true;
+  }
+  return false;
 }
 
 void SettingsDlg::OnOK() {
@@ -72,45 +95,17 @@ void SettingsDlg::OnOK() {
     case OkOutcome::Save:
       break;
   }
-
-  UpdateStartupShortcut(m_settings.startAtLogon, m_paths.shortcut, m_paths.exe);
-  ConfigFile file(m_paths.config);
-  StoreSettings(file, m_settings);
-  if (!file.Save()) AfxMessageBox(L"保存失败", MB_OK);
-
-  // The running program takes what the file now holds, also when saving failed.
-  m_sink.OnSettingsSaved(LoadSettings(m_paths.config, m_paths.shortcut));
+  if (!m_store.Save(m_settings)) AfxMessageBox(L"保存失败", MB_OK);
+  m_committed = true;
 }
 
-void SettingsDlg::TakeCheck(const CButton& check, bool& field) {
-  field = check.GetCheck() != 0;
-  m_changed = true;
-}
-
-void SettingsDlg::TakeSelection(const CComboBox& list, int32_t& field) {
-  // Text typed into a list's field selects nothing and is not taken.
-  const int selection = list.GetCurSel();
-  if (selection == CB_ERR) return;
-  field = selection;
-  m_changed = true;
-}
-
-void SettingsDlg::OnAutoRunClicked() { TakeCheck(m_autoRunCheck, m_settings.startAtLogon); }
-void SettingsDlg::OnSoundClicked() { TakeCheck(m_soundCheck, m_settings.stepSound); }
-void SettingsDlg::OnFullScreenClicked() { TakeCheck(m_fullScreenCheck, m_settings.pauseInFullScreen); }
-void SettingsDlg::OnTopLeftChanged() { TakeSelection(m_topLeftList, m_settings.topLeft); }
-void SettingsDlg::OnBottomLeftChanged() { TakeSelection(m_bottomLeftList, m_settings.bottomLeft); }
-void SettingsDlg::OnTopRightChanged() { TakeSelection(m_topRightList, m_settings.topRight); }
-void SettingsDlg::OnBottomRightChanged() { TakeSelection(m_bottomRightList, m_settings.bottomRight); }
-
-LRESULT SettingsDlg::OnHScroll(WPARAM, LPARAM) {
+void SettingsDlg::OnIntervalScrolled() {
   // Every scroll notification snaps the slider down to a multiple of 5.
   const int interval = SnapInterval(m_intervalSlider.GetPos());
   m_settings.volumeInterval = interval;
   ShowInterval(interval);
   m_intervalSlider.SetPos(interval);
   m_changed = true;
-  return Default();
 }
 
 void SettingsDlg::ShowInterval(int32_t interval) const {

@@ -1,60 +1,33 @@
 #pragma once
-// The Settings dialog: edits its own working copy of the settings; a saving OK
-// updates the start-up shortcut, writes config.ini and hands what the file then
-// holds to the running program.
-#include "config/AppPaths.h"
+// The Settings dialog: edits its own working copy of the settings, read from the
+// store when it opens; a saving OK hands the copy to the store (start-up
+// shortcut and config.ini) and is then committed.
+#include "config/SettingsStore.h"
 #include "core/Settings.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
-#include "framework/MessageMap.h"
-
-// Hears of the settings after a saving OK.
-class SettingsSink {
- public:
-  virtual void OnSettingsSaved(const Settings& saved) = 0;
-
- protected:
-  ~SettingsSink() = default;
-};
 
 class SettingsDlg : public CDialog {
  public:
-  SettingsDlg(const AppPaths& paths, SettingsSink& sink);
+  explicit SettingsDlg(const SettingsStore& store);
 
   BOOL OnInitDialog() override;
   void OnOK() override;
+  // An OK wrote the settings (also when the save failed): the program takes
+  // what the store now holds.
+  bool committed() const { return m_committed; }
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
   bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  void OnAutoRunClicked();
-  void OnFullScreenClicked();
-  void OnTopLeftChanged();
-  void OnBottomLeftChanged();
-  void OnTopRightChanged();
-  void OnBottomRightChanged();
-  LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
-  void OnSoundClicked();
-
-  void TakeCheck(const CButton& check, bool& field);
-  void TakeSelection(const CComboBox& list, int32_t& field);
+  void OnIntervalScrolled();
   void ShowInterval(int32_t interval) const;
 
-  const AppPaths& m_paths;
-  SettingsSink& m_sink;
-  Settings m_settings;  // this dialog's own working copy, filled from the file when it opens
+  const SettingsStore& m_store;
+  Settings m_settings;  // this dialog's own working copy
   bool m_changed = false;
-
-  CButton m_autoRunCheck;
-  CButton m_soundCheck;
-  CButton m_fullScreenCheck;
-  CComboBox m_topLeftList;
-  CComboBox m_bottomLeftList;
-  CComboBox m_topRightList;
-  CComboBox m_bottomRightList;
+  bool m_committed = false;
   CSliderCtrl m_intervalSlider;
-
-  static const MessageMapEntry<SettingsDlg> kMessageMap[];
 };

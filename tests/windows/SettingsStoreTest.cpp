@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "config/ConfigFile.h"
-#include "config/LoadSettings.h"
-#include "config/StoreSettings.h"
+#include "config/SettingsStore.h"
 #include "tests/windows/TestFolder.h"
 
 namespace {
 
-TEST(StoreSettings, WhatIsSavedLoadsBackAsTheSameRecord) {
+TEST(SettingsStore, WhatIsSavedLoadsBackAsTheSameRecord) {
   TestFolder folder;
+  const SettingsStore store({L"", folder.File(L"config.ini"), L""});
   Settings settings;
   settings.stepSound = true;
   settings.pauseInFullScreen = false;
@@ -17,21 +16,17 @@ TEST(StoreSettings, WhatIsSavedLoadsBackAsTheSameRecord) {
   settings.topRight = 1;
   settings.bottomRight = -7;
   settings.volumeInterval = 5000;
-  ConfigFile file(folder.File(L"config.ini"));
-  StoreSettings(file, settings);
-  ASSERT_TRUE(file.Save());
+  ASSERT_TRUE(store.Save(settings));
 
-  Settings loaded = LoadSettings(folder.File(L"config.ini"), L"");
+  Settings loaded = store.Load();
   loaded.startAtLogon = settings.startAtLogon;
   EXPECT_EQ(loaded, settings);
 }
 
-TEST(StoreSettings, KeysMissingFromAnExistingSectionAreAddedInOrder) {
+TEST(SettingsStore, KeysMissingFromAnExistingSectionAreAddedInOrder) {
   TestFolder folder;
   ASSERT_TRUE(WriteFileBytes(folder.File(L"config.ini"), "[Brimlet]\r\nInterval=100\r\n[Other]\r\nSound = 1\r\n"));
-  ConfigFile file(folder.File(L"config.ini"));
-  StoreSettings(file, Settings{});
-  ASSERT_TRUE(file.Save());
+  ASSERT_TRUE(SettingsStore({L"", folder.File(L"config.ini"), L""}).Save(Settings{}));
   EXPECT_EQ(ReadFileBytes(folder.File(L"config.ini")),
             "\xEF\xBB\xBF[Brimlet]\r\nInterval= 100\r\nAutoRun = false\r\nSound = false\r\n"
             "DisableFunctionWhenFullScreen = true\r\nLTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\n"

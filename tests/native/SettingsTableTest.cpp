@@ -1,4 +1,4 @@
-#include "core/SettingsText.h"
+#include "core/SettingsTable.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +34,22 @@ TEST(SettingsFromText, ValuesAreConvertedNotRejected) {
   EXPECT_EQ(settings.topRight, 0);
   EXPECT_EQ(settings.bottomRight, 2);
   EXPECT_EQ(settings.volumeInterval, 50);
+}
+
+TEST(WriteSettingsText, WritesEveryKeyButTheIndicatorsInOrderAndReadsBack) {
+  Settings settings;
+  settings.startAtLogon = true;
+  settings.bottomLeft = -7;
+  settings.volumeInterval = 5000;
+  settings.brightnessIndicator = false;
+  std::wstring text = L"[Brimlet]\nInterval=1\nBrightnessIndicator = true\n[Other]\nSound = 1\n";
+  WriteSettingsText(text, settings);
+  EXPECT_EQ(text, L"[Brimlet]\nInterval= 5000\nBrightnessIndicator = true\nAutoRun = true\nSound = false\n"
+                  L"DisableFunctionWhenFullScreen = true\nLTControll = 2\nLBControll = -7\nRTControll = 2\n"
+                  L"RBControll = 1\n[Other]\nSound = 1\n");
+  Settings back = SettingsFromText(text, true);
+  back.brightnessIndicator = false;  // never written: the file's own value stays
+  EXPECT_EQ(back, settings);
 }
 
 TEST(SettingsFromText, PresentButEmptyIsNotMissing) {

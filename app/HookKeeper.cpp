@@ -1,0 +1,93 @@
+#include "app/HookKeeper.h"
+
+#include <wtsapi32.h>
+
+namespace {
+
+constexpr UINT kCheckPeriodMs = 10000;
+constexpr ULONG kCheckToleranceMs = 2000;  // the system may fold it into other wake-ups
+
+const wchar_t* TipFor(bool hookRunning) { return hookRunning ? L"Brimlet" : L"Brimlet - 鼠标钩子未运行"; }
+
+}  // namespace
+
+bool HookKeeper::Start(HWND window) {
+  m_window = window;
+  DWORD error = 0;
+  const bool hooked = m_hook.Start(error);
+  m_icon.SetTip(TipFor(hooked));
+  StartChecks();
+  if (!hooked) Reinstall();
+  return m_hook.IsRunning();
+}
+
+bool HookKeeper::OnTimer(UINT_PTR timer) {
+  switch (timer) {
+    case kCheckTimer:
+      if (Check()) Show(m_hook.IsRunning());
+      return true;
+    case kRetryTimer:
+      Reinstall();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void HookKeeper::Reinstall() { Show(InstallAgain()); }
+
+void HookKeeper::OnSessionChange(WPARAM event) {
+  if (event == WTS_SESSION_LOCK) {
+    m_locked = true;
+    if (m_window != nullptr) ::KillTimer(m_window, kCheckTimer);
+  } else if (event == WTS_SESSION_UNLOCK || event == WTS_CONSOLE_CONNECT) {
+    if (event == WTS_SESSION_UNLOCK) m_locked = false;
+    StartChecks();
+    Reinstall();
+  }
+}
+
+HookCheck HookKeeper::Look() const {
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  return {::GetTickCount(), m_hook.EventsSeen(), cursor.x, cursor.y};
+}
+
+bool HookKeeper::Check() {
+  if (!m_hook.IsRunning()) return false;  // the retries are at work
+  LASTINPUTINFO input{};
+  input.cbSize = sizeof(input);
+  const HookCheck now = Look();
+  // The first check only looks: there is nothing yet to compare with.
+  const bool missed = m_looked && ::GetLastInputInfo(&input) && MouseInputMissed(m_previous, now, input.dwTime);
+  m_previous = now;
+  m_looked = true;
+  if (!missed) return false;
+  InstallAgain();
+  return true;
+}
+
+bool HookKeeper::InstallAgain() {
+  DWORD error = 0;
+  const bool running = m_hook.Reinstall(error);
+  m_failures = running ? 0 : m_failures + 1;
+  m_previous = Look();
+  m_looked = true;
+  return running;
+}
+
+void HookKeeper::Show(bool running) {
+  m_icon.SetTip(TipFor(running));
+  if (m_window == nullptr) return;
+  if (running) {
+    ::KillTimer(m_window, kRetryTimer);
+  } else {
+    ::SetTimer(m_window, kRetryTimer, HookRetryDelayMs(m_failures == 0 ? 0 : m_failures - 1), nullptr);
+  }
+}
+
+void HookKeeper::StartChecks() {
+  if (m_window != nullptr && !m_locked) {
+    ::SetCoalescableTimer(m_window, kCheckTimer, kCheckPeriodMs, nullptr, kCheckToleranceMs);
+  }
+}

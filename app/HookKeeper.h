@@ -1,0 +1,53 @@
+#pragma once
+// Keeps the mouse hook working for days, and is the one that knows whether it
+// does. It installs the hook again on request (after resume from sleep, an
+// unlock, a display change); every 10 s it checks that the hook still sees the
+// mouse (between two checks the pointer moved and the hook saw nothing: the
+// system removed it without a word) and installs it again; a failed install is
+// retried after 2 s, 4 s, ... at most a minute apart. The icon's tip says while
+// no hook runs. Its timers run on the window it is given.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/TrayIcon.h"
+#include "core/HookWatch.h"
+#include "hook/MouseHook.h"
+
+class HookKeeper {
+ public:
+  // Timer ids on the window; the icon has its own.
+  static constexpr UINT_PTR kCheckTimer = 1;
+  static constexpr UINT_PTR kRetryTimer = 2;
+
+  HookKeeper(MouseHook& hook, TrayIcon& icon) : m_hook(hook), m_icon(icon) {}
+
+  // Installs the hook and starts the checks on `window`'s timers; false when no
+  // hook runs (the retries are then at work).
+  bool Start(HWND window);
+  // A timer of the window: true when it was the keeper's.
+  bool OnTimer(UINT_PTR timer);
+  // The machine resumed, the display changed: the hook may be gone.
+  void Reinstall();
+  // WM_WTSSESSION_CHANGE: no checks while the session is locked; after an
+  // unlock or a console connect the hook is installed again.
+  void OnSessionChange(WPARAM event);
+
+  // The periodic check: true when the hook had missed mouse input and was
+  // installed again (or tried to be).
+  bool Check();
+
+ private:
+  HookCheck Look() const;
+  bool InstallAgain();
+  void Show(bool running);
+  void StartChecks();
+
+  MouseHook& m_hook;
+  TrayIcon& m_icon;
+  HWND m_window = nullptr;
+  HookCheck m_previous;   // what the last check (or install) saw
+  bool m_looked = false;  // m_previous holds a real look
+  uint32_t m_failures = 0;
+  bool m_locked = false;
+};

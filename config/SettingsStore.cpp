@@ -1,0 +1,24 @@
+#include "config/SettingsStore.h"
+
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include "config/ConfigFile.h"
+#include "config/StartupShortcut.h"
+#include "core/SettingsTable.h"
+
+Settings SettingsStore::Load() const {
+  const ConfigFile file(m_paths.config);
+  const bool autoRun = !m_paths.shortcut.empty() && ::PathFileExistsW(m_paths.shortcut.c_str());
+  return SettingsFromText(file.text, autoRun);
+}
+
+bool SettingsStore::Save(const Settings& settings) const {
+  UpdateStartupShortcut(settings.startAtLogon, m_paths.shortcut, m_paths.exe);
+  ConfigFile file(m_paths.config);
+  WriteSettingsText(file.text, settings);
+  return file.Save();
+}
+
+void SettingsStore::CleanUp() const { RemoveSaveLeftovers(m_paths.config); }

@@ -1,0 +1,27 @@
+#pragma once
+// Where the settings live: config.ini beside the executable, and the start-up
+// shortcut, whose existence is the start-at-logon setting. The one place that
+// reads and writes them.
+#include <utility>
+
+#include "config/AppPaths.h"
+#include "core/Settings.h"
+
+class SettingsStore {
+ public:
+  explicit SettingsStore(AppPaths paths) : m_paths(std::move(paths)) {}
+
+  // A complete record from the file (defaults for what it lacks) and
+  // startAtLogon from whether the shortcut exists. Reads the file anew on every
+  // call; never fails and shows nothing.
+  Settings Load() const;
+  // Creates or deletes the shortcut, then sets every key the program writes in
+  // config.ini, keeping every other key and line; true when the file was saved.
+  // Needs COM on the calling thread.
+  bool Save(const Settings& settings) const;
+  // Removes what interrupted saves left beside config.ini; at start-up.
+  void CleanUp() const;
+
+ private:
+  AppPaths m_paths;
+};

@@ -1,0 +1,97 @@
+#pragma once
+// What the corner actions do to the machine, one seam for each thing touched:
+// the clock, the volume keys, the step sound, the mouse hook's installation,
+// the built-in panel and the monitors over DDC/CI. The system's own are in
+// SystemDevices; tests stand in for them and see what was done. The hook thread
+// and the brightness worker use them at once: an implementation must allow that.
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+class Clock {
+ public:
+  virtual uint64_t NowMs() = 0;  // GetTickCount64
+
+ protected:
+  ~Clock() = default;
+};
+
+class VolumeKeys {
+ public:
+  // One press and release of the volume-up or volume-down key; false with the
+  // system's error when it could not be sent.
+  virtual bool SendStep(bool up, DWORD& error) = 0;
+
+ protected:
+  ~VolumeKeys() = default;
+};
+
+class StepSound {
+ public:
+  // Starts the short sound after a volume step; never waits for it.
+  virtual void Play() = 0;
+
+ protected:
+  ~StepSound() = default;
+};
+
+class HookInstaller {
+ public:
+  // The low-level mouse hook with `procedure`, for the calling thread's loop;
+  // null with the system's error as the last error.
+  virtual HHOOK InstallMouseHook(HOOKPROC procedure) = 0;
+
+ protected:
+  ~HookInstaller() = default;
+};
+
+// A built-in panel's brightness as its driver reports and takes it.
+struct PanelLevel {
+  uint8_t policy = 0;  // the power source: 1 mains, 2 battery
+  uint8_t onMains = 0;
+  uint8_t onBattery = 0;
+};
+
+enum class DeviceAnswer { Absent, Failed, Done };
+
+class Panel {
+ public:
+  // The levels the panel supports, each 0..100, with its level.
+  virtual DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) = 0;
+  virtual DeviceAnswer Read(PanelLevel& level) = 0;
+  virtual DeviceAnswer Write(const PanelLevel& level) = 0;
+
+ protected:
+  ~Panel() = default;
+};
+
+// A monitor's brightness over DDC/CI, in its own units.
+struct MonitorLevel {
+  uint32_t minimum = 0;
+  uint32_t current = 0;
+  uint32_t maximum = 0;
+};
+
+class Monitors {
+ public:
+  // The physical monitors behind the primary display; each one listed must go
+  // back through Release. False when they could not be listed.
+  virtual bool List(std::vector<HANDLE>& monitors) = 0;
+  virtual bool Read(HANDLE monitor, MonitorLevel& level) = 0;
+  virtual bool Write(HANDLE monitor, uint32_t value) = 0;
+  virtual void Release(const std::vector<HANDLE>& monitors) = 0;
+
+ protected:
+  ~Monitors() = default;
+};
+
+// All of them, as the program hands them to the hook and the worker.
+struct Devices {
+  Clock& clock;
+  VolumeKeys& keys;
+  StepSound& sound;
+  HookInstaller& hooks;
+  Panel& panel;
+  Monitors& monitors;
+};

@@ -1,0 +1,84 @@
+#pragma once
+// Stands in for the machine behind the corner actions and records what was
+// done to it: which volume keys went out, which levels the panel and the
+// monitors were set to, how often the hook was installed. The worker calls it
+// from its own thread: records are kept under a lock.
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "hook/Devices.h"
+
+// A monitor behind the primary display, as DDC/CI would report it.
+struct FakeMonitor {
+  DWORD minimum = 0;
+  DWORD current = 50;
+  DWORD maximum = 100;
+  bool answers = true;
+  DWORD takesMs = 0;  // what each call costs: DDC/CI is slow
+};
+
+class FakeDevices final : public Clock,
+                          public VolumeKeys,
+                          public StepSound,
+                          public HookInstaller,
+                          public Panel,
+                          public Monitors {
+ public:
+  FakeDevices();
+  ~FakeDevices();
+  FakeDevices(const FakeDevices&) = delete;
+  FakeDevices& operator=(const FakeDevices&) = delete;
+
+  Devices devices() { return {*this, *this, *this, *this, *this, *this}; }
+
+  // What the fake machine answers.
+  uint64_t now = 5000;
+  uint64_t tickPerSend = 0;  // time a send takes
+  bool sendWorks = true;
+  DWORD sendError = 0;
+  int panelCallsLeft = 1000;  // panel calls answered before the panel goes away
+  bool readWorks = true;
+  PanelLevel reported{2, 50, 50};  // on battery at 50 %
+  std::vector<uint8_t> supportedLevels;  // the panel's list; empty: the query fails
+  HANDLE writeGate;  // a panel write waits for this manual-reset event: a slow driver
+  std::vector<FakeMonitor> monitors;  // behind the primary display
+  bool hookFails = false;  // InstallMouseHook fails with ERROR_ACCESS_DENIED
+  bool realHook = false;   // InstallMouseHook installs the real hook
+
+  // What was done.
+  std::vector<bool> keys;           // each volume step sent: true for up
+  std::vector<LONGLONG> keyTimes;   // QueryPerformanceCounter at each send
+  int sounds = 0;
+  std::vector<PanelLevel> panelWrites;
+  std::vector<std::pair<size_t, DWORD>> monitorSets;  // which monitor, what value
+  int monitorHandlesOut = 0;
+  int installs = 0;
+  HHOOK lastHook = nullptr;  // the real hook last installed, for a test that removes it behind the program's back
+  std::vector<std::string> calls;  // in order: "key", "sound", "supported", "read", "write", "monitors",
+                                   // "read monitor", "write monitor", "release monitors"
+
+  size_t Count(const std::string& call);
+  // Waits (a few seconds at most) until `call` was made `count` times.
+  bool WaitFor(const std::string& call, size_t count);
+  std::vector<uint8_t> LevelsSet();  // the level of each panel write, for its source
+
+  uint64_t NowMs() override;
+  bool SendStep(bool up, DWORD& error) override;
+  void Play() override;
+  HHOOK InstallMouseHook(HOOKPROC procedure) override;
+  DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override;
+  DeviceAnswer Read(PanelLevel& level) override;
+  DeviceAnswer Write(const PanelLevel& level) override;
+  bool List(std::vector<HANDLE>& handles) override;
+  bool Read(HANDLE monitor, MonitorLevel& level) override;
+  bool Write(HANDLE monitor, uint32_t value) override;
+  void Release(const std::vector<HANDLE>& handles) override;
+
+ private:
+  bool PanelAnswers();
+
+  std::mutex m_lock;
+};
