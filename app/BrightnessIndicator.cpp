@@ -106,6 +106,8 @@ LRESULT BrightnessIndicator::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
       return HTTRANSPARENT;  // never catches the pointer
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
+    case WM_CLOSE:
+      return 0;  // another program's close request (taskkill) must not take it away
     default:
       return MessageWindow::OnMessage(message, wParam, lParam);
   }

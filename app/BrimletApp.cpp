@@ -37,7 +37,9 @@ BOOL CBrimletApp::InitInstance() {
 
   ::SetLastError(ERROR_SUCCESS);
   const UniqueKernelHandle instanceMutex(::CreateMutexW(nullptr, TRUE, kSingleInstanceMutexName));
-  if (::GetLastError() == ERROR_ALREADY_EXISTS) return TRUE;
+  // Denied: an instance running elevated made it, and this user may not open it.
+  const DWORD error = ::GetLastError();
+  if (error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) return TRUE;
 
   const ScreenSize screen = MeasurePrimaryScreen();
   TrayStart start{{ModuleFileName(), ModuleDirectory() + L"config.ini", ShortcutPathIn(StartupFolder())},

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr UINT kCheckPeriodMs = 10000;
 constexpr ULONG kCheckToleranceMs = 2000;  // the system may fold it into other wake-ups
 
 const wchar_t* TipFor(bool hookRunning) { return hookRunning ? L"Brimlet" : L"Brimlet - 鼠标钩子未运行"; }
@@ -54,14 +53,25 @@ HookCheck HookKeeper::Look() const {
 }
 
 bool HookKeeper::Check() {
-  if (!m_hook.IsRunning()) return false;  // the retries are at work
+  if (!m_hook.IsRunning()) {
+    if (m_retrying) return false;  // the retries are at work
+    InstallAgain();  // its thread ended
+    return true;
+  }
   LASTINPUTINFO input{};
   input.cbSize = sizeof(input);
   const HookCheck now = Look();
   // The first check only looks: there is nothing yet to compare with.
   const bool missed = m_looked && ::GetLastInputInfo(&input) && MouseInputMissed(m_previous, now, input.dwTime);
+  const bool sawEvents = m_looked && now.hookEvents != m_previous.hookEvents;
+  const uint32_t period = NextHookCheckPeriodMs(m_checkPeriod, sawEvents, missed && m_checkReinstalled);
   m_previous = now;
   m_looked = true;
+  m_checkReinstalled = missed;
+  if (period != m_checkPeriod) {
+    m_checkPeriod = period;
+    StartChecks();
+  }
   if (!missed) return false;
   InstallAgain();
   return true;
@@ -78,6 +88,7 @@ bool HookKeeper::InstallAgain() {
 
 void HookKeeper::Show(bool running) {
   m_icon.SetTip(TipFor(running));
+  m_retrying = !running;
   if (m_window == nullptr) return;
   if (running) {
     ::KillTimer(m_window, kRetryTimer);
@@ -88,6 +99,6 @@ void HookKeeper::Show(bool running) {
 
 void HookKeeper::StartChecks() {
   if (m_window != nullptr && !m_locked) {
-    ::SetCoalescableTimer(m_window, kCheckTimer, kCheckPeriodMs, nullptr, kCheckToleranceMs);
+    ::SetCoalescableTimer(m_window, kCheckTimer, m_checkPeriod, nullptr, kCheckToleranceMs);
   }
 }

@@ -3,9 +3,11 @@
 // does. It installs the hook again on request (after resume from sleep, an
 // unlock, a display change); every 10 s it checks that the hook still sees the
 // mouse (between two checks the pointer moved and the hook saw nothing: the
-// system removed it without a word) and installs it again; a failed install is
-// retried after 2 s, 4 s, ... at most a minute apart. The icon's tip says while
-// no hook runs. Its timers run on the window it is given.
+// system removed it without a word) and that its thread runs, and installs it
+// again; a failed install is retried after 2 s, 4 s, ... at most a minute
+// apart. Where the hook legitimately sees nothing (an elevated window in front)
+// the checks grow further apart. The icon's tip says while no hook runs. Its
+// timers run on the window it is given.
 #include <windows.h>
 
 #include <cstdint>
@@ -33,9 +35,11 @@ class HookKeeper {
   // unlock or a console connect the hook is installed again.
   void OnSessionChange(WPARAM event);
 
-  // The periodic check: true when the hook had missed mouse input and was
-  // installed again (or tried to be).
+  // The periodic check: true when the hook had missed mouse input, or its
+  // thread had ended, and it was installed again (or tried to be).
   bool Check();
+  // Milliseconds until the next check.
+  uint32_t CheckPeriodMs() const { return m_checkPeriod; }
 
  private:
   HookCheck Look() const;
@@ -49,5 +53,8 @@ class HookKeeper {
   HookCheck m_previous;   // what the last check (or install) saw
   bool m_looked = false;  // m_previous holds a real look
   uint32_t m_failures = 0;
+  bool m_retrying = false;         // a retry is scheduled
+  bool m_checkReinstalled = false;  // the last check installed the hook again
+  uint32_t m_checkPeriod = kHookCheckPeriodMs;
   bool m_locked = false;
 };

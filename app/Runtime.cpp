@@ -48,15 +48,15 @@ void ShowErrorBox(const wchar_t* text) { ::MessageBoxW(nullptr, text, L"错误",
 Runtime::Runtime(const AppPaths& paths, const CornerZones& zones, const Devices& devices)
     : m_store(paths),
       m_zones(zones),
-      m_brightness(devices.panel, devices.monitors),
+      m_brightness(devices.clock, devices.panel, devices.monitors),
       m_hook(CornerSnapshot{zones, m_settings}, devices, m_brightness),
       m_keeper(m_hook, m_icon) {}
 
 void Runtime::Run() {
   const ComApartment com;
   const bool windows = CreateWindows();
+  m_store.Recover();
   m_settings = m_store.Load();
-  m_store.CleanUp();
   Publish();
   const bool hooked = m_keeper.Start(m_trayWindow.hwnd());
   if (windows) m_icon.Add(m_trayWindow.hwnd());
@@ -131,6 +131,11 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   switch (message) {
+    case WM_CLOSE:
+      // What taskkill without /F sends: the program ends as by Exit, never
+      // half, without the window that hears the shell and owns the menu.
+      ::PostQuitMessage(0);
+      return 0;
     case WM_ENDSESSION:
       // The process may be ended any time after this returns: clean up now.
       if (wParam != FALSE) {
@@ -146,7 +151,10 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FollowTheDisplay(false);  // only when the primary monitor's mode has changed
       break;
     case WM_POWERBROADCAST:
-      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) m_keeper.Reinstall();
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+        m_brightness.DisplayChanged();  // monitors may have woken up as others
+        m_keeper.Reinstall();
+      }
       return TRUE;  // no objection to suspending
     case WM_WTSSESSION_CHANGE:
       m_keeper.OnSessionChange(wParam);

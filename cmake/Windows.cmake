@@ -36,6 +36,7 @@ add_library(brimlet_win OBJECT
   hook/BrightnessWorker.cpp
   hook/ForegroundWindow.cpp
   hook/MouseHook.cpp
+  hook/StepSoundPlayer.cpp
   hook/SystemDevices.cpp
   ui/about/AboutDlg.cpp
   ui/about/LinkStatic.cpp

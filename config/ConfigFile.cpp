@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <utility>
+#include <vector>
 
 #include "core/SaveNames.h"
 #include "config/TextCodec.h"
@@ -132,9 +133,10 @@ bool Rewind(HANDLE file) {
   return ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != FALSE;
 }
 
-// From the start: `content` and nothing behind it, flushed to the disk.
+// From the start: `content` and nothing behind it, flushed to the disk. The old
+// bytes are written over before the file is cut, so a power cut never leaves it empty.
 bool Rewrite(SaveFiles& files, HANDLE file, std::string_view content) {
-  return Rewind(file) && files.SetEnd(file) && files.Write(file, content) && files.Flush(file);
+  return Rewind(file) && files.Write(file, content) && files.SetEnd(file) && files.Flush(file);
 }
 
 bool ReadsBack(HANDLE file, std::string_view expected) {
@@ -158,12 +160,6 @@ bool WriteInPlace(SaveFiles& files, const std::wstring& target, std::string_view
   if (Rewrite(files, file.get(), bytes) && ReadsBack(file.get(), bytes)) return true;
   Rewrite(files, file.get(), original);
   return false;
-}
-
-bool IsOlderThan(const FILETIME& written, const FILETIME& now, ULONGLONG age) {
-  const ULONGLONG then = (static_cast<ULONGLONG>(written.dwHighDateTime) << 32U) | written.dwLowDateTime;
-  const ULONGLONG current = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32U) | now.dwLowDateTime;
-  return current > then && current - then >= age;
 }
 
 }  // namespace
@@ -205,20 +201,47 @@ bool ConfigFile::Save(SaveFiles& files) const {
   return ReplaceWith(files, target, temporary, exists);
 }
 
-void RemoveSaveLeftovers(const std::wstring& configPath) {
+uint64_t FileTimeValue(const FILETIME& time) {
+  return (static_cast<uint64_t>(time.dwHighDateTime) << 32U) | time.dwLowDateTime;
+}
+
+void RecoverSaveLeftovers(const std::wstring& configPath) {
   const std::wstring target = SaveTarget(configPath);
   const std::wstring folder = DirectoryPart(target);
   const std::wstring fileName = target.substr(folder.size());
+  std::vector<std::wstring> names;
+  std::vector<SaveLeftover> leftovers;
   WIN32_FIND_DATAW found{};
-  const UniqueFindHandle search(::FindFirstFileW((target + L".*").c_str(), &found));
-  if (!search) return;
+  {
+    const UniqueFindHandle search(::FindFirstFileW((target + L".*").c_str(), &found));
+    if (!search) return;
+    do {
+      SaveLeftover leftover{};
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+          !ParseSaveLeftoverName(found.cFileName, fileName, leftover.process, leftover.temporary)) {
+        continue;
+      }
+      leftover.writtenAt = FileTimeValue(found.ftLastWriteTime);
+      names.emplace_back(folder + found.cFileName);
+      leftovers.push_back(leftover);
+    } while (::FindNextFileW(search.get(), &found));
+  }
+
+  if (::GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    // Only if the file is truly missing: any other failure to look deletes and restores nothing.
+    if (!IsMissingFileError(::GetLastError())) return;
+    // While the settings file is missing a leftover may be its only copy.
+    const int restore = LeftoverToRestore(leftovers);
+    if (restore >= 0) ::MoveFileExW(names[static_cast<size_t>(restore)].c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    return;
+  }
   FILETIME now{};
   ::GetSystemTimeAsFileTime(&now);
-  do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !IsSaveLeftoverName(found.cFileName, fileName) ||
-        !IsOlderThan(found.ftLastWriteTime, now, kLeftoverAge)) {
-      continue;
+  for (size_t i = 0; i < names.size(); ++i) {
+    const uint64_t current = FileTimeValue(now);
+    // A leftover younger than a minute may belong to a save that is still running.
+    if (current > leftovers[i].writtenAt && current - leftovers[i].writtenAt >= kLeftoverAge) {
+      ::DeleteFileW(names[i].c_str());
     }
-    ::DeleteFileW((folder + found.cFileName).c_str());
-  } while (::FindNextFileW(search.get(), &found));
+  }
 }

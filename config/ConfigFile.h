@@ -39,7 +39,8 @@ class ConfigFile {
   std::string m_original;  // the file's bytes, to put back after a failed rewrite in place
 };
 
-// Deletes what interrupted saves of `configPath` left beside it (beside the
-// target of a symbolic link): its temporary and backup files older than a minute.
-// Touches no other file.
-void RemoveSaveLeftovers(const std::wstring& configPath);
+// Deals with what interrupted saves of `configPath` left beside it (beside the
+// target of a symbolic link): when the file is missing, the newest complete
+// leftover is put in its place and nothing is deleted; otherwise its temporary
+// and backup files older than a minute are deleted. Touches no other file.
+void RecoverSaveLeftovers(const std::wstring& configPath);

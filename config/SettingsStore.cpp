@@ -21,4 +21,4 @@ bool SettingsStore::Save(const Settings& settings) const {
   return file.Save();
 }
 
-void SettingsStore::CleanUp() const { RemoveSaveLeftovers(m_paths.config); }
+void SettingsStore::Recover() const { RecoverSaveLeftovers(m_paths.config); }

@@ -19,8 +19,9 @@ class SettingsStore {
   // config.ini, keeping every other key and line; true when the file was saved.
   // Needs COM on the calling thread.
   bool Save(const Settings& settings) const;
-  // Removes what interrupted saves left beside config.ini; at start-up.
-  void CleanUp() const;
+  // At start-up, before the first load: restores config.ini from what an
+  // interrupted save left beside it when it is missing, else removes that.
+  void Recover() const;
 
  private:
   AppPaths m_paths;

@@ -2,9 +2,19 @@
 
 #include <algorithm>
 
-int32_t CurrentBrightness(bool queried, uint8_t reported, int32_t& lastGood) {
-  if (queried && reported <= 100) lastGood = reported;
-  return lastGood;
+uint8_t PanelSourceLevel(const PanelLevel& reading) {
+  return reading.policy == kPanelOnMains ? reading.onMains : reading.onBattery;
+}
+
+PanelLevel PanelWithSourceLevel(const PanelLevel& reading, uint8_t level) {
+  PanelLevel request = reading;
+  if (reading.policy == kPanelOnMains) {
+    request.onMains = level;
+  } else {
+    request.policy = kPanelOnBattery;
+    request.onBattery = level;
+  }
+  return request;
 }
 
 uint8_t BrightnessAfterSteps(int32_t current, int32_t steps) {
@@ -57,4 +67,20 @@ int32_t MonitorPercent(uint32_t minimum, uint32_t current, uint32_t maximum) {
   if (maximum <= minimum) return 100;
   const int64_t within = std::clamp<int64_t>(static_cast<int64_t>(current) - minimum, 0, maximum - minimum);
   return static_cast<int32_t>((within * 100 + (maximum - minimum) / 2) / (maximum - minimum));
+}
+
+bool MonitorMemory::Recent(uint64_t now, uint32_t& minimum, uint32_t& current, uint32_t& maximum) const {
+  if (!m_set || now < m_setAt || now - m_setAt >= kMonitorSettleMs) return false;
+  minimum = m_minimum;
+  current = m_value;
+  maximum = m_maximum;
+  return true;
+}
+
+void MonitorMemory::Set(uint64_t now, uint32_t minimum, uint32_t value, uint32_t maximum) {
+  m_set = true;
+  m_setAt = now;
+  m_minimum = minimum;
+  m_value = value;
+  m_maximum = maximum;
 }

@@ -4,11 +4,23 @@
 #include <cstdint>
 
 inline constexpr int32_t kBrightnessStep = 2;
-inline constexpr int32_t kInitialBrightness = 100;
 
-// The level a step starts from: the display's answer when the query worked and
-// the answer is a percentage (it is then remembered in `lastGood`), else `lastGood`.
-int32_t CurrentBrightness(bool queried, uint8_t reported, int32_t& lastGood);
+// A built-in panel's brightness as its driver reports and takes it: the power
+// source it runs on, and a level for each source.
+inline constexpr uint8_t kPanelOnMains = 1;
+inline constexpr uint8_t kPanelOnBattery = 2;
+struct PanelLevel {
+  uint8_t policy = kPanelOnBattery;
+  uint8_t onMains = 100;
+  uint8_t onBattery = 100;
+};
+
+// The level of the source the panel runs on: the mains level when the policy
+// says mains, the battery level for any other policy.
+uint8_t PanelSourceLevel(const PanelLevel& reading);
+// `level` set for the source the panel runs on, with that source's policy; the
+// other source's level stays as read.
+PanelLevel PanelWithSourceLevel(const PanelLevel& reading, uint8_t level);
 
 // `steps` steps from `current` taken as one change (positive: up, negative: down),
 // kept within 0..100. Turns that arrive while a change is on its way add up, so
@@ -40,3 +52,30 @@ uint32_t MonitorBrightnessAfterSteps(uint32_t minimum, uint32_t current, uint32_
 
 // A level for showing: a monitor's value as a percentage of its range.
 int32_t MonitorPercent(uint32_t minimum, uint32_t current, uint32_t maximum);
+
+// DDC/CI is unreliable by nature (a monitor busy with its own menu, waking from
+// standby, a slow switch): a monitor that failed is set aside for a while and
+// then tried again, at most once per cool-down; and a monitor may report its
+// old level for a moment after a set, so for a while after a set the level set
+// is where the next step starts, not what the monitor says.
+inline constexpr uint64_t kMonitorCoolDownMs = 5000;
+inline constexpr uint64_t kMonitorSettleMs = 1500;
+
+class MonitorMemory {
+ public:
+  // May the monitor be tried at `now`?
+  bool Ready(uint64_t now) const { return now >= m_retryAt; }
+  void Failed(uint64_t now) { m_retryAt = now + kMonitorCoolDownMs; }
+  // Where a step at `now` starts: the level set within the settle time, else
+  // none (read the monitor).
+  bool Recent(uint64_t now, uint32_t& minimum, uint32_t& current, uint32_t& maximum) const;
+  void Set(uint64_t now, uint32_t minimum, uint32_t value, uint32_t maximum);
+
+ private:
+  uint64_t m_retryAt = 0;
+  bool m_set = false;
+  uint64_t m_setAt = 0;
+  uint32_t m_minimum = 0;
+  uint32_t m_value = 0;
+  uint32_t m_maximum = 0;
+};

@@ -13,3 +13,9 @@ uint32_t HookRetryDelayMs(uint32_t failures) {
   const uint32_t delay = kFirst << failures;
   return delay < kLongest ? delay : kLongest;
 }
+
+uint32_t NextHookCheckPeriodMs(uint32_t period, bool hookSawEvents, bool missedAgainAfterReinstall) {
+  if (hookSawEvents) return kHookCheckPeriodMs;
+  if (!missedAgainAfterReinstall) return period;
+  return period >= kLongestHookCheckPeriodMs / 2 ? kLongestHookCheckPeriodMs : period * 2;
+}

@@ -21,3 +21,11 @@ bool MouseInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t 
 // Milliseconds before the next try after `failures` failed installs in a row:
 // 2 s, doubling, at most a minute.
 uint32_t HookRetryDelayMs(uint32_t failures);
+
+// The check runs every 10 s. While an elevated window is in front, a hook gets
+// no events although the pointer moves: after a reinstall that did not bring
+// events back, the period doubles, up to 5 minutes; it is 10 s again as soon as
+// a check sees events.
+inline constexpr uint32_t kHookCheckPeriodMs = 10000;
+inline constexpr uint32_t kLongestHookCheckPeriodMs = 300000;
+uint32_t NextHookCheckPeriodMs(uint32_t period, bool hookSawEvents, bool missedAgainAfterReinstall);

@@ -1,7 +1,7 @@
 #include "hook/BrightnessWorker.h"
 
-BrightnessWorker::BrightnessWorker(Panel& panel, Monitors& monitors)
-    : m_panel(panel), m_monitorLink(monitors), m_wake(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+BrightnessWorker::BrightnessWorker(Clock& clock, Panel& panel, Monitors& monitors)
+    : m_clock(clock), m_panel(panel), m_monitorLink(monitors), m_wake(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
   if (m_wake) m_thread.reset(::CreateThread(nullptr, 0, &BrightnessWorker::ThreadMain, this, 0, nullptr));
 }
 
@@ -58,36 +58,42 @@ bool BrightnessWorker::ApplyToPanel(int32_t steps, int32_t& percent) {
   PanelLevel reading;
   const DeviceAnswer read = m_panel.Read(reading);
   if (read == DeviceAnswer::Absent) return false;
-  const int32_t current = CurrentBrightness(read == DeviceAnswer::Done, reading.onBattery, m_lastBrightness);
+  // An unusable answer: the step starts from the last usable one.
+  if (read == DeviceAnswer::Done && PanelSourceLevel(reading) <= 100) m_lastReading = reading;
 
-  PanelLevel request;
-  request.onBattery = m_levels.After(current, steps);
+  const uint8_t level = m_levels.After(PanelSourceLevel(m_lastReading), steps);
   // Gone after the query: nothing is set, and no monitor is tried instead.
-  if (m_panel.Write(request) == DeviceAnswer::Done) percent = request.onBattery;
+  if (m_panel.Write(PanelWithSourceLevel(m_lastReading, level)) == DeviceAnswer::Done) percent = level;
   return true;
 }
 
 bool BrightnessWorker::ApplyOverDdc(int32_t steps, int32_t& percent) {
-  if (!m_monitorsAcquired) {
-    m_monitorsAcquired = true;
+  const uint64_t now = m_clock.NowMs();
+  // A list that failed or came back empty is asked for again, once per cool-down.
+  if (!m_monitorsListed || (m_monitors.empty() && now - m_listedAt >= kMonitorCoolDownMs)) {
+    ReleaseMonitors();
+    m_monitorsListed = true;
+    m_listedAt = now;
     m_monitorLink.List(m_monitors);
-    m_monitorAnswers.assign(m_monitors.size(), true);
+    m_memories.assign(m_monitors.size(), MonitorMemory());
   }
   bool any = false;
   for (size_t i = 0; i < m_monitors.size(); ++i) {
-    if (!m_monitorAnswers[i]) continue;
-    // A monitor that does not answer is left alone until the display changes:
-    // each try can take a good part of a second.
+    MonitorMemory& memory = m_memories[i];
+    // Each try of a monitor that does not answer can take a good part of a second.
+    if (!memory.Ready(now)) continue;
     MonitorLevel level;
-    if (!m_monitorLink.Read(m_monitors[i], level) || level.maximum < level.minimum) {
-      m_monitorAnswers[i] = false;
+    if (!memory.Recent(now, level.minimum, level.current, level.maximum) &&
+        (!m_monitorLink.Read(m_monitors[i], level) || level.maximum < level.minimum)) {
+      memory.Failed(now);
       continue;
     }
     const uint32_t next = MonitorBrightnessAfterSteps(level.minimum, level.current, level.maximum, steps);
     if (!m_monitorLink.Write(m_monitors[i], next)) {
-      m_monitorAnswers[i] = false;
+      memory.Failed(now);
       continue;
     }
+    memory.Set(m_clock.NowMs(), level.minimum, next, level.maximum);
     if (!any) percent = MonitorPercent(level.minimum, next, level.maximum);
     any = true;
   }
@@ -97,6 +103,6 @@ bool BrightnessWorker::ApplyOverDdc(int32_t steps, int32_t& percent) {
 void BrightnessWorker::ReleaseMonitors() {
   if (!m_monitors.empty()) m_monitorLink.Release(m_monitors);
   m_monitors.clear();
-  m_monitorAnswers.clear();
-  m_monitorsAcquired = false;
+  m_memories.clear();
+  m_monitorsListed = false;
 }

@@ -25,7 +25,7 @@ struct BrightnessShown {
 
 class BrightnessWorker {
  public:
-  BrightnessWorker(Panel& panel, Monitors& monitors);
+  BrightnessWorker(Clock& clock, Panel& panel, Monitors& monitors);
   // Lets the step on its way finish, then ends the thread.
   ~BrightnessWorker();
   BrightnessWorker(const BrightnessWorker&) = delete;
@@ -33,8 +33,8 @@ class BrightnessWorker {
 
   // From the hook: returns at once.
   void Step(bool up, ScreenCorner corner);
-  // From the tray thread: the monitors may have changed; they are acquired
-  // again, and one that did not answer gets another chance.
+  // From the tray thread: the monitors may have changed (the display changed,
+  // the machine resumed); they are listed again at the next step.
   void DisplayChanged();
   // Each level set, for the indicator; the latest one counts.
   Announced<BrightnessShown>& shown() { return m_shown; }
@@ -49,6 +49,7 @@ class BrightnessWorker {
   bool ApplyOverDdc(int32_t steps, int32_t& percent);
   void ReleaseMonitors();
 
+  Clock& m_clock;
   Panel& m_panel;
   Monitors& m_monitorLink;
   std::atomic<int32_t> m_pendingSteps{0};
@@ -60,10 +61,11 @@ class BrightnessWorker {
   UniqueKernelHandle m_thread;
 
   // The worker's own.
-  int32_t m_lastBrightness = kInitialBrightness;
+  PanelLevel m_lastReading;  // the last usable answer of the panel
   bool m_levelsQueried = false;
   SupportedLevels m_levels;
-  bool m_monitorsAcquired = false;
+  bool m_monitorsListed = false;
+  uint64_t m_listedAt = 0;
   std::vector<HANDLE> m_monitors;
-  std::vector<bool> m_monitorAnswers;  // false: did not answer; left alone until the display changes
+  std::vector<MonitorMemory> m_memories;  // one for each monitor
 };

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/BrightnessLevel.h"
+
 class Clock {
  public:
   virtual uint64_t NowMs() = 0;  // GetTickCount64
@@ -44,13 +46,6 @@ class HookInstaller {
 
  protected:
   ~HookInstaller() = default;
-};
-
-// A built-in panel's brightness as its driver reports and takes it.
-struct PanelLevel {
-  uint8_t policy = 0;  // the power source: 1 mains, 2 battery
-  uint8_t onMains = 0;
-  uint8_t onBattery = 0;
 };
 
 enum class DeviceAnswer { Absent, Failed, Done };

@@ -17,7 +17,7 @@ constexpr UINT kReinstallMessage = WM_APP + 2;
 static_assert(kVerticalWheelMessage == WM_MOUSEWHEEL);
 
 MouseHook::MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness)
-    : m_devices(devices), m_brightness(brightness), m_wheel(snapshot) {}
+    : m_devices(devices), m_brightness(brightness), m_sound(devices.sound), m_wheel(snapshot) {}
 
 MouseHook::~MouseHook() { Stop(); }
 
@@ -39,10 +39,12 @@ bool MouseHook::Start(DWORD& error) {
 
 void MouseHook::Stop() {
   if (!m_thread) return;
+  m_stopAsked = true;
   ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
   ::WaitForSingleObject(m_thread.get(), INFINITE);
   m_thread.reset();
   m_threadId = 0;
+  m_stopAsked = false;
 }
 
 bool MouseHook::IsRunning() const {
@@ -104,7 +106,13 @@ void MouseHook::Run() {
   ::SetEvent(m_started.get());
   if (hook) {
     TakePublished();
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+      const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+      if (got < 0) break;
+      if (got == 0) {
+        if (m_stopAsked) break;
+        continue;  // a quit request the program did not make
+      }
       if (msg.hwnd == nullptr && msg.message == kTakeSnapshotMessage) {
         TakePublished();
       } else if (msg.hwnd == nullptr && msg.message == kReinstallMessage) {
@@ -149,7 +157,7 @@ void MouseHook::Handle(WPARAM message, LPARAM lParam) {
       if (!m_devices.keys.SendStep(step.up, error)) m_reports.PutIfEmpty({HookError::SendInputFailed, error});
       // The step counts even when the send failed, and the interval runs from its end.
       m_wheel.VolumeStepEnded(m_devices.clock.NowMs());
-      if (step.sound) m_devices.sound.Play();
+      if (step.sound) m_sound.Request();
       return;
     }
   }

@@ -13,6 +13,7 @@
 #include "hook/Announced.h"
 #include "hook/BrightnessWorker.h"
 #include "hook/Devices.h"
+#include "hook/StepSoundPlayer.h"
 
 // Failures inside the mouse hook are never shown there: a hook that waits for a
 // person is skipped and, after a few time-outs, removed by the system for good.
@@ -45,7 +46,8 @@ class MouseHook {
   // Starts the hook's thread and waits until the hook is installed, or could not
   // be: false then, with the system's error in `error`.
   bool Start(DWORD& error);
-  // Removes the hook and ends its thread.
+  // Removes the hook and ends its thread. The thread ends only when asked: a
+  // quit request another program posts to it is ignored.
   void Stop();
   // Removes the hook and installs it again, on its own thread, keeping the
   // volume clock; never two hooks at once. Starts the thread if it has ended.
@@ -78,6 +80,7 @@ class MouseHook {
   Devices m_devices;
   BrightnessWorker& m_brightness;
   HookReports m_reports;
+  StepSoundPlayer m_sound;
   CornerWheel m_wheel;  // the hook thread's own once it runs
 
   SRWLOCK m_publishLock = SRWLOCK_INIT;
@@ -86,6 +89,7 @@ class MouseHook {
   UniqueKernelHandle m_started;      // set once the hook is in, or could not be
   UniqueKernelHandle m_reinstalled;  // set when a reinstall asked for has been done
   std::atomic<bool> m_reinstallAsked{false};
+  std::atomic<bool> m_stopAsked{false};
   std::atomic<HHOOK> m_installed{nullptr};
   std::atomic<DWORD> m_installError{0};
   std::atomic<uint32_t> m_events{0};

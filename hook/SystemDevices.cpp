@@ -30,10 +30,14 @@ uint64_t SystemDevices::NowMs() { return ::GetTickCount64(); }
 
 bool SystemDevices::SendStep(bool up, DWORD& error) {
   // The press and its release in one call: a press alone leaves the system
-  // believing the key is held down.
+  // believing the key is held down. With the scan code a real keyboard sends
+  // (E0 30, E0 2E): without it, a remote session or a remote-control tool
+  // types "b" or "c". MapVirtualKey does not know these keys everywhere.
   INPUT keys[2] = {};
   keys[0].type = INPUT_KEYBOARD;
   keys[0].ki.wVk = up ? VK_VOLUME_UP : VK_VOLUME_DOWN;
+  keys[0].ki.wScan = up ? 0x30 : 0x2E;
+  keys[0].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
   keys[1] = keys[0];
   keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
   if (::SendInput(2, keys, sizeof(INPUT)) != 0) return true;

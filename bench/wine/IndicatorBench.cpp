@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   FakeDevices fake;
   fake.realHook = true;
   TimedPanel panel(fake);
-  BrightnessWorker worker(panel, fake);
+  BrightnessWorker worker(fake, panel, fake);
   Settings settings;  // top corners: brightness
   MouseHook hook({ComputeCornerZones(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)), settings},
                  fake.devices(), worker);

@@ -64,6 +64,9 @@ TEST_F(CornerTest, DefaultCornersStepTheVolumeAtTheBottom) {
     EXPECT_TRUE(keys[i].injected);
     EXPECT_EQ(keys[i].keyUp, i % 2 == 1) << i;
     EXPECT_EQ(keys[i].virtualKey, i < 2 ? kUp : kDown) << i;
+    // As a real keyboard sends them (E0 30, E0 2E): a remote session types no letters.
+    EXPECT_EQ(keys[i].scanCode, i < 2 ? 0x30U : 0x2EU) << i;
+    EXPECT_TRUE(keys[i].extended) << i;
   }
   EXPECT_EQ(::GetAsyncKeyState(VK_VOLUME_UP) & 0x8000, 0) << "the system believes the key is still held";
 }

@@ -37,7 +37,8 @@ LRESULT CALLBACK KeyWatcher::HookProc(int code, WPARAM wParam, LPARAM lParam) {
       ::QueryPerformanceCounter(&now);
       const bool up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;
       const std::lock_guard lock(g_watcher->m_mutex);
-      g_watcher->m_keys.push_back({event->vkCode, up, (event->flags & LLKHF_INJECTED) != 0, now.QuadPart});
+      g_watcher->m_keys.push_back({event->vkCode, up, (event->flags & LLKHF_INJECTED) != 0, now.QuadPart,
+                                    event->scanCode, (event->flags & LLKHF_EXTENDED) != 0});
     }
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);

@@ -11,7 +11,9 @@ struct SeenKey {
   DWORD virtualKey;
   bool keyUp;
   bool injected;
-  LONGLONG counter;  // QueryPerformanceCounter when the hook saw it
+  LONGLONG counter;
+  DWORD scanCode;
+  bool extended;  // QueryPerformanceCounter when the hook saw it
 };
 
 class KeyWatcher {

@@ -209,3 +209,43 @@ TEST(MonitorBrightness, StepsAreTwoPercentOfTheMonitorsRange) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HookWatch, ChecksGrowApartWhileAReinstallBringsNoEventsBack) {
+  EXPECT_EQ(NextHookCheckPeriodMs(kHookCheckPeriodMs, false, false), kHookCheckPeriodMs);
+  EXPECT_EQ(NextHookCheckPeriodMs(kHookCheckPeriodMs, false, true), 20000U);
+  EXPECT_EQ(NextHookCheckPeriodMs(160000, false, true), kLongestHookCheckPeriodMs);
+  EXPECT_EQ(NextHookCheckPeriodMs(kLongestHookCheckPeriodMs, false, true), kLongestHookCheckPeriodMs);
+  EXPECT_EQ(NextHookCheckPeriodMs(80000, false, false), 80000U) << "a quiet check keeps the period";
+  EXPECT_EQ(NextHookCheckPeriodMs(kLongestHookCheckPeriodMs, true, false), kHookCheckPeriodMs);
+}
+
+TEST(PanelLevel, TheSourceThePanelRunsOnIsReadAndSet) {
+  EXPECT_EQ(PanelSourceLevel({kPanelOnMains, 30, 70}), 30);
+  EXPECT_EQ(PanelSourceLevel({kPanelOnBattery, 30, 70}), 70);
+  EXPECT_EQ(PanelSourceLevel({0, 30, 70}), 70);
+  const PanelLevel mains = PanelWithSourceLevel({kPanelOnMains, 30, 70}, 32);
+  EXPECT_EQ(std::vector<int>({mains.policy, mains.onMains, mains.onBattery}), (std::vector<int>{1, 32, 70}));
+  const PanelLevel other = PanelWithSourceLevel({9, 30, 70}, 72);
+  EXPECT_EQ(std::vector<int>({other.policy, other.onMains, other.onBattery}), (std::vector<int>{2, 30, 72}));
+}
+
+TEST(MonitorMemory, FailedMonitorWaitsACoolDownAndALevelSetCountsWhileItSettles) {
+  MonitorMemory memory;
+  EXPECT_TRUE(memory.Ready(1000));
+  memory.Failed(1000);
+  EXPECT_FALSE(memory.Ready(1000 + kMonitorCoolDownMs - 1));
+  EXPECT_TRUE(memory.Ready(1000 + kMonitorCoolDownMs));
+  uint32_t minimum = 0;
+  uint32_t current = 0;
+  uint32_t maximum = 0;
+  EXPECT_FALSE(memory.Recent(2000, minimum, current, maximum)) << "nothing set yet";
+  memory.Set(2000, 10, 52, 90);
+  ASSERT_TRUE(memory.Recent(2000 + kMonitorSettleMs - 1, minimum, current, maximum));
+  EXPECT_EQ(std::vector<uint32_t>({minimum, current, maximum}), (std::vector<uint32_t>{10, 52, 90}));
+  EXPECT_FALSE(memory.Recent(2000 + kMonitorSettleMs, minimum, current, maximum)) << "settled: read it again";
+  EXPECT_FALSE(memory.Recent(1999, minimum, current, maximum)) << "a clock that went back";
+}
+
+}  // namespace

@@ -21,3 +21,23 @@ TEST(SaveNames, LeftoversAreExactlyTheNamesASaveMakes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SaveNames, MissingFileIsRestoredFromTheNewestCompleteLeftover) {
+  uint32_t process = 0;
+  bool temporary = false;
+  ASSERT_TRUE(ParseSaveLeftoverName(L"config.ini.4294967295-3.tmp", L"config.ini", process, temporary));
+  EXPECT_EQ(process, 4294967295U);
+  EXPECT_TRUE(temporary);
+
+  EXPECT_EQ(LeftoverToRestore({}), -1);
+  EXPECT_EQ(LeftoverToRestore({{7, true, 100}}), -1) << "a temporary file alone may be cut short";
+  EXPECT_EQ(LeftoverToRestore({{7, false, 100}}), 0) << "a backup alone";
+  // The replace of save 7 had begun: its new content is complete.
+  EXPECT_EQ(LeftoverToRestore({{7, false, 100}, {7, true, 90}}), 1);
+  EXPECT_EQ(LeftoverToRestore({{7, false, 100}, {7, true, 90}, {9, false, 300}, {9, true, 200}}), 3);
+  EXPECT_EQ(LeftoverToRestore({{5, true, 500}, {7, false, 100}, {8, false, 200}}), 2) << "the newest backup";
+}
+
+}  // namespace

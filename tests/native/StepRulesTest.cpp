@@ -54,22 +54,6 @@ TEST(VolumeClock, ClockGoingBackwardsDoesNotWrapToAHugeElapsedTime) {
   EXPECT_FALSE(longest.Turn(2000));
 }
 
-TEST(BrightnessLevel, ValidAnswerIsUsedAndRemembered) {
-  int32_t lastGood = 100;
-  EXPECT_EQ(CurrentBrightness(true, 40, lastGood), 40);
-  EXPECT_EQ(lastGood, 40);
-  EXPECT_EQ(CurrentBrightness(true, 0, lastGood), 0);
-  EXPECT_EQ(CurrentBrightness(true, 100, lastGood), 100);
-}
-
-TEST(BrightnessLevel, FailedOrOutOfRangeAnswerFallsBackToTheLastGoodLevel) {
-  int32_t lastGood = 60;
-  EXPECT_EQ(CurrentBrightness(true, 150, lastGood), 60);
-  EXPECT_EQ(CurrentBrightness(true, 101, lastGood), 60);
-  EXPECT_EQ(CurrentBrightness(false, 30, lastGood), 60);
-  EXPECT_EQ(lastGood, 60);
-}
-
 TEST(BrightnessLevel, StepsByTwoWithinZeroToHundred) {
   EXPECT_EQ(BrightnessAfterSteps(50, 1), 52);
   EXPECT_EQ(BrightnessAfterSteps(50, -1), 48);
@@ -77,12 +61,6 @@ TEST(BrightnessLevel, StepsByTwoWithinZeroToHundred) {
   EXPECT_EQ(BrightnessAfterSteps(100, 1), 100);
   EXPECT_EQ(BrightnessAfterSteps(1, -1), 0);
   EXPECT_EQ(BrightnessAfterSteps(0, -1), 0);
-}
-
-TEST(BrightnessLevel, RepeatedFailedQueriesStepFromTheSameLevel) {
-  int32_t lastGood = kInitialBrightness;
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(BrightnessAfterSteps(CurrentBrightness(false, 0, lastGood), -1), 98);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(BrightnessAfterSteps(CurrentBrightness(false, 0, lastGood), 1), 100);
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST(BrightnessIndicator, NeverShowsOverAFullScreenWindow) {
 // fake panel, the level it announces, the panel near that corner.
 TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
   FakeDevices fake;
-  BrightnessWorker worker(fake, fake);
+  BrightnessWorker worker(fake, fake, fake);
   // The tray window stands in as a window whose procedure notes the announcement.
   static bool announced = false;
   announced = false;

@@ -44,6 +44,7 @@ class FailingFiles final : public SaveFiles {
  public:
   DWORD createError = 0;          // CreateNew fails with it
   int writeThatFails = -1;        // counted from 0; -1: none
+  bool everyWriteFails = false;
   bool flushFails = false;
   bool corruptsWrites = false;    // the bytes that reach the disk differ from those written
   bool replaceFails = false;      // the replace fails and moves nothing
@@ -57,7 +58,7 @@ class FailingFiles final : public SaveFiles {
     return INVALID_HANDLE_VALUE;
   }
   bool Write(HANDLE file, std::string_view bytes) override {
-    if (m_writes++ == writeThatFails) return Fail(ERROR_DISK_FULL);
+    if (m_writes++ == writeThatFails || everyWriteFails) return Fail(ERROR_DISK_FULL);
     if (!corruptsWrites || bytes.empty()) return SaveFiles::Write(file, bytes);
     std::string corrupted(bytes);
     corrupted.back() ^= 1;
@@ -266,7 +267,7 @@ TEST_F(ConfigFileTest, ReplaceThatMovedTheOldFileAsideIsUndoneOrTheNewContentKep
 // read back and compared; a failure puts the old bytes back and says so.
 TEST_F(ConfigFileTest, FolderWithoutCreateRightsIsWrittenInPlaceAndChecked) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n; notes\r\n";
-  for (const int fault : {0, 1, 2}) {
+  for (const int fault : {0, 1, 2, 3}) {
     ASSERT_TRUE(WriteFileBytes(Config(), old));
     ConfigFile file(Config());
     ini::SetValue(file.text, L"Interval", L"9");
@@ -274,11 +275,14 @@ TEST_F(ConfigFileTest, FolderWithoutCreateRightsIsWrittenInPlaceAndChecked) {
     files.createError = ERROR_ACCESS_DENIED;
     if (fault == 1) files.writeThatFails = 0;  // the rewrite fails; putting the old bytes back works
     if (fault == 2) files.corruptsWrites = true;    // what is read back differs
+    // No write gets through, not even the old bytes': as after a power cut, the
+    // old bytes must still be there, since the file is cut only after a write.
+    if (fault == 3) files.everyWriteFails = true;
     const bool saved = file.Save(files);
     if (fault == 0) {
       EXPECT_TRUE(saved);
       EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n; notes\r\n");
-    } else if (fault == 1) {
+    } else if (fault == 1 || fault == 3) {
       EXPECT_FALSE(saved);
       EXPECT_EQ(ReadFileBytes(Config()), old);
     } else {
@@ -330,7 +334,7 @@ TEST_F(ConfigFileTest, LeftoversOfInterruptedSavesAreRemovedWhenOld) {
   for (const auto& name : ours) SetWriteTime(name, old);
   for (const auto& name : others) SetWriteTime(name, old);
 
-  RemoveSaveLeftovers(Config());
+  RecoverSaveLeftovers(Config());
   for (const auto& name : ours) EXPECT_FALSE(FileExists(name));
   for (const auto& name : others) EXPECT_TRUE(FileExists(name));
   EXPECT_TRUE(FileExists(recent));

@@ -14,7 +14,7 @@ FakeDevices::FakeDevices() : writeGate(::CreateEventW(nullptr, TRUE, TRUE, nullp
 
 FakeDevices::~FakeDevices() { ::CloseHandle(writeGate); }
 
-uint64_t FakeDevices::NowMs() { return now; }
+uint64_t FakeDevices::NowMs() { return realClock ? ::GetTickCount64() : now; }
 
 bool FakeDevices::SendStep(bool up, DWORD& error) {
   const std::lock_guard<std::mutex> hold(m_lock);
@@ -32,6 +32,7 @@ void FakeDevices::Play() {
   const std::lock_guard<std::mutex> hold(m_lock);
   calls.emplace_back("sound");
   ++sounds;
+  soundThread = ::GetCurrentThreadId();
 }
 
 HHOOK FakeDevices::InstallMouseHook(HOOKPROC procedure) {
@@ -84,6 +85,7 @@ bool FakeDevices::List(std::vector<HANDLE>& handles) {
   handles.clear();
   for (size_t i = 0; i < monitors.size(); ++i) handles.push_back(MonitorHandle(i));
   monitorHandlesOut += static_cast<int>(handles.size());
+  m_before.assign(monitors.size(), {0, 0});
   return !handles.empty();
 }
 
@@ -93,6 +95,8 @@ bool FakeDevices::Read(HANDLE monitor, MonitorLevel& level) {
     const std::lock_guard<std::mutex> hold(m_lock);
     calls.emplace_back("read monitor");
     answer = monitors.at(MonitorIndex(monitor));
+    const auto& [before, setAt] = m_before.at(MonitorIndex(monitor));
+    if (setAt != 0 && ::GetTickCount64() - setAt < answer.staleMs) answer.current = before;
   }
   ::Sleep(answer.takesMs);
   if (!answer.answers) return false;
@@ -107,6 +111,7 @@ bool FakeDevices::Write(HANDLE monitor, uint32_t value) {
     calls.emplace_back("write monitor");
     FakeMonitor& target = monitors.at(MonitorIndex(monitor));
     if (!target.answers) return false;
+    m_before.at(MonitorIndex(monitor)) = {target.current, ::GetTickCount64()};
     target.current = value;
     monitorSets.emplace_back(MonitorIndex(monitor), value);
     takes = target.takesMs;

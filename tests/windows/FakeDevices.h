@@ -18,6 +18,7 @@ struct FakeMonitor {
   DWORD maximum = 100;
   bool answers = true;
   DWORD takesMs = 0;  // what each call costs: DDC/CI is slow
+  DWORD staleMs = 0;  // for so long after a set it still reports the level before
 };
 
 class FakeDevices final : public Clock,
@@ -36,6 +37,7 @@ class FakeDevices final : public Clock,
 
   // What the fake machine answers.
   uint64_t now = 5000;
+  bool realClock = false;  // NowMs is GetTickCount64
   uint64_t tickPerSend = 0;  // time a send takes
   bool sendWorks = true;
   DWORD sendError = 0;
@@ -52,6 +54,7 @@ class FakeDevices final : public Clock,
   std::vector<bool> keys;           // each volume step sent: true for up
   std::vector<LONGLONG> keyTimes;   // QueryPerformanceCounter at each send
   int sounds = 0;
+  DWORD soundThread = 0;  // the thread that started the last sound
   std::vector<PanelLevel> panelWrites;
   std::vector<std::pair<size_t, DWORD>> monitorSets;  // which monitor, what value
   int monitorHandlesOut = 0;
@@ -81,4 +84,5 @@ class FakeDevices final : public Clock,
   bool PanelAnswers();
 
   std::mutex m_lock;
+  std::vector<std::pair<DWORD, uint64_t>> m_before;  // each monitor's level before its last set, and when
 };

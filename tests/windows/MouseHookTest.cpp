@@ -24,7 +24,7 @@ Settings AllVolume() {
 class MouseHookTest : public ::testing::Test {
  protected:
   MouseHookTest()
-      : m_worker(m_fake, m_fake), m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake.devices(), m_worker) {}
+      : m_worker(m_fake, m_fake, m_fake), m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake.devices(), m_worker) {}
 
   void Use(const Settings& settings, int width = 1920, int height = 1080) {
     m_hook.Publish({ComputeCornerZones(width, height), settings});
@@ -111,7 +111,9 @@ TEST_F(MouseHookTest, SoundFollowsEveryStepThatWasNotDropped) {
   EXPECT_EQ(m_fake.sounds, 0);
   m_fake.now += 100;
   Turn(0, 1079);
+  ASSERT_TRUE(m_fake.WaitFor("sound", 1));
   EXPECT_EQ(m_fake.calls, (std::vector<std::string>{"key", "sound"}));
+  EXPECT_NE(m_fake.soundThread, ::GetCurrentThreadId()) << "started off the hook's thread: it may take its time";
 }
 
 TEST_F(MouseHookTest, FailuresAreLeftForTheTrayWithoutABoxAndASendStillCounts) {
@@ -125,6 +127,7 @@ TEST_F(MouseHookTest, FailuresAreLeftForTheTrayWithoutABoxAndASendStillCounts) {
   Turn(0, 0);  // starts the clock
   m_fake.now += 1000;
   Turn(0, 0);
+  ASSERT_TRUE(m_fake.WaitFor("sound", 1));
   EXPECT_EQ(m_fake.calls, (std::vector<std::string>{"key", "sound"}));
   EXPECT_EQ(Reports(), (std::vector<HookReport>{{HookError::SendInputFailed, ERROR_ACCESS_DENIED}}));
   m_fake.now += 995;
@@ -190,6 +193,21 @@ TEST_F(BrightnessTest, StepReadsThePanelThenSetsItOnTheWorker) {
   m_worker.Stop();
   EXPECT_EQ(m_fake.calls, (std::vector<std::string>{"supported", "read", "write"}));
   EXPECT_EQ(m_fake.LevelsSet(), std::vector<uint8_t>{42});
+}
+
+TEST_F(BrightnessTest, PanelStepsTheLevelOfThePowerSourceItRunsOn) {
+  m_fake.reported = {kPanelOnMains, 30, 70};
+  Steps({true}, 1);
+  m_fake.reported = {kPanelOnBattery, 30, 70};
+  Steps({true}, 2);
+  m_fake.reported = {0, 30, 70};  // neither: the battery's, as before
+  Steps({false}, 3);
+  m_worker.Stop();
+  ASSERT_EQ(m_fake.panelWrites.size(), 3U);
+  const auto bytes = [](const PanelLevel& level) { return std::vector<int>{level.policy, level.onMains, level.onBattery}; };
+  EXPECT_EQ(bytes(m_fake.panelWrites[0]), (std::vector<int>{1, 32, 70}));
+  EXPECT_EQ(bytes(m_fake.panelWrites[1]), (std::vector<int>{2, 30, 72}));
+  EXPECT_EQ(bytes(m_fake.panelWrites[2]), (std::vector<int>{2, 30, 68}));
 }
 
 TEST_F(BrightnessTest, UnusableAnswersFallBackToTheLastGoodLevel) {
@@ -295,17 +313,6 @@ TEST_F(MouseHookTest, CornerTurnsGiveTheirKeysWhileTheTrayThreadIsBlocked) {
 
 namespace {
 
-// Input the hook cannot see: the system's last input time moves on, as a real
-// mouse's would after the hook is gone.
-void MovePointerBy(int dx) {
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dx = dx;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE;
-  ::SendInput(1, &move, sizeof(INPUT));
-}
-
-
 class HookKeeperTest : public MouseHookTest {
  protected:
   void SetUp() override {
@@ -326,18 +333,30 @@ TEST_F(HookKeeperTest, HookTheSystemRemovedIsNoticedAndInstalledAgain) {
   ASSERT_TRUE(m_fake.WaitFor("key", 1)) << "the hook works to begin with";
   EXPECT_FALSE(m_keeper.Check()) << "the hook saw the moves";
 
-  // The system drops the hook without a word; the pointer moves on.
+  // The system drops the hook without a word; the pointer moves on, to
+  // somewhere else than where the last check saw it.
   ASSERT_TRUE(::UnhookWindowsHookEx(m_fake.lastHook));
-  MovePointerBy(40);
   WheelAt(1919, 1079, 120);
   ::Sleep(200);
   EXPECT_EQ(KeyDowns().size(), 1U) << "nothing reaches a removed hook";
+  PointerAt(700, 400);
+  POINT cursor{};
+  for (int tries = 0; tries < 200 && (::GetCursorPos(&cursor), cursor.x != 700 || cursor.y != 400); ++tries) ::Sleep(10);
+  ASSERT_EQ(cursor.x, 700) << "the pointer did not move";
 
   EXPECT_TRUE(m_keeper.Check());
   EXPECT_EQ(Reinstalls(), 1);
   EXPECT_TRUE(m_hook.IsRunning());
   WheelAt(1919, 1079, -120);
   EXPECT_TRUE(m_fake.WaitFor("key", 2)) << "the next turn acts again";
+}
+
+TEST_F(HookKeeperTest, HookThreadThatEndedIsStartedAgain) {
+  m_hook.Stop();
+  ASSERT_FALSE(m_hook.IsRunning());
+  EXPECT_TRUE(m_keeper.Check());
+  EXPECT_TRUE(m_hook.IsRunning());
+  EXPECT_EQ(Reinstalls(), 1);
 }
 
 TEST_F(HookKeeperTest, TypingAloneNeverReinstallsAHealthyHook) {
@@ -434,21 +453,34 @@ TEST_F(MonitorTest, SlowMonitorTakesTurnsMeanwhileAsOneChange) {
   EXPECT_EQ(m_fake.monitorSets, (std::vector<std::pair<size_t, DWORD>>{{0, 52}, {0, 58}}));
 }
 
-TEST_F(MonitorTest, MonitorThatDoesNotAnswerIsLeftAloneUntilTheDisplayChanges) {
+TEST_F(MonitorTest, MonitorThatFailedIsTriedAgainAfterACoolDownNotBefore) {
   m_fake.monitors = {{0, 50, 100, false}};
   Turn(0, 0);
-  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("read monitor") == 1; }));
+  ASSERT_TRUE(m_fake.WaitFor("read monitor", 1));
   Turn(0, 0);
   Turn(0, 0);
   ::Sleep(200);
   EXPECT_EQ(m_fake.Count("read monitor"), 1U) << "no retry storm";
-  m_worker.DisplayChanged();
+  m_fake.monitors[0].answers = true;  // back from standby
+  m_fake.now += kMonitorCoolDownMs;
   Turn(0, 0);
-  ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("read monitor") == 2; }));
+  ASSERT_TRUE(WaitForMonitorSets(1));
   m_worker.Stop();
-  EXPECT_EQ(m_fake.Count("monitors"), 2U) << "acquired again after the display change";
+  EXPECT_EQ(m_fake.monitorSets, (std::vector<std::pair<size_t, DWORD>>{{0, 52}}));
+  EXPECT_EQ(m_fake.Count("monitors"), 1U) << "listed once";
   EXPECT_EQ(m_fake.monitorHandlesOut, 0);
-  EXPECT_TRUE(m_fake.monitorSets.empty());
+}
+
+TEST_F(MonitorTest, MonitorThatReportsItsOldLevelForAMomentLosesNoSteps) {
+  m_fake.realClock = true;
+  m_fake.monitors = {{0, 40, 100, true, 30, 500}};
+  Turn(0, 0);
+  ASSERT_TRUE(WaitForMonitorSets(1));
+  for (int notch = 1; notch < 10; ++notch) Turn(0, 0);  // while the monitor still says 40
+  ASSERT_TRUE(WaitForMonitorSets(2));
+  ::Sleep(300);
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.monitors[0].current, 60U) << "ten steps of 2 from 40";
 }
 
 TEST_F(MonitorTest, NoPanelAndNoMonitorMeansNothingIsSentOrShown) {
@@ -456,8 +488,11 @@ TEST_F(MonitorTest, NoPanelAndNoMonitorMeansNothingIsSentOrShown) {
   ASSERT_TRUE(WaitUntilTrue([&] { return m_fake.Count("monitors") == 1; }));
   Turn(0, 0);
   ::Sleep(100);
+  EXPECT_EQ(m_fake.Count("monitors"), 1U) << "asked again only after a cool-down";
+  m_fake.now += kMonitorCoolDownMs;
+  Turn(0, 0);
+  ASSERT_TRUE(m_fake.WaitFor("monitors", 2));
   m_worker.Stop();
-  EXPECT_EQ(m_fake.Count("monitors"), 1U);
   BrightnessShown shown;
   EXPECT_FALSE(m_worker.shown().Take(shown));
 }

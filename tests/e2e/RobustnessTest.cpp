@@ -1,0 +1,123 @@
+// What other programs and real machines do to a running Brimlet: taskkill,
+// stray quit requests, an instance running elevated, a save cut short by a
+// power cut.
+#include <windows.h>
+
+#include <aclapi.h>
+#include <tlhelp32.h>
+
+#include "core/SaveNames.h"
+#include "tests/e2e/BrimletTest.h"
+#include "tests/e2e/KeyWatcher.h"
+#include "tests/support/Input.h"
+
+namespace {
+
+using RobustnessTest = BrimletTest;
+
+// Runs a command line and waits for it.
+DWORD RunCommand(std::wstring commandLine) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    return ::GetLastError();
+  }
+  ::CloseHandle(info.hThread);
+  ::WaitForSingleObject(info.hProcess, 30000);
+  DWORD exitCode = 1;
+  ::GetExitCodeProcess(info.hProcess, &exitCode);
+  ::CloseHandle(info.hProcess);
+  return exitCode;
+}
+
+TEST_F(RobustnessTest, TaskkillWithoutForceEndsTheProgramAsExitDoes) {
+  auto brimlet = Start();
+  HWND tray = brimlet->trayWindow();
+  ASSERT_TRUE(IconExists(tray));
+  // Without /F taskkill asks: it posts WM_CLOSE to the process's top-level windows.
+  EXPECT_EQ(RunCommand(L"taskkill.exe /PID " + std::to_wstring(brimlet->pid())), 0U);
+  DWORD exitCode = 99;
+  ASSERT_TRUE(brimlet->WaitForExit(15000, &exitCode)) << "Brimlet kept running after taskkill";
+  EXPECT_EQ(exitCode, 0U);
+  EXPECT_FALSE(IconExists(tray)) << "the icon stayed behind";
+}
+
+TEST_F(RobustnessTest, QuitRequestsFromOtherProgramsLeaveTheHookWorking) {
+  WriteConfig(kAllVolumeNoInterval);
+  KeyWatcher keys;
+  auto brimlet = Start();
+  WheelAt(0, 1079, 120);
+  ASSERT_TRUE(keys.WaitForCount(1, 5000));
+
+  // Every thread but the tray's (a quit request there is how the bench itself ends Brimlet).
+  const DWORD trayThread = ::GetWindowThreadProcessId(brimlet->trayWindow(), nullptr);
+  const UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  ASSERT_TRUE(snapshot);
+  THREADENTRY32 thread{};
+  thread.dwSize = sizeof(thread);
+  int posted = 0;
+  for (BOOL more = ::Thread32First(snapshot.get(), &thread); more; more = ::Thread32Next(snapshot.get(), &thread)) {
+    if (thread.th32OwnerProcessID != brimlet->pid() || thread.th32ThreadID == trayThread) continue;
+    posted += ::PostThreadMessageW(thread.th32ThreadID, WM_QUIT, 0, 0) ? 1 : 0;
+  }
+  ASSERT_GT(posted, 0) << "the hook's thread has a queue";
+  ::Sleep(200);
+  for (int turn = 0; turn < 30 && keys.Count() < 2; ++turn) {
+    WheelAt(0, 1079, 120);
+    keys.WaitForCount(2, 1000);
+  }
+  EXPECT_EQ(keys.Count(), 2U) << "the corners stopped working";
+  EXPECT_TRUE(brimlet->IsRunning());
+}
+
+TEST_F(RobustnessTest, InstanceThisUserMayNotOpenCountsAsRunning) {
+  // As an instance running elevated leaves it: a mutex with a DACL that grants nothing.
+  SECURITY_DESCRIPTOR descriptor{};
+  ASSERT_TRUE(::InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
+  ACL acl{};
+  ASSERT_TRUE(::InitializeAcl(&acl, sizeof(acl), ACL_REVISION));
+  ASSERT_TRUE(::SetSecurityDescriptorDacl(&descriptor, TRUE, &acl, FALSE));
+  SECURITY_ATTRIBUTES attributes{sizeof(attributes), &descriptor, FALSE};
+  const UniqueKernelHandle elevated(::CreateMutexW(&attributes, FALSE, L"Brimlet"));
+  ASSERT_TRUE(elevated);
+  ::SetLastError(0);
+  const UniqueKernelHandle opened(::CreateMutexW(nullptr, FALSE, L"Brimlet"));
+  if (opened || ::GetLastError() != ERROR_ACCESS_DENIED) GTEST_SKIP() << "this system lets the user open it anyway";
+
+  BrimletProcess second(m_folder);
+  ASSERT_TRUE(second.Launch());
+  DWORD exitCode = 99;
+  ASSERT_TRUE(second.WaitForExit(10000, &exitCode)) << "a second instance started beside the elevated one";
+  EXPECT_EQ(exitCode, 0U);
+  EXPECT_EQ(FindTrayWindow(second.pid()), nullptr);
+}
+
+// Power lost between the two renames of a save: config.ini is missing, and its
+// contents sit under the save's leftover names.
+TEST_F(RobustnessTest, SettingsCutOffByAPowerCutAreRestoredAtStart) {
+  const std::wstring config = m_folder + L"\\config.ini";
+  const std::string old = Utf8ConfigBytes(L"[Brimlet]\nInterval = 7\n");
+  const std::string saved = Utf8ConfigBytes(L"[Brimlet]\nInterval = 9\n");
+  const std::wstring backup = SaveSiblingName(config, 4242, 0, kBackupSuffix);
+  const std::wstring temporary = SaveSiblingName(config, 4242, 1, kTemporarySuffix);
+  const auto restored = [&](const std::string& bytes) {
+    return WaitUntil([&] { return ReadFileBytes(config) == bytes; }, 15000);
+  };
+
+  ASSERT_TRUE(WriteFileBytes(backup, old));  // the old file, moved aside
+  {
+    auto brimlet = Start();
+    EXPECT_TRUE(restored(old)) << "the backup alone";
+  }
+  ASSERT_TRUE(::DeleteFileW(config.c_str()));
+  ASSERT_TRUE(WriteFileBytes(backup, old));
+  ASSERT_TRUE(WriteFileBytes(temporary, saved));  // the new content, complete before the replace began
+  {
+    auto brimlet = Start();
+    EXPECT_TRUE(restored(saved)) << "the new content of a save whose replace had begun";
+    EXPECT_TRUE(FileExists(backup)) << "nothing is deleted while the file was missing";
+  }
+}
+
+}  // namespace
