@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/ValueText.h"
+#include "framework/SystemLibrary.h"
 #include "framework/UniqueHandle.h"
 #include "hook/ForegroundWindow.h"
 
@@ -18,6 +19,8 @@ constexpr COLORREF kText = RGB(255, 255, 255);
 constexpr COLORREF kTrack = RGB(90, 90, 90);
 constexpr COLORREF kFill = RGB(255, 201, 64);
 
+int Scaled(int pixels, UINT dpi) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); }
+
 void FillBox(HDC dc, const RECT& box, COLORREF colour) {
   const UniqueGdiObject brush(::CreateSolidBrush(colour));
   ::FillRect(dc, &box, static_cast<HBRUSH>(brush.get()));
@@ -25,15 +28,38 @@ void FillBox(HDC dc, const RECT& box, COLORREF colour) {
 
 }  // namespace
 
-POINT IndicatorPosition(const RECT& workArea, ScreenCorner corner) {
+POINT IndicatorPosition(const RECT& workArea, ScreenCorner corner, UINT dpi) {
   const bool left = corner == ScreenCorner::TopLeft || corner == ScreenCorner::BottomLeft;
   const bool top = corner == ScreenCorner::TopLeft || corner == ScreenCorner::TopRight;
-  return {left ? workArea.left + kIndicatorMargin : workArea.right - kIndicatorMargin - kIndicatorWidth,
-          top ? workArea.top + kIndicatorMargin : workArea.bottom - kIndicatorMargin - kIndicatorHeight};
+  const int margin = Scaled(kIndicatorMargin, dpi);
+  return {left ? workArea.left + margin : workArea.right - margin - Scaled(kIndicatorWidth, dpi),
+          top ? workArea.top + margin : workArea.bottom - margin - Scaled(kIndicatorHeight, dpi)};
 }
 
-void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner) {
-  if (ForegroundIsFullScreen()) {
+UINT MonitorDpi(HMONITOR monitor) {
+  // shcore.dll is no KnownDLL on every system: from the system folder only.
+  static const UniqueModule shcore = LoadSystemLibrary(L"shcore.dll");
+  HRESULT(WINAPI * dpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
+  UINT x = 0;
+  UINT y = 0;
+  if (Resolve(shcore.get(), "GetDpiForMonitor", dpiForMonitor) && SUCCEEDED(dpiForMonitor(monitor, 0, &x, &y)) &&
+      x != 0) {
+    return x;
+  }
+  const HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner, const ScreenRect& area) {
+  HMONITOR monitor = ::MonitorFromPoint(POINT{area.left, area.top}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!::GetMonitorInfoW(monitor, &info)) return;
+  const RECT& bounds = info.rcMonitor;
+  const ScreenRect monitorRect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+  if (ForegroundIsFullScreen(&monitorRect)) {
     if (hwnd() != nullptr) ::ShowWindow(hwnd(), SW_HIDE);
     return;
   }
@@ -41,11 +67,9 @@ void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner) {
   if (!Create(kIndicatorClass, kStyle, WS_POPUP, nullptr)) return;
   m_percent = percent;
   m_fadeStep = 0;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  if (!::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-  const POINT at = IndicatorPosition(monitor.rcWork, corner);
-  ::SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, kIndicatorWidth, kIndicatorHeight,
+  m_dpi = MonitorDpi(monitor);
+  const POINT at = IndicatorPosition(info.rcWork, corner, m_dpi);
+  ::SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, Scaled(kIndicatorWidth, m_dpi), Scaled(kIndicatorHeight, m_dpi),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
   ::SetLayeredWindowAttributes(hwnd(), 0, kOpacity, LWA_ALPHA);
   ::InvalidateRect(hwnd(), nullptr, FALSE);
@@ -55,9 +79,10 @@ void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner) {
 }
 
 void BrightnessIndicator::Paint(HDC dc) const {
-  const RECT all{0, 0, kIndicatorWidth, kIndicatorHeight};
+  const auto at = [this](int pixels) { return Scaled(pixels, m_dpi); };
+  const RECT all{0, 0, at(kIndicatorWidth), at(kIndicatorHeight)};
   FillBox(dc, all, kBackground);
-  const RECT track{16, 38, kIndicatorWidth - 16, 44};
+  const RECT track{at(16), at(38), at(kIndicatorWidth - 16), at(44)};
   FillBox(dc, track, kTrack);
   const RECT fill{track.left, track.top, track.left + (track.right - track.left) * m_percent / 100, track.bottom};
   FillBox(dc, fill, kFill);
@@ -65,13 +90,13 @@ void BrightnessIndicator::Paint(HDC dc) const {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  metrics.lfMessageFont.lfHeight = -16;
+  metrics.lfMessageFont.lfHeight = -at(16);
   const UniqueGdiObject font(::CreateFontIndirectW(&metrics.lfMessageFont));
   const GdiSelection selectedFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, kText);
   const std::wstring text = L"亮度 " + FormatInt32(m_percent) + L"%";
-  RECT line{16, 8, kIndicatorWidth - 16, 32};
+  RECT line{at(16), at(8), at(kIndicatorWidth - 16), at(32)};
   ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
 

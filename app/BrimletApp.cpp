@@ -12,13 +12,13 @@ namespace {
 
 struct TrayStart {
   AppPaths paths;
-  CornerZones zones;
+  std::vector<ScreenRect> screens;
 };
 
 DWORD WINAPI TrayThreadMain(void* parameter) {
   const auto& start = *static_cast<const TrayStart*>(parameter);
   SystemDevices system;  // loads the sound library now, never inside the hook
-  Runtime runtime(start.paths, start.zones, system.devices());
+  Runtime runtime(start.paths, start.screens, system.devices());
   runtime.Run();
   return 0;
 }
@@ -41,9 +41,8 @@ BOOL CBrimletApp::InitInstance() {
   const DWORD error = ::GetLastError();
   if (error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) return TRUE;
 
-  const ScreenSize screen = MeasurePrimaryScreen();
   TrayStart start{{ModuleFileName(), ModuleDirectory() + L"config.ini", ShortcutPathIn(StartupFolder())},
-                  ComputeCornerZones(screen.width, screen.height)};
+                  MeasureScreens()};
   const UniqueKernelHandle trayThread(::CreateThread(nullptr, 0, &TrayThreadMain, &start, 0, nullptr));
   if (trayThread) ::WaitForSingleObject(trayThread.get(), INFINITE);
   return TRUE;

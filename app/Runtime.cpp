@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <wtsapi32.h>
 
@@ -45,11 +46,11 @@ void ShowHookError(const HookReport& report) {
 
 void ShowErrorBox(const wchar_t* text) { ::MessageBoxW(nullptr, text, L"错误", MB_OK); }
 
-Runtime::Runtime(const AppPaths& paths, const CornerZones& zones, const Devices& devices)
+Runtime::Runtime(const AppPaths& paths, const std::vector<ScreenRect>& screens, const Devices& devices)
     : m_store(paths),
-      m_zones(zones),
+      m_screens(screens),
       m_brightness(devices.clock, devices.panel, devices.monitors),
-      m_hook(CornerSnapshot{zones, m_settings}, devices, m_brightness),
+      m_hook(CornerSnapshot{ComputeScreenZones(screens), m_settings}, devices, m_brightness),
       m_keeper(m_hook, m_icon) {}
 
 void Runtime::Run() {
@@ -57,6 +58,7 @@ void Runtime::Run() {
   const bool windows = CreateWindows();
   m_store.Recover();
   m_settings = m_store.Load();
+  m_brightness.DisplayChanged(m_screens);
   Publish();
   const bool hooked = m_keeper.Start(m_trayWindow.hwnd());
   if (windows) m_icon.Add(m_trayWindow.hwnd());
@@ -91,14 +93,13 @@ bool Runtime::CreateWindows() {
   return true;
 }
 
-void Runtime::Publish() { m_hook.Publish({m_zones, m_settings}); }
+void Runtime::Publish() { m_hook.Publish({ComputeScreenZones(m_screens), m_settings}); }
 
 void Runtime::FollowTheDisplay(bool always) {
-  const ScreenSize screen = MeasurePrimaryScreen();
-  const CornerZones zones = ComputeCornerZones(screen.width, screen.height);
-  if (!always && zones == m_zones) return;
-  m_zones = zones;
-  m_brightness.DisplayChanged();
+  std::vector<ScreenRect> screens = MeasureScreens();
+  if (!always && screens == m_screens) return;
+  m_screens = std::move(screens);
+  m_brightness.DisplayChanged(m_screens);
   Publish();
   m_keeper.Reinstall();
 }
@@ -148,11 +149,11 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETTINGCHANGE:
     case WM_DPICHANGED:
-      FollowTheDisplay(false);  // only when the primary monitor's mode has changed
+      FollowTheDisplay(false);  // only when a monitor has changed
       break;
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
-        m_brightness.DisplayChanged();  // monitors may have woken up as others
+        m_brightness.DisplayChanged(m_screens);  // monitors may have woken up as others
         m_keeper.Reinstall();
       }
       return TRUE;  // no objection to suspending
@@ -200,7 +201,9 @@ void Runtime::ShowHookReports() {
 
 void Runtime::ShowBrightness() {
   BrightnessShown shown;
-  if (m_brightness.shown().Take(shown) && m_settings.brightnessIndicator) m_indicator.Show(shown.percent, shown.corner);
+  if (!m_brightness.shown().Take(shown) || !m_settings.brightnessIndicator) return;
+  const ScreenRect monitor = shown.screen < m_screens.size() ? m_screens[shown.screen] : ScreenRect{};
+  m_indicator.Show(shown.percent, shown.corner, monitor);
 }
 
 void Runtime::Shutdown() {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "app/BrightnessIndicator.h"
 #include "app/HookKeeper.h"
@@ -24,7 +25,7 @@ inline constexpr wchar_t kTrayWindowClass[] = L"BRIMLET_LAUNCHER_TRAY";
 
 class Runtime final {
  public:
-  Runtime(const AppPaths& paths, const CornerZones& zones, const Devices& devices);
+  Runtime(const AppPaths& paths, const std::vector<ScreenRect>& screens, const Devices& devices);
   ~Runtime() = default;
   Runtime(const Runtime&) = delete;
   Runtime& operator=(const Runtime&) = delete;
@@ -46,7 +47,7 @@ class Runtime final {
   void Shutdown();
 
   SettingsStore m_store;
-  CornerZones m_zones;
+  std::vector<ScreenRect> m_screens;  // the monitors, the primary one first
   Settings m_settings;
   ReportBoxes<HookReport> m_boxes;
   BrightnessWorker m_brightness;

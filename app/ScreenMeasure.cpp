@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
-ScreenSize MeasurePrimaryScreen() {
-  HMONITOR monitor = ::MonitorFromWindow(::GetDesktopWindow(), MONITOR_DEFAULTTONEAREST);
+namespace {
+
+ScreenRect MeasurePrimaryScreen() {
+  HMONITOR monitor = ::MonitorFromWindow(::GetDesktopWindow(), MONITOR_DEFAULTTOPRIMARY);
   MONITORINFOEXW info{};
   info.cbSize = sizeof(info);
   DEVMODEW mode{};
@@ -11,7 +13,25 @@ ScreenSize MeasurePrimaryScreen() {
   mode.dmDriverExtra = 0;
   if (::GetMonitorInfoW(monitor, &info) && ::EnumDisplaySettingsW(info.szDevice, ENUM_CURRENT_SETTINGS, &mode) &&
       mode.dmPelsWidth != 0 && mode.dmPelsHeight != 0) {
-    return {static_cast<int32_t>(mode.dmPelsWidth), static_cast<int32_t>(mode.dmPelsHeight)};
+    return {0, 0, static_cast<int32_t>(mode.dmPelsWidth), static_cast<int32_t>(mode.dmPelsHeight)};
   }
-  return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+BOOL CALLBACK AddOtherMonitor(HMONITOR monitor, HDC, RECT*, LPARAM screens) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetMonitorInfoW(monitor, &info) && (info.dwFlags & MONITORINFOF_PRIMARY) == 0) {
+    const RECT& rect = info.rcMonitor;
+    reinterpret_cast<std::vector<ScreenRect>*>(screens)->push_back({rect.left, rect.top, rect.right, rect.bottom});
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<ScreenRect> MeasureScreens() {
+  std::vector<ScreenRect> screens{MeasurePrimaryScreen()};
+  ::EnumDisplayMonitors(nullptr, nullptr, &AddOtherMonitor, reinterpret_cast<LPARAM>(&screens));
+  return screens;
 }

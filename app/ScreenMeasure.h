@@ -1,11 +1,9 @@
 #pragma once
-#include <cstdint>
+#include <vector>
 
-struct ScreenSize {
-  int32_t width;
-  int32_t height;
-};
+#include "core/ScreenRect.h"
 
-// The primary monitor's current display mode in physical pixels; the primary
-// screen's metrics when the monitor or its mode cannot be read.
-ScreenSize MeasurePrimaryScreen();
+// Every monitor's rectangle in physical pixels, the primary monitor first. The
+// primary one is measured by its current display mode (its metrics when the
+// mode cannot be read); it is at 0,0 by definition.
+std::vector<ScreenRect> MeasureScreens();

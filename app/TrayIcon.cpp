@@ -1,5 +1,6 @@
 #include "app/TrayIcon.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "res/resource.h"
@@ -48,7 +49,12 @@ bool TrayIcon::TryAdd() {
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = kTrayIconMessage;
-  record.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
+  // The small image drawn for the DPI, not the large one shrunk by the system.
+  HICON small = nullptr;
+  if (!m_icon && SUCCEEDED(::LoadIconMetric(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), LIM_SMALL, &small))) {
+    m_icon.reset(small);
+  }
+  record.hIcon = m_icon ? m_icon.get() : ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
   ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip);
   record.uTimeout = kIconTimeoutAndVersion;
   const bool added = ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/UniqueHandle.h"
+
 // The icon's callback message to its window.
 inline constexpr UINT kTrayIconMessage = WM_USER + 0x100;
 
@@ -33,4 +35,5 @@ class TrayIcon {
   HWND m_window = nullptr;
   int m_tries = 0;
   const wchar_t* m_tip = L"Brimlet";
+  UniqueIcon m_icon;  // the small image for the DPI
 };

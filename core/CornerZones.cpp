@@ -1,10 +1,24 @@
 #include "core/CornerZones.h"
 
-CornerZones ComputeCornerZones(int32_t width, int32_t height) {
+CornerZones ZonesOnMonitor(const ScreenRect& monitor) {
+  const int32_t width = monitor.right - monitor.left;
+  const int32_t height = monitor.bottom - monitor.top;
+  const auto side = static_cast<int32_t>(static_cast<double>(width) * kZoneWidthFactor);
+  const auto bottom = static_cast<int32_t>(static_cast<double>(height) * kZoneHeightFactor);
   CornerZones zones;
-  zones.leftMaxX = static_cast<int32_t>(static_cast<double>(width) * kZoneWidthFactor);
-  zones.rightMinX = width - zones.leftMaxX;
-  zones.bottomMinY = static_cast<int32_t>(static_cast<double>(height) * kZoneHeightFactor);
-  zones.topMaxY = height - zones.bottomMinY;
+  zones.leftMaxX = monitor.left + side;
+  zones.rightMinX = monitor.left + width - side;
+  zones.bottomMinY = monitor.top + bottom;
+  zones.topMaxY = monitor.top + height - bottom;
+  zones.monitor = monitor;
+  return zones;
+}
+
+ScreenZones ComputeScreenZones(const std::vector<ScreenRect>& monitors) {
+  ScreenZones zones;
+  for (const ScreenRect& monitor : monitors) {
+    if (zones.count == kMostScreens) break;
+    zones.screens[zones.count++] = ZonesOnMonitor(monitor);
+  }
   return zones;
 }

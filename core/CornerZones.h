@@ -1,6 +1,13 @@
 #pragma once
-// The four inclusive pixel limits of the screen corners, fixed at start-up.
+// The corner zones of a monitor: four inclusive pixel limits, computed from the
+// monitor's size by one rule, and the monitor itself, outside which no point
+// is a corner.
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
+
+#include "core/ScreenRect.h"
 
 // Share of the screen width that each side zone covers, and the height factor
 // whose product gives the bottom band's first row.
@@ -12,10 +19,29 @@ struct CornerZones {
   int32_t rightMinX = 0;   // smallest x of the right zone
   int32_t topMaxY = 0;     // largest y of the top band
   int32_t bottomMinY = 0;  // smallest y of the bottom band
+  ScreenRect monitor;
 
   friend bool operator==(const CornerZones&, const CornerZones&) = default;
 };
 
-// Zones for a display mode of width x height pixels. Each axis comes from one
-// product, so opposite zones differ in size by at most one pixel.
-CornerZones ComputeCornerZones(int32_t width, int32_t height);
+// Zones for a monitor. Each axis comes from one product, so opposite zones
+// differ in size by at most one pixel.
+CornerZones ZonesOnMonitor(const ScreenRect& monitor);
+// Zones for a primary monitor of width x height pixels.
+inline CornerZones ComputeCornerZones(int32_t width, int32_t height) { return ZonesOnMonitor({0, 0, width, height}); }
+
+// The zones of every monitor, the primary one first; the hook looks at the
+// primary one alone unless the settings ask for every screen.
+inline constexpr size_t kMostScreens = 16;
+struct ScreenZones {
+  ScreenZones() = default;
+  ScreenZones(const CornerZones& primary) : count(1) { screens[0] = primary; }  // NOLINT: a single screen
+
+  std::array<CornerZones, kMostScreens> screens{};
+  uint8_t count = 0;
+
+  friend bool operator==(const ScreenZones&, const ScreenZones&) = default;
+};
+
+// `monitors` with the primary one first; monitors beyond kMostScreens have no corners.
+ScreenZones ComputeScreenZones(const std::vector<ScreenRect>& monitors);

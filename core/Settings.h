@@ -22,6 +22,7 @@ struct Settings {
   int32_t bottomRight{};
   int32_t volumeInterval{};      // least milliseconds between two volume steps
   bool brightnessIndicator{};    // show the level after each brightness step
+  bool allScreens{};             // corners on every monitor, not only the primary one
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

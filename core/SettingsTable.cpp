@@ -36,6 +36,7 @@ constexpr SettingRow kSettingRows[] = {
     Number(L"RTControll", &Settings::topRight, L"2"),
     Number(L"RBControll", &Settings::bottomRight, L"1"),
     Number(L"Interval", &Settings::volumeInterval, L"100"),
+    Flag(L"AllScreens", &Settings::allScreens, L"false"),
     // Not in the Settings dialog, which keeps it as it keeps every key it does not know.
     Flag(L"BrightnessIndicator", &Settings::brightnessIndicator, L"true", true, false),
 };

@@ -81,6 +81,14 @@ struct LocalMemoryTraits {
 };
 using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits>;
 
+struct IconTraits {
+  using Handle = HICON;
+  static Handle Empty() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { ::DestroyIcon(h); }
+};
+using UniqueIcon = UniqueHandle<IconTraits>;
+
 struct FindTraits {
   using Handle = HANDLE;
   static Handle Empty() { return INVALID_HANDLE_VALUE; }

@@ -16,13 +16,19 @@ void BrightnessWorker::Stop() {
   ReleaseMonitors();
 }
 
-void BrightnessWorker::Step(bool up, ScreenCorner corner) {
-  m_corner = static_cast<uint8_t>(corner);
+void BrightnessWorker::Step(bool up, ScreenCorner corner, uint8_t screen, bool thatScreen) {
+  m_target = static_cast<uint32_t>(corner) | (static_cast<uint32_t>(screen) << 8U) | (thatScreen ? 0x10000U : 0U);
   m_pendingSteps.fetch_add(up ? 1 : -1);
   ::SetEvent(m_wake.get());
 }
 
-void BrightnessWorker::DisplayChanged() { m_displayChanged = true; }
+void BrightnessWorker::DisplayChanged(const std::vector<ScreenRect>& screens) {
+  {
+    const SrwHold hold(m_screensLock);
+    m_newScreens = screens;
+  }
+  m_displayChanged = true;
+}
 
 DWORD WINAPI BrightnessWorker::ThreadMain(void* self) {
   static_cast<BrightnessWorker*>(self)->Run();
@@ -37,11 +43,36 @@ void BrightnessWorker::Run() {
 }
 
 void BrightnessWorker::Apply(int32_t steps) {
-  if (m_displayChanged.exchange(false)) ReleaseMonitors();
+  if (m_displayChanged.exchange(false)) {
+    ReleaseMonitors();
+    const SrwHold hold(m_screensLock);
+    m_screens = m_newScreens;
+  }
+  const uint32_t target = m_target.load();
+  const auto screen = static_cast<uint8_t>(target >> 8U);
+  const bool thatScreen = (target & 0x10000U) != 0 && screen < m_screens.size();
   int32_t percent = -1;
-  if (!ApplyToPanel(steps, percent) && !ApplyOverDdc(steps, percent)) return;
+  if (thatScreen) {
+    const ScreenRect& monitor = m_screens[screen];
+    if (!(m_panel.Shows(monitor) && ApplyToPanel(steps, percent)) && !ApplyOverDdc(GroupFor(monitor), steps, percent)) {
+      return;
+    }
+  } else {
+    // The panel wherever it is, else the monitors behind the primary display.
+    const ScreenRect primary = m_screens.empty() ? ScreenRect{} : m_screens[0];
+    if (!ApplyToPanel(steps, percent) && !ApplyOverDdc(GroupFor(primary), steps, percent)) return;
+  }
   if (percent < 0 || percent > 100) return;
-  m_shown.Replace({static_cast<int16_t>(percent), static_cast<ScreenCorner>(m_corner.load())});
+  m_shown.Replace({static_cast<int16_t>(percent), static_cast<ScreenCorner>(target & 0xFFU), screen});
+}
+
+BrightnessWorker::MonitorGroup& BrightnessWorker::GroupFor(const ScreenRect& screen) {
+  for (MonitorGroup& group : m_groups) {
+    if (group.screen == screen) return group;
+  }
+  m_groups.emplace_back();
+  m_groups.back().screen = screen;
+  return m_groups.back();
 }
 
 // True when there is a panel; `percent` is the level it took, or -1.
@@ -67,29 +98,28 @@ bool BrightnessWorker::ApplyToPanel(int32_t steps, int32_t& percent) {
   return true;
 }
 
-bool BrightnessWorker::ApplyOverDdc(int32_t steps, int32_t& percent) {
+bool BrightnessWorker::ApplyOverDdc(MonitorGroup& group, int32_t steps, int32_t& percent) {
   const uint64_t now = m_clock.NowMs();
   // A list that failed or came back empty is asked for again, once per cool-down.
-  if (!m_monitorsListed || (m_monitors.empty() && now - m_listedAt >= kMonitorCoolDownMs)) {
-    ReleaseMonitors();
-    m_monitorsListed = true;
-    m_listedAt = now;
-    m_monitorLink.List(m_monitors);
-    m_memories.assign(m_monitors.size(), MonitorMemory());
+  if (!group.listed || (group.handles.empty() && now - group.listedAt >= kMonitorCoolDownMs)) {
+    group.listed = true;
+    group.listedAt = now;
+    m_monitorLink.List(group.screen, group.handles);
+    group.memories.assign(group.handles.size(), MonitorMemory());
   }
   bool any = false;
-  for (size_t i = 0; i < m_monitors.size(); ++i) {
-    MonitorMemory& memory = m_memories[i];
+  for (size_t i = 0; i < group.handles.size(); ++i) {
+    MonitorMemory& memory = group.memories[i];
     // Each try of a monitor that does not answer can take a good part of a second.
     if (!memory.Ready(now)) continue;
     MonitorLevel level;
     if (!memory.Recent(now, level.minimum, level.current, level.maximum) &&
-        (!m_monitorLink.Read(m_monitors[i], level) || level.maximum < level.minimum)) {
+        (!m_monitorLink.Read(group.handles[i], level) || level.maximum < level.minimum)) {
       memory.Failed(now);
       continue;
     }
     const uint32_t next = MonitorBrightnessAfterSteps(level.minimum, level.current, level.maximum, steps);
-    if (!m_monitorLink.Write(m_monitors[i], next)) {
+    if (!m_monitorLink.Write(group.handles[i], next)) {
       memory.Failed(now);
       continue;
     }
@@ -101,8 +131,8 @@ bool BrightnessWorker::ApplyOverDdc(int32_t steps, int32_t& percent) {
 }
 
 void BrightnessWorker::ReleaseMonitors() {
-  if (!m_monitors.empty()) m_monitorLink.Release(m_monitors);
-  m_monitors.clear();
-  m_memories.clear();
-  m_monitorsListed = false;
+  for (const MonitorGroup& group : m_groups) {
+    if (!group.handles.empty()) m_monitorLink.Release(group.handles);
+  }
+  m_groups.clear();
 }

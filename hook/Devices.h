@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/BrightnessLevel.h"
+#include "core/ScreenRect.h"
 
 class Clock {
  public:
@@ -56,6 +57,8 @@ class Panel {
   virtual DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) = 0;
   virtual DeviceAnswer Read(PanelLevel& level) = 0;
   virtual DeviceAnswer Write(const PanelLevel& level) = 0;
+  // The panel is the display of `monitor`.
+  virtual bool Shows(const ScreenRect& monitor) = 0;
 
  protected:
   ~Panel() = default;
@@ -70,9 +73,9 @@ struct MonitorLevel {
 
 class Monitors {
  public:
-  // The physical monitors behind the primary display; each one listed must go
-  // back through Release. False when they could not be listed.
-  virtual bool List(std::vector<HANDLE>& monitors) = 0;
+  // The physical monitors behind the display at `monitor`; each one listed
+  // must go back through Release. False when they could not be listed.
+  virtual bool List(const ScreenRect& monitor, std::vector<HANDLE>& monitors) = 0;
   virtual bool Read(HANDLE monitor, MonitorLevel& level) = 0;
   virtual bool Write(HANDLE monitor, uint32_t value) = 0;
   virtual void Release(const std::vector<HANDLE>& monitors) = 0;

@@ -10,7 +10,7 @@ ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.ri
 
 }  // namespace
 
-bool ForegroundIsFullScreen() {
+bool ForegroundIsFullScreen(const ScreenRect* onMonitor) {
   HWND foreground = ::GetForegroundWindow();
   if (foreground == nullptr || foreground == ::GetDesktopWindow() || foreground == ::GetShellWindow()) {
     return false;
@@ -22,6 +22,7 @@ bool ForegroundIsFullScreen() {
       !::GetWindowRect(foreground, &window)) {
     return false;
   }
+  if (onMonitor != nullptr && ToScreenRect(monitor.rcMonitor) != *onMonitor) return false;
   return CoversMonitorExactly(ToScreenRect(window), ToScreenRect(monitor.rcMonitor));
 }
 

@@ -90,7 +90,9 @@ void MouseHook::TakePublished() {
     const SrwHold hold(m_publishLock);
     published.swap(m_published);
   }
-  if (published) m_wheel.Take(*published);
+  if (!published) return;
+  m_wheel.Take(*published);
+  m_allScreens = published->settings.allScreens;
 }
 
 DWORD WINAPI MouseHook::ThreadMain(void* self) {
@@ -150,7 +152,7 @@ void MouseHook::Handle(WPARAM message, LPARAM lParam) {
     case WheelStep::Kind::None:
       return;
     case WheelStep::Kind::Brightness:
-      m_brightness.Step(step.up, step.corner);
+      m_brightness.Step(step.up, step.corner, step.screen, m_allScreens);
       return;
     case WheelStep::Kind::Volume: {
       DWORD error = 0;

@@ -108,15 +108,41 @@ bool SystemDevices::LoadDxva2() {
   return all;
 }
 
-bool SystemDevices::List(std::vector<HANDLE>& monitors) {
+bool SystemDevices::Shows(const ScreenRect& monitor) {
+  // The display whose output is the machine's own panel (a laptop's or an
+  // all-in-one's), found by its position on the desktop.
+  UINT32 pathCount = 0;
+  UINT32 modeCount = 0;
+  if (::GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) != ERROR_SUCCESS) return false;
+  std::vector<DISPLAYCONFIG_PATH_INFO> paths(pathCount);
+  std::vector<DISPLAYCONFIG_MODE_INFO> modes(modeCount);
+  if (::QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount, modes.data(), nullptr) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  for (UINT32 i = 0; i < pathCount; ++i) {
+    const DISPLAYCONFIG_PATH_INFO& path = paths[i];
+    const auto technology = path.targetInfo.outputTechnology;
+    const bool builtIn = technology == DISPLAYCONFIG_OUTPUT_TECHNOLOGY_INTERNAL ||
+                         technology == DISPLAYCONFIG_OUTPUT_TECHNOLOGY_DISPLAYPORT_EMBEDDED ||
+                         technology == DISPLAYCONFIG_OUTPUT_TECHNOLOGY_UDI_EMBEDDED;
+    const UINT32 source = path.sourceInfo.modeInfoIdx;
+    if (!builtIn || source >= modeCount || modes[source].infoType != DISPLAYCONFIG_MODE_INFO_TYPE_SOURCE) continue;
+    const POINTL at = modes[source].sourceMode.position;
+    if (at.x == monitor.left && at.y == monitor.top) return true;
+  }
+  return false;
+}
+
+bool SystemDevices::List(const ScreenRect& monitor, std::vector<HANDLE>& monitors) {
   monitors.clear();
   if (!LoadDxva2()) return false;
-  HMONITOR primary = ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  HMONITOR display = ::MonitorFromPoint(POINT{monitor.left, monitor.top}, MONITOR_DEFAULTTOPRIMARY);
   DWORD count = 0;
-  if (!m_countMonitors(primary, &count) || count == 0) return false;
+  if (!m_countMonitors(display, &count) || count == 0) return false;
   std::vector<PHYSICAL_MONITOR> physical(count);
-  if (!m_getMonitors(primary, count, physical.data())) return false;
-  for (const PHYSICAL_MONITOR& monitor : physical) monitors.push_back(monitor.hPhysicalMonitor);
+  if (!m_getMonitors(display, count, physical.data())) return false;
+  for (const PHYSICAL_MONITOR& each : physical) monitors.push_back(each.hPhysicalMonitor);
   return true;
 }
 

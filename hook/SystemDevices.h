@@ -26,7 +26,8 @@ class SystemDevices final : public Clock,
   DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override;
   DeviceAnswer Read(PanelLevel& level) override;
   DeviceAnswer Write(const PanelLevel& level) override;
-  bool List(std::vector<HANDLE>& monitors) override;
+  bool Shows(const ScreenRect& monitor) override;
+  bool List(const ScreenRect& monitor, std::vector<HANDLE>& monitors) override;
   bool Read(HANDLE monitor, MonitorLevel& level) override;
   bool Write(HANDLE monitor, uint32_t value) override;
   void Release(const std::vector<HANDLE>& monitors) override;

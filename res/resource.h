@@ -19,6 +19,7 @@
 #define IDC_LB_COMBO 1030
 #define IDC_RT_COMBO 1031
 #define IDC_RB_COMBO 1032
+#define IDC_ALLSCREENS_CHECK 1033
 
 // CB_ADDSTRING for the template's initialisation data; the resource compiler's
 // headers leave the message numbers out.

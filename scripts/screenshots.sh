@@ -23,3 +23,12 @@ done
 wine build/windows/bin/brimlet_windows_tests.exe --gtest_filter='BrightnessIndicator.ShowsNear*'
 convert "$shots/brightness-indicator.bmp" -crop 248x104+1680+960 +repage docs/brightness-indicator.png
 echo docs/brightness-indicator.png
+# At 144 DPI (150 %): the indicator, near the bottom-right corner, and the Settings dialog.
+bash tests/run-at-dpi.sh wine 144 wine build/windows/bin/brimlet_windows_tests.exe \
+  --gtest_filter='BrightnessIndicatorDpi.*'
+convert "$shots/brightness-indicator-144dpi.bmp" -crop 348x132+1572+948 +repage docs/brightness-indicator-144dpi.png
+echo docs/brightness-indicator-144dpi.png
+bash tests/run-at-dpi.sh wine 144 wine build/windows/bin/brimlet_e2e.exe \
+  --gtest_filter='SettingsTest.ShowsTheDefaultsWithoutAConfigFile'
+convert "$shots/settings-dialog.bmp" -fuzz 2% -trim +repage -bordercolor black -border 6 docs/settings-dialog-144dpi.png
+echo docs/settings-dialog-144dpi.png

@@ -56,6 +56,7 @@ class TimedPanel final : public Panel {
   explicit TimedPanel(FakeDevices& fake) : m_fake(fake) {}
   DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override { return m_fake.SupportedLevels(levels); }
   DeviceAnswer Read(PanelLevel& level) override { return m_fake.Read(level); }
+  bool Shows(const ScreenRect& monitor) override { return m_fake.Shows(monitor); }
   DeviceAnswer Write(const PanelLevel& level) override {
     workerCpu = ThreadCpuMicroseconds(::GetCurrentThread());
     return m_fake.Write(level);

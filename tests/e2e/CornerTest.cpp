@@ -88,18 +88,21 @@ TEST_F(CornerTest, ZoneLimitsAreInclusiveToThePixel) {
   }
 }
 
-TEST_F(CornerTest, EachWheelMessageIsOneStepInItsDirection) {
+TEST_F(CornerTest, EachNotchIsOneStepInItsDirectionAndFractionsAddUp) {
   WriteConfig(kAllVolumeNoInterval);
   auto brimlet = Start();
   EXPECT_EQ(KeysFrom({{0, 0}}, 120), std::vector<DWORD>{kUp});
   EXPECT_EQ(KeysFrom({{0, 0}}, 240), std::vector<DWORD>{kUp});
-  EXPECT_EQ(KeysFrom({{0, 0}}, 1), std::vector<DWORD>{kUp});
-  // Down turns (and a zero delta) end in a down key, like the sentinel: count them.
+  EXPECT_TRUE(KeysFrom({{0, 0}}, 0).empty()) << "a delta of 0 makes nothing";
+  // A smooth-scrolling wheel or a touchpad: four messages of 30, eight of 15.
+  EXPECT_EQ(KeysFrom({{0, 0}, {0, 0}, {0, 0}, {0, 0}}, 30), std::vector<DWORD>{kUp});
+  EXPECT_EQ(KeysFrom({{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 15), std::vector<DWORD>{kUp});
+  EXPECT_TRUE(KeysFrom({{0, 0}, {0, 0}, {0, 0}}, 30).empty()) << "three quarters of a notch";
+  // Down turns end in a down key, like the sentinel: count them.
   m_keys.Clear();
   WheelAt(0, 0, -120);
-  WheelAt(0, 0, 0);
   Sentinel();
-  EXPECT_EQ(m_keys.KeyDowns(), (std::vector<DWORD>{kDown, kDown, kDown}));
+  EXPECT_EQ(m_keys.KeyDowns(), (std::vector<DWORD>{kDown, kDown}));
 }
 
 // After the notices that make Brimlet install its hook again (resume from

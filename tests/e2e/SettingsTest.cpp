@@ -11,7 +11,8 @@ namespace {
 
 const std::string kDefaultsWithAutoRun =
     "\xEF\xBB\xBF[Brimlet]\r\nAutoRun = true\r\nSound = false\r\nDisableFunctionWhenFullScreen = true\r\n"
-    "LTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n";
+    "LTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n"
+    "AllScreens = false\r\n";
 
 const int kCornerLists[] = {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO};
 
@@ -78,10 +79,13 @@ TEST_F(SettingsTest, ShowsTheFileAndKeepsWhatTheControlsCannotShow) {
   EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 1000) << "the thumb stops at the end";
   EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"5000");
 
+  EXPECT_EQ(CheckState(dialog, IDC_ALLSCREENS_CHECK), BST_UNCHECKED);
   ClickCheck(dialog, IDC_SOUND_CHECK);
+  ClickCheck(dialog, IDC_ALLSCREENS_CHECK);
   Confirm(dialog);
   const std::string saved = ConfigBytes();
   EXPECT_NE(saved.find("Sound = false\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("AllScreens = true\r\n"), std::string::npos);
   EXPECT_NE(saved.find("LTControll = 3\r\n"), std::string::npos) << "written back unchanged";
   EXPECT_NE(saved.find("Interval = 5000\r\n"), std::string::npos);
 }
@@ -239,7 +243,7 @@ TEST_F(SettingsTest, SavingKeepsTextAfterNulAndCtrlZAndReadsUtf8WithoutAMark) {
   using namespace std::string_literals;
   const std::string otherKeys =
       "AutoRun = false\r\nDisableFunctionWhenFullScreen = true\r\nLTControll = 2\r\nLBControll = 1\r\n"
-      "RTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n";
+      "RTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\nAllScreens = false\r\n";
   const std::string utf8Note = "; \xE9\x9F\xB3\xE9\x87\x8F\xE4\xB8\x8E\xE4\xBA\xAE\xE5\xBA\xA6 \xE2\x9C\x93\r\n";  // 音量与亮度 ✓
   const struct {
     std::string before;

@@ -26,11 +26,13 @@ struct Questions {
   int fullScreen = 0;
   int clock = 0;
   bool isFullScreen = false;
+  const ScreenRect* lastMonitor = nullptr;  // the monitor the full-screen rule was asked about
   uint64_t now = 10'000;
 
   WheelStep Ask(CornerWheel& wheel, const MouseEvent& event) {
     return wheel.OnMouseEvent(
-        event, [this] { return ++fullScreen, isFullScreen; }, [this] { return ++clock, now; });
+        event, [this](const ScreenRect* monitor) { return ++fullScreen, lastMonitor = monitor, isFullScreen; },
+        [this] { return ++clock, now; });
   }
 };
 
@@ -44,7 +46,7 @@ TEST(CornerWheel, EventsOutsideActingCornersAskNothing) {
   EXPECT_EQ(asked.fullScreen + asked.clock, 0) << "no window-manager query, no clock, for the common case";
 
   // A brightness corner asks about full screen, but never for the time.
-  const WheelStep brightness = asked.Ask(wheel, Wheel(0, 0, -1));
+  const WheelStep brightness = asked.Ask(wheel, Wheel(0, 0, -120));
   EXPECT_EQ(brightness.kind, WheelStep::Kind::Brightness);
   EXPECT_FALSE(brightness.up);
   EXPECT_EQ(asked.fullScreen, 1);
@@ -81,6 +83,51 @@ TEST(CornerWheel, VolumeClockStartsAtTheFirstTurnAndSurvivesNewSnapshots) {
   EXPECT_EQ(asked.Ask(wheel, Wheel(1919, 1079)).kind, WheelStep::Kind::None) << "99 ms after the step ended";
   asked.now += 1;
   EXPECT_EQ(asked.Ask(wheel, Wheel(1919, 1079)).kind, WheelStep::Kind::Volume);
+}
+
+// Smooth-scrolling wheels and touchpads send fractions of a notch.
+TEST(CornerWheel, FractionsOfANotchAddUpToOneStepPerNotch) {
+  CornerWheel wheel(Snapshot(0));
+  Questions asked;
+  auto steps = [&](int32_t x, int32_t y, std::initializer_list<int16_t> deltas) {
+    int made = 0;
+    for (const int16_t delta : deltas) made += asked.Ask(wheel, Wheel(x, y, delta)).kind != WheelStep::Kind::None;
+    return made;
+  };
+  EXPECT_EQ(steps(0, 1079, {30, 30, 30}), 0);
+  EXPECT_EQ(steps(0, 1079, {30}), 1) << "the fourth 30 makes a notch";
+  EXPECT_EQ(steps(0, 1079, {15, 15, 15, 15, 15, 15, 15, 15, 15}), 1) << "120 taken off, 15 kept";
+  EXPECT_EQ(steps(0, 1079, {-100}), 0) << "the other way starts anew";
+  EXPECT_EQ(steps(0, 1079, {-20}), 1);
+  EXPECT_EQ(steps(0, 1079, {0, 0, 0}), 0) << "a delta of 0 makes nothing";
+  EXPECT_EQ(steps(0, 1079, {240, 120}), 2) << "a notch or more: one step each, as ever";
+
+  EXPECT_EQ(steps(0, 1079, {100}), 0);
+  EXPECT_EQ(steps(1919, 1079, {100}), 0) << "another corner starts anew";
+  asked.Ask(wheel, {0x0200, 960, 540, 0});  // the pointer leaves the corner
+  EXPECT_EQ(steps(1919, 1079, {100}), 0);
+  asked.now += kWheelFractionPauseMs + 1;
+  EXPECT_EQ(steps(1919, 1079, {100}), 0) << "a pause forgets the sum";
+  asked.now += kWheelFractionPauseMs;
+  EXPECT_EQ(steps(1919, 1079, {20}), 1);
+}
+
+TEST(CornerWheel, IntervalAppliesToStepsNotToFractions) {
+  CornerWheel wheel(Snapshot(100));
+  Questions asked;
+  asked.Ask(wheel, Wheel(0, 1079));  // starts the clock
+  asked.now += 100;
+  auto notch = [&] {
+    asked.Ask(wheel, Wheel(0, 1079, 40));
+    asked.Ask(wheel, Wheel(0, 1079, 40));
+    return asked.Ask(wheel, Wheel(0, 1079, 40)).kind;
+  };
+  EXPECT_EQ(notch(), WheelStep::Kind::Volume) << "the fractions of one notch are not held up by the interval";
+  wheel.VolumeStepEnded(asked.now);
+  asked.now += 50;
+  EXPECT_EQ(notch(), WheelStep::Kind::None) << "the next notch within the interval is dropped";
+  asked.now += 50;
+  EXPECT_EQ(notch(), WheelStep::Kind::Volume);
 }
 
 TEST(CornerWheel, OtherCodesClaimTheCornerButStepNothing) {

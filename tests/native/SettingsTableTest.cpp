@@ -46,7 +46,7 @@ TEST(WriteSettingsText, WritesEveryKeyButTheIndicatorsInOrderAndReadsBack) {
   WriteSettingsText(text, settings);
   EXPECT_EQ(text, L"[Brimlet]\nInterval= 5000\nBrightnessIndicator = true\nAutoRun = true\nSound = false\n"
                   L"DisableFunctionWhenFullScreen = true\nLTControll = 2\nLBControll = -7\nRTControll = 2\n"
-                  L"RBControll = 1\n[Other]\nSound = 1\n");
+                  L"RBControll = 1\nAllScreens = false\n[Other]\nSound = 1\n");
   Settings back = SettingsFromText(text, true);
   back.brightnessIndicator = false;  // never written: the file's own value stays
   EXPECT_EQ(back, settings);

@@ -18,7 +18,7 @@ class VolumeCorner {
   // A turn at `now`: true when it makes a step, which then ends at `now`.
   bool Turn(uint64_t now) {
     const MouseEvent event{kVerticalWheelMessage, 0, 1079, 120U << 16U};
-    const WheelStep step = m_wheel.OnMouseEvent(event, [] { return false; }, [now] { return now; });
+    const WheelStep step = m_wheel.OnMouseEvent(event, [](const ScreenRect*) { return false; }, [now] { return now; });
     if (step.kind != WheelStep::Kind::Volume) return false;
     m_wheel.VolumeStepEnded(now);
     return true;

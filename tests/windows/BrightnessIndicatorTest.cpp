@@ -116,3 +116,24 @@ TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
 }
 
 }  // namespace
+
+namespace {
+
+// Run by the 144 DPI suite (Wine takes its DPI from LogPixels); skipped at any other DPI.
+TEST(BrightnessIndicatorDpi, SizeFontAndMarginFollowTheMonitorsDpi) {
+  ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);  // as Brimlet.exe's manifest says
+  if (MonitorDpi(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)) != 144) GTEST_SKIP() << "not at 144 DPI";
+  BrightnessIndicator indicator;
+  indicator.Show(52, ScreenCorner::BottomRight);
+  RECT rect{};
+  ::GetWindowRect(indicator.hwnd(), &rect);
+  EXPECT_EQ(rect.right - rect.left, 300) << "200 pixels at 96 DPI";
+  EXPECT_EQ(rect.bottom - rect.top, 84);
+  const RECT work = PrimaryWorkArea();
+  EXPECT_EQ(work.right - rect.right, 24);
+  EXPECT_EQ(work.bottom - rect.bottom, 24);
+  PumpUntil([] { return false; }, 100);  // drawn on screen
+  SaveScreenshot(L"brightness-indicator-144dpi");
+}
+
+}  // namespace

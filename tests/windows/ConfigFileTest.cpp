@@ -19,7 +19,8 @@ using namespace std::string_literals;
 
 const std::string kFirstSave =
     "\xEF\xBB\xBF[Brimlet]\r\nAutoRun = false\r\nSound = false\r\nDisableFunctionWhenFullScreen = true\r\n"
-    "LTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n";
+    "LTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n"
+    "AllScreens = false\r\n";
 
 class ConfigFileTest : public ::testing::Test {
  protected:
@@ -162,7 +163,7 @@ TEST_F(ConfigFileTest, FilesOverOneMebibyteCountAsUnreadableAndAreNeverSavedOver
   EXPECT_EQ(ReadFileBytes(Config()), bytes);
 }
 
-TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndNineCrLfLines) {
+TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndTenCrLfLines) {
   ConfigFile file(Config());
   WriteSettingsText(file.text, Settings{});
   ASSERT_TRUE(file.Save());

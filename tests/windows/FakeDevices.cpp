@@ -79,9 +79,10 @@ DeviceAnswer FakeDevices::Write(const PanelLevel& level) {
   return DeviceAnswer::Done;
 }
 
-bool FakeDevices::List(std::vector<HANDLE>& handles) {
+bool FakeDevices::List(const ScreenRect& monitor, std::vector<HANDLE>& handles) {
   const std::lock_guard<std::mutex> hold(m_lock);
   calls.emplace_back("monitors");
+  listedFor.push_back(monitor);
   handles.clear();
   for (size_t i = 0; i < monitors.size(); ++i) handles.push_back(MonitorHandle(i));
   monitorHandlesOut += static_cast<int>(handles.size());

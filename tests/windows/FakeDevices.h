@@ -46,7 +46,9 @@ class FakeDevices final : public Clock,
   PanelLevel reported{2, 50, 50};  // on battery at 50 %
   std::vector<uint8_t> supportedLevels;  // the panel's list; empty: the query fails
   HANDLE writeGate;  // a panel write waits for this manual-reset event: a slow driver
-  std::vector<FakeMonitor> monitors;  // behind the primary display
+  std::vector<FakeMonitor> monitors;  // behind every display
+  ScreenRect panelScreen{0, 0, 1920, 1080};  // the display the panel is
+  std::vector<ScreenRect> listedFor;  // the display each list was asked for
   bool hookFails = false;  // InstallMouseHook fails with ERROR_ACCESS_DENIED
   bool realHook = false;   // InstallMouseHook installs the real hook
 
@@ -75,7 +77,8 @@ class FakeDevices final : public Clock,
   DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override;
   DeviceAnswer Read(PanelLevel& level) override;
   DeviceAnswer Write(const PanelLevel& level) override;
-  bool List(std::vector<HANDLE>& handles) override;
+  bool Shows(const ScreenRect& monitor) override { return monitor == panelScreen; }
+  bool List(const ScreenRect& monitor, std::vector<HANDLE>& handles) override;
   bool Read(HANDLE monitor, MonitorLevel& level) override;
   bool Write(HANDLE monitor, uint32_t value) override;
   void Release(const std::vector<HANDLE>& handles) override;

@@ -60,11 +60,11 @@ TEST_F(MouseHookTest, OnlyTheVerticalWheelActs) {
   EXPECT_EQ(KeyDowns(), std::vector<WORD>{VK_VOLUME_UP});
 }
 
-TEST_F(MouseHookTest, PositionsOffThePrimaryScreenCountAsTheNearestZone) {
+TEST_F(MouseHookTest, PositionsOffThePrimaryMonitorAreNoCorner) {
   Turn(-1920, -5);
   Turn(-1, 1200, -120);
-  Turn(-1, 500);  // left of the screen but between the bands
-  EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN}));
+  Turn(1920, 0);
+  EXPECT_TRUE(KeyDowns().empty());
 }
 
 TEST_F(MouseHookTest, CornerActionCodeIsHandedOn) {
@@ -208,6 +208,29 @@ TEST_F(BrightnessTest, PanelStepsTheLevelOfThePowerSourceItRunsOn) {
   EXPECT_EQ(bytes(m_fake.panelWrites[0]), (std::vector<int>{1, 32, 70}));
   EXPECT_EQ(bytes(m_fake.panelWrites[1]), (std::vector<int>{2, 30, 72}));
   EXPECT_EQ(bytes(m_fake.panelWrites[2]), (std::vector<int>{2, 30, 68}));
+}
+
+// Corners on every screen: a brightness turn steps the display of the monitor
+// whose corner was turned, the built-in panel only where it is that display.
+TEST_F(BrightnessTest, WithCornersOnEveryScreenTheMonitorTurnedIsStepped) {
+  const std::vector<ScreenRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1200}};
+  m_worker.DisplayChanged(screens);
+  Settings settings = AllVolume();
+  settings.topLeft = settings.topRight = 2;
+  settings.allScreens = true;
+  m_hook.Publish({ComputeScreenZones(screens), settings});
+  m_fake.monitors = {{0, 50, 100}};
+  Turn(3839, 0);  // the top-right corner of the second monitor
+  ASSERT_TRUE(m_fake.WaitFor("write monitor", 1));
+  Turn(0, 0);  // the primary monitor, whose display is the panel
+  ASSERT_TRUE(m_fake.WaitFor("write", 1));
+  BrightnessShown shown;
+  ASSERT_TRUE(m_worker.shown().Take(shown));
+  m_worker.Stop();
+  ASSERT_EQ(m_fake.listedFor.size(), 1U);
+  EXPECT_EQ(m_fake.listedFor[0], screens[1]);
+  EXPECT_EQ(m_fake.LevelsSet(), std::vector<uint8_t>{52});
+  EXPECT_EQ(shown.screen, 0) << "the latest level, from the primary monitor";
 }
 
 TEST_F(BrightnessTest, UnusableAnswersFallBackToTheLastGoodLevel) {

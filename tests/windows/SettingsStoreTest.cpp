@@ -30,7 +30,7 @@ TEST(SettingsStore, KeysMissingFromAnExistingSectionAreAddedInOrder) {
   EXPECT_EQ(ReadFileBytes(folder.File(L"config.ini")),
             "\xEF\xBB\xBF[Brimlet]\r\nInterval= 100\r\nAutoRun = false\r\nSound = false\r\n"
             "DisableFunctionWhenFullScreen = true\r\nLTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\n"
-            "RBControll = 1\r\n[Other]\r\nSound = 1\r\n");
+            "RBControll = 1\r\nAllScreens = false\r\n[Other]\r\nSound = 1\r\n");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ constexpr CheckBox kCheckBoxes[] = {
     {IDC_AUTORUN_CHECK, &Settings::startAtLogon},
     {IDC_SOUND_CHECK, &Settings::stepSound},
     {IDC_FULLSCREEN_CHECK, &Settings::pauseInFullScreen},
+    {IDC_ALLSCREENS_CHECK, &Settings::allScreens},
 };
 
 // The corner lists: the item index is the action code.
