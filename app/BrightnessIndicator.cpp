@@ -21,6 +21,23 @@ constexpr COLORREF kFill = RGB(255, 201, 64);
 
 int Scaled(int pixels, UINT dpi) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); }
 
+bool HighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof(contrast);
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+// How long the panel stays: a second, or the user's notification duration when longer.
+UINT ShowMs() {
+  ULONG seconds = 0;
+  if (::SystemParametersInfoW(SPI_GETMESSAGEDURATION, 0, &seconds, 0) && seconds > kIndicatorShowMs / 1000) {
+    return static_cast<UINT>(seconds * 1000);
+  }
+  return kIndicatorShowMs;
+}
+
+
 void FillBox(HDC dc, const RECT& box, COLORREF colour) {
   const UniqueGdiObject brush(::CreateSolidBrush(colour));
   ::FillRect(dc, &box, static_cast<HBRUSH>(brush.get()));
@@ -68,24 +85,36 @@ void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner, const Scree
   m_percent = percent;
   m_fadeStep = 0;
   m_dpi = MonitorDpi(monitor);
+  m_highContrast = HighContrast();
+  ::SetWindowTextW(hwnd(), m_texts.BrightnessLevel(percent).c_str());  // what a screen reader reads
   const POINT at = IndicatorPosition(info.rcWork, corner, m_dpi);
   ::SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, Scaled(kIndicatorWidth, m_dpi), Scaled(kIndicatorHeight, m_dpi),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  ::SetLayeredWindowAttributes(hwnd(), 0, kOpacity, LWA_ALPHA);
+  // In high contrast: opaque, and gone without a fade.
+  ::SetLayeredWindowAttributes(hwnd(), 0, m_highContrast ? 255 : kOpacity, LWA_ALPHA);
   ::InvalidateRect(hwnd(), nullptr, FALSE);
   ::UpdateWindow(hwnd());  // drawn now, not when the queue gets to it
   ::KillTimer(hwnd(), kFadeTimer);
-  ::SetTimer(hwnd(), kHideTimer, kIndicatorShowMs, nullptr);
+  ::SetTimer(hwnd(), kHideTimer, ShowMs(), nullptr);
 }
 
 void BrightnessIndicator::Paint(HDC dc) const {
   const auto at = [this](int pixels) { return Scaled(pixels, m_dpi); };
+  // High contrast: the user's own colours, the empty track outlined in the text colour.
+  const COLORREF background = m_highContrast ? ::GetSysColor(COLOR_WINDOW) : kBackground;
+  const COLORREF textColour = m_highContrast ? ::GetSysColor(COLOR_WINDOWTEXT) : kText;
   const RECT all{0, 0, at(kIndicatorWidth), at(kIndicatorHeight)};
-  FillBox(dc, all, kBackground);
+  FillBox(dc, all, background);
+  if (m_highContrast) FillBox(dc, {all.left, all.top, all.right, all.top + 1}, textColour);
   const RECT track{at(16), at(38), at(kIndicatorWidth - 16), at(44)};
-  FillBox(dc, track, kTrack);
+  if (m_highContrast) {
+    const UniqueGdiObject frame(::CreateSolidBrush(textColour));
+    ::FrameRect(dc, &track, static_cast<HBRUSH>(frame.get()));
+  } else {
+    FillBox(dc, track, kTrack);
+  }
   const RECT fill{track.left, track.top, track.left + (track.right - track.left) * m_percent / 100, track.bottom};
-  FillBox(dc, fill, kFill);
+  FillBox(dc, fill, m_highContrast ? ::GetSysColor(COLOR_HIGHLIGHT) : kFill);
 
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
@@ -94,8 +123,8 @@ void BrightnessIndicator::Paint(HDC dc) const {
   const UniqueGdiObject font(::CreateFontIndirectW(&metrics.lfMessageFont));
   const GdiSelection selectedFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, kText);
-  const std::wstring text = L"亮度 " + FormatInt32(m_percent) + L"%";
+  ::SetTextColor(dc, textColour);
+  const std::wstring text = m_texts.BrightnessLevel(m_percent);
   RECT line{at(16), at(8), at(kIndicatorWidth - 16), at(32)};
   ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
@@ -115,7 +144,11 @@ LRESULT BrightnessIndicator::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_TIMER:
       if (wParam == kHideTimer) {
         ::KillTimer(hwnd(), kHideTimer);
-        ::SetTimer(hwnd(), kFadeTimer, kFadeStepMs, nullptr);
+        if (m_highContrast) {
+          ::ShowWindow(hwnd(), SW_HIDE);
+        } else {
+          ::SetTimer(hwnd(), kFadeTimer, kFadeStepMs, nullptr);
+        }
       } else if (wParam == kFadeTimer) {
         Fade();
       }

@@ -6,15 +6,13 @@ namespace {
 
 constexpr ULONG kCheckToleranceMs = 2000;  // the system may fold it into other wake-ups
 
-const wchar_t* TipFor(bool hookRunning) { return hookRunning ? L"Brimlet" : L"Brimlet - 鼠标钩子未运行"; }
-
 }  // namespace
 
 bool HookKeeper::Start(HWND window) {
   m_window = window;
   DWORD error = 0;
   const bool hooked = m_hook.Start(error);
-  m_icon.SetTip(TipFor(hooked));
+  m_icon.SetTip(m_texts(hooked ? TextId::Tip : TextId::TipNoHook));
   StartChecks();
   if (!hooked) Reinstall();
   return m_hook.IsRunning();
@@ -87,7 +85,7 @@ bool HookKeeper::InstallAgain() {
 }
 
 void HookKeeper::Show(bool running) {
-  m_icon.SetTip(TipFor(running));
+  m_icon.SetTip(m_texts(running ? TextId::Tip : TextId::TipNoHook));
   m_retrying = !running;
   if (m_window == nullptr) return;
   if (running) {

@@ -15,6 +15,7 @@
 #include "app/TrayIcon.h"
 #include "core/HookWatch.h"
 #include "hook/MouseHook.h"
+#include "ui/Texts.h"
 
 class HookKeeper {
  public:
@@ -22,7 +23,7 @@ class HookKeeper {
   static constexpr UINT_PTR kCheckTimer = 1;
   static constexpr UINT_PTR kRetryTimer = 2;
 
-  HookKeeper(MouseHook& hook, TrayIcon& icon) : m_hook(hook), m_icon(icon) {}
+  HookKeeper(MouseHook& hook, TrayIcon& icon, const Texts& texts) : m_hook(hook), m_icon(icon), m_texts(texts) {}
 
   // Installs the hook and starts the checks on `window`'s timers; false when no
   // hook runs (the retries are then at work).
@@ -49,6 +50,7 @@ class HookKeeper {
 
   MouseHook& m_hook;
   TrayIcon& m_icon;
+  const Texts& m_texts;
   HWND m_window = nullptr;
   HookCheck m_previous;   // what the last check (or install) saw
   bool m_looked = false;  // m_previous holds a real look

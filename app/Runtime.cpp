@@ -4,11 +4,14 @@
 #include <string>
 #include <utility>
 
+#include <shellapi.h>
+#include <windowsx.h>
 #include <wtsapi32.h>
 
 #include "app/ScreenMeasure.h"
 #include "app/TrayCommands.h"
 #include "app/TrayMenu.h"
+#include "core/Language.h"
 #include "core/ValueText.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/settings/SettingsDlg.h"
@@ -20,50 +23,58 @@ constexpr wchar_t kShellWatchClass[] = L"BRIMLET_SHELL_WATCH";
 // set a brightness level; they carry nothing.
 constexpr UINT kHookReportMessage = WM_APP + 0x10;
 constexpr UINT kBrightnessSetMessage = WM_APP + 0x11;
+// A WM_CONTEXTMENU this soon after a menu closed belongs to the right click that opened it.
+constexpr ULONGLONG kSameMenuRequestMs = 500;
 
-void ShowSystemErrorText(DWORD code) {
+// Without an owner a box could open behind other windows.
+void ShowErrorBox(const std::wstring& text, const std::wstring& caption) {
+  ::MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_SETFOREGROUND);
+}
+
+void ShowSystemErrorText(DWORD code, const std::wstring& caption) {
   wchar_t* text = nullptr;
   const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM;
   ::FormatMessageW(flags, nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&text),
                    0, nullptr);
   const UniqueLocalMemory owner(text);
   // No system text for this code: at least say which code it was.
-  ShowErrorBox(text != nullptr ? text : FormatInt64(code).c_str());
+  ShowErrorBox(text != nullptr ? std::wstring(text) : FormatInt64(code), caption);
 }
 
-void ShowHookError(const HookReport& report) {
+void ShowHookError(const HookReport& report, const Texts& texts) {
   switch (report.error) {
     case HookError::MissingEventRecord:
-      ShowErrorBox(L"获取鼠标指针失败");
+      ShowErrorBox(texts(TextId::PointerFailed), texts(TextId::ErrorCaption));
       break;
     case HookError::SendInputFailed:
-      ShowSystemErrorText(report.code);
+      ShowSystemErrorText(report.code, texts(TextId::ErrorCaption));
       break;
   }
 }
 
 }  // namespace
 
-void ShowErrorBox(const wchar_t* text) { ::MessageBoxW(nullptr, text, L"错误", MB_OK); }
+void Runtime::ShowError(TextId text) const { ShowErrorBox(m_texts(text), m_texts(TextId::ErrorCaption)); }
 
 Runtime::Runtime(const AppPaths& paths, const std::vector<ScreenRect>& screens, const Devices& devices)
     : m_store(paths),
       m_screens(screens),
       m_brightness(devices.clock, devices.panel, devices.monitors),
       m_hook(CornerSnapshot{ComputeScreenZones(screens), m_settings}, devices, m_brightness),
-      m_keeper(m_hook, m_icon) {}
+      m_keeper(m_hook, m_icon, m_texts) {}
 
 void Runtime::Run() {
   const ComApartment com;
+  // The language decides the text of the first box already.
+  m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), m_store.Read().language));
   const bool windows = CreateWindows();
   m_store.Recover();
-  m_settings = m_store.Load();
+  TakeSettings();
   m_brightness.DisplayChanged(m_screens);
-  Publish();
   const bool hooked = m_keeper.Start(m_trayWindow.hwnd());
   if (windows) m_icon.Add(m_trayWindow.hwnd());
   // The program keeps running without its hook, so Settings and Exit stay within reach.
-  if (!hooked) ShowErrorBox(L"安装鼠标钩子失败");
+  if (!hooked) ShowError(TextId::HookFailed);
 
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -75,7 +86,7 @@ void Runtime::Run() {
 
 bool Runtime::CreateWindows() {
   if (!m_trayWindow.Create(kTrayWindowClass, 0, 0, HWND_MESSAGE)) {
-    ShowErrorBox(L"创建窗口失败");
+    ShowError(TextId::WindowFailed);
     return false;
   }
   m_hook.reports().AnnounceTo(m_trayWindow.hwnd(), kHookReportMessage);
@@ -91,6 +102,13 @@ bool Runtime::CreateWindows() {
   }
   m_session = std::make_unique<SessionNotifications>(m_shellWindow.hwnd());
   return true;
+}
+
+// What the store holds now becomes what runs, the language included.
+void Runtime::TakeSettings() {
+  m_settings = m_store.Read();
+  m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), m_settings.language));
+  Publish();
 }
 
 void Runtime::Publish() { m_hook.Publish({ComputeScreenZones(m_screens), m_settings}); }
@@ -116,9 +134,23 @@ LRESULT Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!m_keeper.OnTimer(wParam)) m_icon.OnTimer(wParam);
       return 0;
     case kTrayIconMessage:
-      // Classic and version-4 callbacks alike: the icon id is 0, so the whole lParam is the event.
-      if (lParam == WM_RBUTTONDOWN) {
-        RunCommand(ChooseFromTrayMenu(m_shellWindow ? m_shellWindow.hwnd() : m_trayWindow.hwnd()));
+      // Version 4: the event in the low word, and for the keyboard's events the
+      // icon's position in wParam.
+      switch (LOWORD(lParam)) {
+        case WM_RBUTTONDOWN: {
+          POINT pointer{};
+          ::GetCursorPos(&pointer);
+          OpenMenu(pointer, false);
+          break;
+        }
+        case WM_CONTEXTMENU:  // Shift+F10, the menu key, or what follows a right click
+        case NIN_KEYSELECT:   // Enter
+          // A right click's menu is open, or has just closed: the same request again.
+          if (m_menuOpen || ::GetTickCount64() - m_menuClosedAt < kSameMenuRequestMs) break;
+          OpenMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, true);
+          break;
+        default:
+          break;
       }
       return 0;
     default:
@@ -166,6 +198,19 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(m_shellWindow.hwnd(), message, wParam, lParam);
 }
 
+void Runtime::OpenMenu(POINT at, bool byKeyboard) {
+  if (m_menuOpen) return;
+  m_menuOpen = true;
+  // An open dialog owns the menu, so it is still in front when the menu closes.
+  HWND owner = m_settingsDialog != nullptr ? m_settingsDialog : m_aboutDialog;
+  if (owner == nullptr) owner = m_shellWindow ? m_shellWindow.hwnd() : m_trayWindow.hwnd();
+  const int command = ChooseFromTrayMenu(owner, at, m_texts);
+  m_menuOpen = false;
+  m_menuClosedAt = ::GetTickCount64();
+  if (command == 0 && byKeyboard && (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) != 0) m_icon.GiveFocusBack();
+  RunCommand(command);
+}
+
 void Runtime::RunCommand(int command) {
   switch (command) {
     case kExitCommand:
@@ -173,18 +218,23 @@ void Runtime::RunCommand(int command) {
       ::PostQuitMessage(0);
       break;
     case kSettingsCommand: {
-      SettingsDlg settings(m_store);
-      settings.DoModal();
-      if (settings.committed()) {
-        // The running program takes what the file now holds, also when saving failed.
-        m_settings = m_store.Load();
-        Publish();
+      if (m_settingsDialog != nullptr) {
+        ::SetForegroundWindow(m_settingsDialog);
+        break;
       }
+      SettingsDlg settings(m_store, m_texts);
+      settings.DoModal(m_settingsDialog);
+      // The running program takes what the file now holds, also when saving failed.
+      if (settings.committed()) TakeSettings();
       break;
     }
     case kAboutCommand: {
-      AboutDlg about;
-      about.DoModal();
+      if (m_aboutDialog != nullptr) {
+        ::SetForegroundWindow(m_aboutDialog);
+        break;
+      }
+      AboutDlg about(m_texts);
+      about.DoModal(m_aboutDialog);
       break;
     }
     default:
@@ -196,7 +246,7 @@ void Runtime::ShowHookReports() {
   HookReport report;
   if (!m_hook.reports().Take(report) || !m_boxes.Arrived(report)) return;
   // The box's own loop may bring further reports: ReportBoxes keeps them for afterwards.
-  for (std::optional<HookReport> next = report; next; next = m_boxes.Closed()) ShowHookError(*next);
+  for (std::optional<HookReport> next = report; next; next = m_boxes.Closed()) ShowHookError(*next, m_texts);
 }
 
 void Runtime::ShowBrightness() {

@@ -20,6 +20,7 @@
 #include "hook/BrightnessWorker.h"
 #include "hook/Devices.h"
 #include "hook/MouseHook.h"
+#include "ui/Texts.h"
 
 inline constexpr wchar_t kTrayWindowClass[] = L"BRIMLET_LAUNCHER_TRAY";
 
@@ -40,13 +41,17 @@ class Runtime final {
   LRESULT OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateWindows();
   void FollowTheDisplay(bool always);
+  void OpenMenu(POINT at, bool byKeyboard);
   void RunCommand(int command);
   void ShowHookReports();
   void ShowBrightness();
   void Publish();
+  void TakeSettings();
+  void ShowError(TextId text) const;
   void Shutdown();
 
   SettingsStore m_store;
+  Texts m_texts;  // the language spoken: from the settings and the user's UI language
   std::vector<ScreenRect> m_screens;  // the monitors, the primary one first
   Settings m_settings;
   ReportBoxes<HookReport> m_boxes;
@@ -59,9 +64,12 @@ class Runtime final {
   // Hidden top-level: "TaskbarCreated", display, power and session news, the menu's owner.
   WindowOf<Runtime> m_shellWindow{*this, &Runtime::OnShellMessage};
   UINT m_taskbarCreated = 0;
+  bool m_menuOpen = false;
+  ULONGLONG m_menuClosedAt = 0;  // when a menu closed; a right click's own WM_CONTEXTMENU follows it
+  HWND m_settingsDialog = nullptr;  // while open: a second request brings it to the front
+  HWND m_aboutDialog = nullptr;
   std::unique_ptr<SessionNotifications> m_session;
-  BrightnessIndicator m_indicator;
+  BrightnessIndicator m_indicator{m_texts};
 };
 
-// Shows a message box with no owner, caption "错误" and an OK button.
-void ShowErrorBox(const wchar_t* text);
+

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <utility>
+
 #include "res/resource.h"
 
 namespace {
@@ -47,7 +49,8 @@ bool TrayIcon::OnTimer(UINT_PTR timer) {
 
 bool TrayIcon::TryAdd() {
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
-  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  // NIF_SHOWTIP: a version-4 icon shows its standard tip only when asked to.
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
   record.uCallbackMessage = kTrayIconMessage;
   // The small image drawn for the DPI, not the large one shrunk by the system.
   HICON small = nullptr;
@@ -55,21 +58,29 @@ bool TrayIcon::TryAdd() {
     m_icon.reset(small);
   }
   record.hIcon = m_icon ? m_icon.get() : ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
-  ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip);
+  ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip.c_str());
   record.uTimeout = kIconTimeoutAndVersion;
   const bool added = ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
-  // The same record again: its version field holds the time-out value.
-  ::Shell_NotifyIconW(NIM_SETVERSION, &record);
+  // Version 4: the keyboard opens the menu too (NIN_KEYSELECT, WM_CONTEXTMENU).
+  NOTIFYICONDATAW version = EmptyIconRecord(m_window);
+  version.uVersion = NOTIFYICON_VERSION_4;
+  ::Shell_NotifyIconW(NIM_SETVERSION, &version);
   return added;
 }
 
-void TrayIcon::SetTip(const wchar_t* tip) {
-  m_tip = tip;
+void TrayIcon::SetTip(std::wstring tip) {
+  m_tip = std::move(tip);
   if (m_window == nullptr) return;
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
-  record.uFlags = NIF_TIP;
-  ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip);
+  record.uFlags = NIF_TIP | NIF_SHOWTIP;
+  ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip.c_str());
   ::Shell_NotifyIconW(NIM_MODIFY, &record);
+}
+
+void TrayIcon::GiveFocusBack() {
+  if (m_window == nullptr) return;
+  NOTIFYICONDATAW record = EmptyIconRecord(m_window);
+  ::Shell_NotifyIconW(NIM_SETFOCUS, &record);
 }
 
 void TrayIcon::Remove() {

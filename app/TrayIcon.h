@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "framework/UniqueHandle.h"
 
 // The icon's callback message to its window.
@@ -26,14 +28,16 @@ class TrayIcon {
   // A timer of the window: true when it was the icon's.
   bool OnTimer(UINT_PTR timer);
   void Remove();
+  // The keyboard focus goes back to the notification area (a menu was closed by Esc).
+  void GiveFocusBack();
   // The tip shown over the icon, now and whenever it is added again.
-  void SetTip(const wchar_t* tip);
+  void SetTip(std::wstring tip);
 
  private:
   bool TryAdd();
 
   HWND m_window = nullptr;
   int m_tries = 0;
-  const wchar_t* m_tip = L"Brimlet";
+  std::wstring m_tip = L"Brimlet";
   UniqueIcon m_icon;  // the small image for the DPI
 };

@@ -6,6 +6,7 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
 
 add_library(brimlet_framework STATIC
   framework/ApplicationTitle.cpp
+  framework/Accessibility.cpp
   framework/Dialog.cpp
   framework/MessageBox.cpp
   framework/ModuleFileName.cpp
@@ -38,6 +39,7 @@ add_library(brimlet_win OBJECT
   hook/MouseHook.cpp
   hook/StepSoundPlayer.cpp
   hook/SystemDevices.cpp
+  ui/Texts.cpp
   ui/about/AboutDlg.cpp
   ui/about/LinkStatic.cpp
   ui/settings/SettingsDlg.cpp)

@@ -8,17 +8,20 @@
 #include "config/StartupShortcut.h"
 #include "core/SettingsTable.h"
 
-Settings SettingsStore::Load() const {
+Settings SettingsStore::Read() const {
   const ConfigFile file(m_paths.config);
   const bool autoRun = !m_paths.shortcut.empty() && ::PathFileExistsW(m_paths.shortcut.c_str());
   return SettingsFromText(file.text, autoRun);
 }
 
-bool SettingsStore::Save(const Settings& settings) const {
+bool SettingsStore::Write(const Settings& settings) const {
   UpdateStartupShortcut(settings.startAtLogon, m_paths.shortcut, m_paths.exe);
   ConfigFile file(m_paths.config);
   WriteSettingsText(file.text, settings);
   return file.Save();
 }
 
-void SettingsStore::Recover() const { RecoverSaveLeftovers(m_paths.config); }
+void SettingsStore::Recover() const {
+  RecoverSaveLeftovers(m_paths.config);
+  RepairStartupShortcut(m_paths.shortcut, m_paths.exe);
+}

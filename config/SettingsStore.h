@@ -14,13 +14,15 @@ class SettingsStore {
   // A complete record from the file (defaults for what it lacks) and
   // startAtLogon from whether the shortcut exists. Reads the file anew on every
   // call; never fails and shows nothing.
-  Settings Load() const;
+  Settings Read() const;
   // Creates or deletes the shortcut, then sets every key the program writes in
   // config.ini, keeping every other key and line; true when the file was saved.
   // Needs COM on the calling thread.
-  bool Save(const Settings& settings) const;
+  bool Write(const Settings& settings) const;
   // At start-up, before the first load: restores config.ini from what an
-  // interrupted save left beside it when it is missing, else removes that.
+  // interrupted save left beside it when it is missing, else removes that; and
+  // points a start-up shortcut whose program is gone at this one (the folder
+  // was moved). Needs COM on the calling thread.
   void Recover() const;
 
  private:

@@ -14,3 +14,9 @@ std::wstring ShortcutPathIn(const std::wstring& startupFolder);
 // false: deletes it. Needs COM on the calling thread. Failures are silent: the
 // next load shows the outcome.
 void UpdateStartupShortcut(bool autoRun, const std::wstring& shortcutPath, const std::wstring& exePath);
+
+// At start-up: when the shortcut points at a file that no longer exists (the
+// folder was moved), it is pointed at `exePath`, the running program. A shortcut
+// to a file that exists, and a file that is not a shell link, are left alone.
+// Needs COM on the calling thread.
+void RepairStartupShortcut(const std::wstring& shortcutPath, const std::wstring& exePath);

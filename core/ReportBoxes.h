@@ -20,7 +20,7 @@ class ReportBoxes {
   // The box on screen was closed: the report to show next, if any.
   std::optional<Report> Closed() {
     m_onScreen = m_next;
-    m_next.reset();
+    m_next = std::nullopt;
     return m_onScreen;
   }
 

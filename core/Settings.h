@@ -23,6 +23,7 @@ struct Settings {
   int32_t volumeInterval{};      // least milliseconds between two volume steps
   bool brightnessIndicator{};    // show the level after each brightness step
   bool allScreens{};             // corners on every monitor, not only the primary one
+  int32_t language{};            // a LanguageChoice; not in the Settings dialog
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "core/IniText.h"
+#include "core/Language.h"
 #include "core/ValueText.h"
 
 namespace {
@@ -10,7 +11,8 @@ namespace {
 struct SettingRow {
   const wchar_t* key;
   bool Settings::*flag;       // a boolean setting, or
-  int32_t Settings::*number;  // a number setting
+  int32_t Settings::*number;  // a number setting, read by `parse`
+  int32_t (*parse)(std::wstring_view text);
   const wchar_t* defaultText;
   bool read;     // taken from the file
   bool written;  // set by a save
@@ -18,10 +20,14 @@ struct SettingRow {
 
 constexpr SettingRow Flag(const wchar_t* key, bool Settings::*member, const wchar_t* byDefault, bool read = true,
                           bool written = true) {
-  return {key, member, nullptr, byDefault, read, written};
+  return {key, member, nullptr, nullptr, byDefault, read, written};
 }
 constexpr SettingRow Number(const wchar_t* key, int32_t Settings::*member, const wchar_t* byDefault) {
-  return {key, nullptr, member, byDefault, true, true};
+  return {key, nullptr, member, &ParseInt32, byDefault, true, true};
+}
+// A setting the dialog does not show, read through its own rule and never written.
+constexpr SettingRow Kept(const wchar_t* key, int32_t Settings::*member, int32_t (*parse)(std::wstring_view)) {
+  return {key, nullptr, member, parse, L"", true, false};
 }
 
 // In the order a new file lists them.
@@ -39,13 +45,14 @@ constexpr SettingRow kSettingRows[] = {
     Flag(L"AllScreens", &Settings::allScreens, L"false"),
     // Not in the Settings dialog, which keeps it as it keeps every key it does not know.
     Flag(L"BrightnessIndicator", &Settings::brightnessIndicator, L"true", true, false),
+    Kept(L"Language", &Settings::language, &ParseLanguageChoice),
 };
 
 void Assign(Settings& settings, const SettingRow& row, std::wstring_view text) {
   if (row.flag != nullptr) {
     settings.*row.flag = ParseBool(text);
   } else {
-    settings.*row.number = ParseInt32(text);
+    settings.*row.number = row.parse(text);
   }
 }
 

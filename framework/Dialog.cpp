@@ -35,13 +35,39 @@ INT_PTR CDialog::DoModal() {
                            &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
+INT_PTR CDialog::DoModal(HWND& open) {
+  m_open = &open;
+  const INT_PTR result = DoModal();
+  m_open = nullptr;
+  open = nullptr;
+  return result;
+}
+
 void CDialog::EndDialog(int result) const { ::EndDialog(m_hWnd, result); }
 
 BOOL CDialog::OnInitDialog() {
+  CentreOnPointerMonitor();
   ExecuteDlgInit();
   CDataExchange dx(m_hWnd);
   DoDataExchange(&dx);
   return TRUE;
+}
+
+void CDialog::CentreOnPointerMonitor() const {
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  RECT window{};
+  if (!::GetMonitorInfoW(::MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor) ||
+      !::GetWindowRect(m_hWnd, &window)) {
+    return;
+  }
+  const RECT& work = monitor.rcWork;
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  ::SetWindowPos(m_hWnd, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDialog::OnOK() { EndDialog(IDOK); }
@@ -100,6 +126,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     auto* self = reinterpret_cast<CDialog*>(lParam);
     ::SetWindowLongPtrW(window, DWLP_USER, lParam);
     self->m_hWnd = window;
+    if (self->m_open != nullptr) *self->m_open = window;
     return self->OnInitDialog();
   }
   auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));

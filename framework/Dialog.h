@@ -22,11 +22,14 @@ class CDialog : public CWnd {
  public:
   explicit CDialog(UINT templateId, HWND parent = nullptr);
 
-  // Runs the dialog to its end on this thread; IDOK, IDCANCEL or -1 if it could not open.
+  // Runs the dialog to its end on this thread; IDOK, IDCANCEL or -1 if it could
+  // not open. `open` holds the dialog's window while it is open, null after.
   INT_PTR DoModal();
+  INT_PTR DoModal(HWND& open);
   void EndDialog(int result) const;
 
-  // Adds the template's initialisation data, then binds the member controls.
+  // Centres the dialog on the work area of the monitor under the pointer, adds
+  // the template's initialisation data, then binds the member controls.
   virtual BOOL OnInitDialog();
   virtual void OnOK();
   virtual void OnCancel();
@@ -37,11 +40,13 @@ class CDialog : public CWnd {
   LRESULT Default() override;
 
  private:
+  void CentreOnPointerMonitor() const;
   void ExecuteDlgInit() const;
   bool OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   UINT m_templateId;
   HWND m_parent;
+  HWND* m_open = nullptr;
   bool m_passOn = false;
 };

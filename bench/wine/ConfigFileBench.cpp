@@ -52,13 +52,13 @@ Figures Measure(const std::wstring& path, const std::string& bytes, int rounds) 
   for (int round = 0; round < rounds; ++round) {
     WriteFileBytes(path, bytes);
     LONGLONG start = Now();
-    const Settings settings = store.Load();
+    const Settings settings = store.Read();
     loads.push_back(Milliseconds(Now() - start));
 
     start = Now();
     Settings changed = settings;
     changed.volumeInterval = 300 + round;
-    if (!store.Save(changed)) std::fprintf(stderr, "save failed\n");
+    if (!store.Write(changed)) std::fprintf(stderr, "save failed\n");
     saves.push_back(Milliseconds(Now() - start));
   }
   std::sort(loads.begin(), loads.end());

@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the hook could not be installed: %lu\n", error);
     return 1;
   }
-  BrightnessIndicator indicator;
+  const Texts texts;
+  BrightnessIndicator indicator(texts);
   Bench bench{&worker, &indicator};
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);

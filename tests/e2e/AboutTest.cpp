@@ -168,4 +168,31 @@ TEST_F(AboutTest, ClickingALinkAsksTheShellToOpenIt) {
   EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
 }
 
+// Without a mouse: Tab goes from 确定 to each link in turn, and Enter opens the one with the focus.
+TEST_F(AboutTest, TabReachesBothLinksAndEnterOpensOne) {
+  const LinkHandlers handlers(m_folder);
+  auto brimlet = Start();
+  HWND dialog = OpenAbout(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ::SetForegroundWindow(dialog);
+  const auto focus = [] {
+    GUITHREADINFO front{};
+    front.cbSize = sizeof(front);
+    return ::GetGUIThreadInfo(0, &front) ? front.hwndFocus : nullptr;
+  };
+  HWND mail = ::GetDlgItem(dialog, IDC_LINK_MAIL);
+  HWND web = ::GetDlgItem(dialog, IDC_LINK_WEB);
+  ASSERT_TRUE(WaitUntil([&] { return focus() == ::GetDlgItem(dialog, IDOK); }, 5000)) << "确定 has the focus first";
+  PressKey(VK_TAB);
+  EXPECT_TRUE(WaitUntil([&] { return focus() == mail; }, 5000)) << "Tab never leaves 确定";
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return focus() == web; }, 5000));
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return Lines(handlers.Opened()).count(L"https://brimlet.example.org/") != 0; }, 10000))
+      << "Enter on the link opened nothing";
+  EXPECT_TRUE(::IsWindow(dialog)) << "Enter on a link must not press 确定";
+  PressButton(dialog, IDOK);
+  EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
+}
+
 }  // namespace

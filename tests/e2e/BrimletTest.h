@@ -27,6 +27,16 @@ class BrimletTest : public ::testing::Test {
     return brimlet;
   }
 
+  // A second Brimlet.exe from this folder must end at once, quietly, with exit code 0.
+  void ExpectAnotherStartEndsAtOnce() const {
+    BrimletProcess second(m_folder);
+    ASSERT_TRUE(second.Launch());
+    DWORD exitCode = 99;
+    ASSERT_TRUE(second.WaitForExit(10000, &exitCode)) << "the second instance kept running";
+    EXPECT_EQ(exitCode, 0U);
+    EXPECT_EQ(FindTrayWindow(second.pid()), nullptr);
+  }
+
   std::wstring m_folder;
 };
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <aclapi.h>
+#include <objidl.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include "core/SaveNames.h"
@@ -85,12 +87,7 @@ TEST_F(RobustnessTest, InstanceThisUserMayNotOpenCountsAsRunning) {
   const UniqueKernelHandle opened(::CreateMutexW(nullptr, FALSE, L"Brimlet"));
   if (opened || ::GetLastError() != ERROR_ACCESS_DENIED) GTEST_SKIP() << "this system lets the user open it anyway";
 
-  BrimletProcess second(m_folder);
-  ASSERT_TRUE(second.Launch());
-  DWORD exitCode = 99;
-  ASSERT_TRUE(second.WaitForExit(10000, &exitCode)) << "a second instance started beside the elevated one";
-  EXPECT_EQ(exitCode, 0U);
-  EXPECT_EQ(FindTrayWindow(second.pid()), nullptr);
+  ExpectAnotherStartEndsAtOnce();
 }
 
 // Power lost between the two renames of a save: config.ini is missing, and its
@@ -117,6 +114,50 @@ TEST_F(RobustnessTest, SettingsCutOffByAPowerCutAreRestoredAtStart) {
     auto brimlet = Start();
     EXPECT_TRUE(restored(saved)) << "the new content of a save whose replace had begun";
     EXPECT_TRUE(FileExists(backup)) << "nothing is deleted while the file was missing";
+  }
+}
+
+// A shell link at `path` to `target`, or its target when `target` is null.
+std::wstring ShellLink(const std::wstring& path, const wchar_t* target = nullptr) {
+  const ComApartment com;
+  ComPtr<IShellLinkW> link;
+  ComPtr<IPersistFile> file;
+  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())) ||
+      FAILED(link->QueryInterface(IID_IPersistFile, file.out()))) {
+    return L"";
+  }
+  if (target != nullptr) {
+    link->SetPath(target);
+    return SUCCEEDED(file->Save(path.c_str(), TRUE)) ? target : L"";
+  }
+  wchar_t found[MAX_PATH] = {};
+  if (FAILED(file->Load(path.c_str(), STGM_READ))) return L"";
+  link->GetPath(found, MAX_PATH, nullptr, SLGP_RAWPATH);
+  return found;
+}
+
+// Brimlet was moved after start at logon was chosen: the shortcut follows it.
+TEST_F(RobustnessTest, StartupShortcutToAMovedProgramFollowsIt) {
+  const std::wstring shortcut = StartupShortcutPath();
+  const std::wstring gone = m_folder + L"\\Downloads\\Brimlet.exe";
+  ASSERT_EQ(ShellLink(shortcut, gone.c_str()), gone);
+  {
+    auto brimlet = Start();
+    EXPECT_TRUE(WaitUntil([&] { return ShellLink(shortcut) == brimlet->ExePath(); }, 15000))
+        << "the shortcut still points at the old place";
+  }
+  // Another Brimlet.exe that exists is the user's choice; a file that is no link is not ours.
+  const std::wstring other = m_folder + L"\\other.exe";
+  ASSERT_TRUE(WriteFileBytes(other, "MZ"));
+  ASSERT_EQ(ShellLink(shortcut, other.c_str()), other);
+  {
+    auto brimlet = Start();
+    EXPECT_EQ(ShellLink(shortcut), other);
+  }
+  ASSERT_TRUE(WriteFileBytes(shortcut, "not a shell link"));
+  {
+    auto brimlet = Start();
+    EXPECT_EQ(ReadFileBytes(shortcut), "not a shell link");
   }
 }
 

@@ -20,12 +20,7 @@ TEST_F(TrayTest, SecondInstanceEndsAtOnceAndTheFirstKeepsWorking) {
   auto first = Start();
   ASSERT_TRUE(IconExists(first->trayWindow()));
 
-  BrimletProcess second(m_folder);
-  ASSERT_TRUE(second.Launch());
-  DWORD exitCode = 99;
-  ASSERT_TRUE(second.WaitForExit(10000, &exitCode)) << "the second instance kept running";
-  EXPECT_EQ(exitCode, 0U);
-  EXPECT_EQ(FindTrayWindow(second.pid()), nullptr);
+  ExpectAnotherStartEndsAtOnce();
 
   EXPECT_TRUE(first->IsRunning());
   EXPECT_TRUE(IconExists(first->trayWindow()));
@@ -33,10 +28,10 @@ TEST_F(TrayTest, SecondInstanceEndsAtOnceAndTheFirstKeepsWorking) {
   PressKey(VK_ESCAPE);
 }
 
-TEST_F(TrayTest, MenuOpensOnRightButtonDownOnly) {
+TEST_F(TrayTest, MenuOpensOnRightButtonDownAndFromTheKeyboardOnly) {
   auto brimlet = Start();
   for (const UINT event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP,
-                           WM_RBUTTONDBLCLK, WM_CONTEXTMENU, NIN_SELECT}) {
+                           WM_RBUTTONDBLCLK, NIN_SELECT}) {
     brimlet->PostTrayEvent(event);
     EXPECT_TRUE(NoMenuAppears(*brimlet)) << "event 0x" << std::hex << event;
   }
@@ -51,6 +46,31 @@ TEST_F(TrayTest, MenuOpensOnRightButtonDownOnly) {
   ::Sleep(300);  // let it paint
   SaveScreenshot(L"tray-menu");
   PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitForWindowGone(menu, 5000) || !::IsWindowVisible(menu));
+
+  // A keyboard user: Enter on the icon, or Shift+F10 / the menu key.
+  for (const UINT event : {static_cast<UINT>(NIN_KEYSELECT), static_cast<UINT>(WM_CONTEXTMENU)}) {
+    ::Sleep(600);  // well after the last menu closed
+    brimlet->PostTrayEvent(event);
+    HWND opened = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (opened = FindProcessWindow(brimlet->pid(), L"#32768")) != nullptr; }, 5000))
+        << "event 0x" << std::hex << event;
+    PressKey(VK_ESCAPE);
+    if (opened != nullptr) WaitForWindowGone(opened, 5000);
+  }
+}
+
+// A right click ends in WM_RBUTTONDOWN, then WM_CONTEXTMENU: still one menu.
+TEST_F(TrayTest, RightClickOpensExactlyOneMenu) {
+  auto brimlet = Start();
+  brimlet->PostTrayEvent(WM_RBUTTONDOWN);
+  brimlet->PostTrayEvent(WM_RBUTTONUP);
+  brimlet->PostTrayEvent(WM_CONTEXTMENU);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(brimlet->pid(), L"#32768")) != nullptr; }, 5000));
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitForWindowGone(menu, 5000) || !::IsWindowVisible(menu));
+  EXPECT_TRUE(NoMenuAppears(*brimlet)) << "a second menu opened";
 }
 
 TEST_F(TrayTest, DismissedMenuDoesNothing) {

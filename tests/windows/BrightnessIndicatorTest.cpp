@@ -10,6 +10,8 @@
 
 namespace {
 
+const Texts kChinese(true);
+
 void PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
   const ULONGLONG end = ::GetTickCount64() + milliseconds;
   MSG msg;
@@ -27,7 +29,7 @@ RECT PrimaryWorkArea() {
 }
 
 TEST(BrightnessIndicator, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
-  BrightnessIndicator indicator;
+  BrightnessIndicator indicator(kChinese);
   const RECT work = PrimaryWorkArea();
   HWND front = ::GetForegroundWindow();
   ULONGLONG shown = 0;
@@ -53,6 +55,9 @@ TEST(BrightnessIndicator, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
     EXPECT_EQ(left ? rect.left - work.left : work.right - rect.right, kIndicatorMargin);
     EXPECT_EQ(top ? rect.top - work.top : work.bottom - rect.bottom, kIndicatorMargin);
     EXPECT_EQ(::GetForegroundWindow(), front) << "the panel took the focus";
+    wchar_t text[32] = {};
+    ::GetWindowTextW(window, text, 32);
+    EXPECT_STREQ(text, L"亮度 52%") << "what a screen reader reads";
     EXPECT_EQ(::SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 5, rect.top + 5)), HTTRANSPARENT);
   }
   PumpUntil([] { return false; }, 100);  // drawn on screen
@@ -73,7 +78,7 @@ TEST(BrightnessIndicator, NeverShowsOverAFullScreenWindow) {
   ::SetForegroundWindow(full);
   PumpUntil([&] { return ::GetForegroundWindow() == full; }, 2000);
   ASSERT_EQ(::GetForegroundWindow(), full);
-  BrightnessIndicator indicator;
+  BrightnessIndicator indicator(kChinese);
   indicator.Show(40, ScreenCorner::TopLeft);
   EXPECT_TRUE(indicator.hwnd() == nullptr || !::IsWindowVisible(indicator.hwnd()));
   ::DestroyWindow(full);
@@ -107,7 +112,7 @@ TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
   EXPECT_EQ(shown.corner, ScreenCorner::BottomRight);
   EXPECT_FALSE(worker.shown().Take(shown)) << "taken once";
 
-  BrightnessIndicator indicator;
+  BrightnessIndicator indicator(kChinese);
   indicator.Show(shown.percent, shown.corner);
   RECT rect{};
   ::GetWindowRect(indicator.hwnd(), &rect);
@@ -123,7 +128,7 @@ namespace {
 TEST(BrightnessIndicatorDpi, SizeFontAndMarginFollowTheMonitorsDpi) {
   ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);  // as Brimlet.exe's manifest says
   if (MonitorDpi(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)) != 144) GTEST_SKIP() << "not at 144 DPI";
-  BrightnessIndicator indicator;
+  BrightnessIndicator indicator(kChinese);
   indicator.Show(52, ScreenCorner::BottomRight);
   RECT rect{};
   ::GetWindowRect(indicator.hwnd(), &rect);

@@ -224,9 +224,9 @@ TEST_F(BrightnessTest, WithCornersOnEveryScreenTheMonitorTurnedIsStepped) {
   ASSERT_TRUE(m_fake.WaitFor("write monitor", 1));
   Turn(0, 0);  // the primary monitor, whose display is the panel
   ASSERT_TRUE(m_fake.WaitFor("write", 1));
+  m_worker.Stop();  // lets the step on its way finish
   BrightnessShown shown;
   ASSERT_TRUE(m_worker.shown().Take(shown));
-  m_worker.Stop();
   ASSERT_EQ(m_fake.listedFor.size(), 1U);
   EXPECT_EQ(m_fake.listedFor[0], screens[1]);
   EXPECT_EQ(m_fake.LevelsSet(), std::vector<uint8_t>{52});
@@ -346,7 +346,8 @@ class HookKeeperTest : public MouseHookTest {
   void TearDown() override { m_hook.Stop(); }
   int Reinstalls() const { return m_fake.installs - 1; }
   TrayIcon m_icon;
-  HookKeeper m_keeper{m_hook, m_icon};
+  Texts m_texts;
+  HookKeeper m_keeper{m_hook, m_icon, m_texts};
 };
 
 TEST_F(HookKeeperTest, HookTheSystemRemovedIsNoticedAndInstalledAgain) {

@@ -16,9 +16,9 @@ TEST(SettingsStore, WhatIsSavedLoadsBackAsTheSameRecord) {
   settings.topRight = 1;
   settings.bottomRight = -7;
   settings.volumeInterval = 5000;
-  ASSERT_TRUE(store.Save(settings));
+  ASSERT_TRUE(store.Write(settings));
 
-  Settings loaded = store.Load();
+  Settings loaded = store.Read();
   loaded.startAtLogon = settings.startAtLogon;
   EXPECT_EQ(loaded, settings);
 }
@@ -26,7 +26,7 @@ TEST(SettingsStore, WhatIsSavedLoadsBackAsTheSameRecord) {
 TEST(SettingsStore, KeysMissingFromAnExistingSectionAreAddedInOrder) {
   TestFolder folder;
   ASSERT_TRUE(WriteFileBytes(folder.File(L"config.ini"), "[Brimlet]\r\nInterval=100\r\n[Other]\r\nSound = 1\r\n"));
-  ASSERT_TRUE(SettingsStore({L"", folder.File(L"config.ini"), L""}).Save(Settings{}));
+  ASSERT_TRUE(SettingsStore({L"", folder.File(L"config.ini"), L""}).Write(Settings{}));
   EXPECT_EQ(ReadFileBytes(folder.File(L"config.ini")),
             "\xEF\xBB\xBF[Brimlet]\r\nInterval= 100\r\nAutoRun = false\r\nSound = false\r\n"
             "DisableFunctionWhenFullScreen = true\r\nLTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\n"

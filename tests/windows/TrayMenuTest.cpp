@@ -12,8 +12,14 @@ std::wstring ItemText(HMENU menu, UINT position) {
   return text;
 }
 
-TEST(TrayMenu, FourItemsInOrderWithTheirChineseTexts) {
-  const UniqueMenu menu = BuildTrayMenu();
+TEST(TrayMenu, FourItemsInOrderInEitherLanguage) {
+  const UniqueMenu english = BuildTrayMenu(Texts(false));
+  ASSERT_TRUE(english);
+  EXPECT_EQ(ItemText(english.get(), 0), L"Settings");
+  EXPECT_EQ(ItemText(english.get(), 1), L"About");
+  EXPECT_EQ(ItemText(english.get(), 3), L"Exit");
+
+  const UniqueMenu menu = BuildTrayMenu(Texts(true));
   ASSERT_TRUE(menu);
   ASSERT_EQ(::GetMenuItemCount(menu.get()), 4);
 

@@ -3,7 +3,7 @@
 #include "res/resource.h"
 #include "ui/about/ProjectLinks.h"
 
-AboutDlg::AboutDlg() : CDialog(IDD_ABOUT) {}
+AboutDlg::AboutDlg(const Texts& texts) : CDialog(texts.Dialog(IDD_ABOUT)) {}
 
 void AboutDlg::DoDataExchange(CDataExchange* dx) {
   DDX_Control(dx, IDC_LINK_WEB, m_webLink);
@@ -13,8 +13,8 @@ void AboutDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL AboutDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_mailLink.m_link = kContactMailLink;
-  m_webLink.m_link = kWebSiteLink;
+  m_mailLink.SetLink(kContactMailLink);
+  m_webLink.SetLink(kWebSiteLink);
   ::SetDlgItemTextW(m_hWnd, IDC_VERSION_TEXT, kProductVersionText);
   return TRUE;
 }

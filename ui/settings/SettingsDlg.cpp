@@ -2,6 +2,7 @@
 
 #include "core/SettingsRules.h"
 #include "core/ValueText.h"
+#include "framework/Accessibility.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -31,9 +32,60 @@ constexpr CornerList kCornerLists[] = {
     {IDC_RB_COMBO, &Settings::bottomRight},
 };
 
+// The Chinese template's controls in reading order, which is also the tab
+// order and the order in which a screen reader finds each control's name (the
+// nearest static text before it): a control by its id, or a label (or a
+// group's frame) by its text.
+struct InReadingOrder {
+  int id;
+  const wchar_t* label;
+};
+constexpr InReadingOrder kReadingOrder[] = {
+    {0, L"通用设置"},
+    {IDC_AUTORUN_CHECK, nullptr},
+    {IDC_SOUND_CHECK, nullptr},
+    {IDC_FULLSCREEN_CHECK, nullptr},
+    {IDC_ALLSCREENS_CHECK, nullptr},
+    {0, L"边缘检测"},
+    {0, L"左上"},
+    {IDC_LT_COMBO, nullptr},
+    {0, L"左下"},
+    {IDC_LB_COMBO, nullptr},
+    {0, L"右上"},
+    {IDC_RT_COMBO, nullptr},
+    {0, L"右下"},
+    {IDC_RB_COMBO, nullptr},
+    {0, L"响应间隔"},
+    {IDC_INTERVAL_SLIDER, nullptr},
+    {IDC_INTERVAL_TEXT, nullptr},
+    {IDOK, nullptr},
+    {IDCANCEL, nullptr},
+};
+
+HWND ChildWithText(HWND dialog, const wchar_t* text) {
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t found[32] = {};
+    ::GetWindowTextW(child, found, 32);
+    if (::lstrcmpW(found, text) == 0) return child;
+  }
+  return nullptr;
+}
+
+// Puts the controls in reading order without moving them on screen.
+void PutInReadingOrder(HWND dialog) {
+  HWND previous = HWND_TOP;
+  for (const InReadingOrder& entry : kReadingOrder) {
+    HWND control = entry.label != nullptr ? ChildWithText(dialog, entry.label) : ::GetDlgItem(dialog, entry.id);
+    if (control == nullptr) continue;
+    ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = control;
+  }
+}
+
 }  // namespace
 
-SettingsDlg::SettingsDlg(const SettingsStore& store) : CDialog(IDD_SETTINGS), m_store(store) {}
+SettingsDlg::SettingsDlg(const SettingsStore& store, const Texts& texts)
+    : CDialog(texts.Dialog(IDD_SETTINGS)), m_store(store), m_texts(texts) {}
 
 void SettingsDlg::DoDataExchange(CDataExchange* dx) { DDX_Control(dx, IDC_INTERVAL_SLIDER, m_intervalSlider); }
 
@@ -41,14 +93,25 @@ BOOL SettingsDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_intervalSlider.SetRangeMax(kIntervalSliderMax, FALSE);
   m_intervalSlider.SetRangeMin(kIntervalSliderMin, FALSE);
+  // An arrow key moves one stored step: a line of 1 would be snapped back.
+  m_intervalSlider.SendMessage(TBM_SETLINESIZE, 0, kIntervalSliderStep);
+  // The English template lists its controls in reading order already.
+  if (m_texts.chinese()) PutInReadingOrder(m_hWnd);
+  AnnounceName(m_intervalSlider.m_hWnd, m_texts(TextId::IntervalName).c_str());
 
-  m_settings = m_store.Load();
+  m_settings = m_store.Read();
   for (const CheckBox& box : kCheckBoxes) {
     ::CheckDlgButton(m_hWnd, box.id, m_settings.*box.field ? BST_CHECKED : BST_UNCHECKED);
   }
   // A code the list cannot show (3, say) leaves it without a selection and is kept.
   for (const CornerList& list : kCornerLists) {
     ::SendDlgItemMessageW(m_hWnd, list.id, CB_SETCURSEL, static_cast<WPARAM>(m_settings.*list.field), 0);
+    // Typed text is never taken: the field shows only the choice.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetComboBoxInfo(::GetDlgItem(m_hWnd, list.id), &info) && info.hwndItem != nullptr) {
+      ::SendMessageW(info.hwndItem, EM_SETREADONLY, TRUE, 0);
+    }
   }
   // The thumb stops at the nearer end for an interval outside the range; the text shows the number.
   m_intervalSlider.SetPos(m_settings.volumeInterval);
@@ -57,6 +120,10 @@ BOOL SettingsDlg::OnInitDialog() {
 }
 
 bool SettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message == WM_DESTROY) {
+    ClearAnnouncements(m_intervalSlider.m_hWnd);
+    return false;
+  }
   if (message == WM_HSCROLL) {
     OnIntervalScrolled();
     result = Default();
@@ -91,12 +158,12 @@ void SettingsDlg::OnOK() {
     case OkOutcome::KeepEverything:
       return;
     case OkOutcome::RefuseNoCornerAction:
-      AfxMessageBox(L"不允许所有边缘都没有操作鸭", MB_OK);
+      AfxMessageBox(m_texts(TextId::NoCornerAction).c_str(), MB_OK);
       return;
     case OkOutcome::Save:
       break;
   }
-  if (!m_store.Save(m_settings)) AfxMessageBox(L"保存失败", MB_OK);
+  if (!m_store.Write(m_settings)) AfxMessageBox(m_texts(TextId::SaveFailed).c_str(), MB_OK);
   m_committed = true;
 }
 

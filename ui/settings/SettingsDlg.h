@@ -6,10 +6,11 @@
 #include "core/Settings.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "ui/Texts.h"
 
 class SettingsDlg : public CDialog {
  public:
-  explicit SettingsDlg(const SettingsStore& store);
+  SettingsDlg(const SettingsStore& store, const Texts& texts);
 
   BOOL OnInitDialog() override;
   void OnOK() override;
@@ -26,6 +27,7 @@ class SettingsDlg : public CDialog {
   void ShowInterval(int32_t interval) const;
 
   const SettingsStore& m_store;
+  const Texts& m_texts;
   Settings m_settings;  // this dialog's own working copy
   bool m_changed = false;
   bool m_committed = false;

@@ -1,0 +1,41 @@
+#pragma once
+// Every text the program shows, from its resources, in the language it speaks:
+// Chinese (Simplified) or English, chosen explicitly by resource id, never left
+// to the system's fallback.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "res/resource.h"
+
+enum class TextId : UINT {
+  MenuSettings = IDS_MENU_SETTINGS,
+  MenuAbout = IDS_MENU_ABOUT,
+  MenuExit = IDS_MENU_EXIT,
+  ErrorCaption = IDS_ERROR_CAPTION,
+  PointerFailed = IDS_POINTER_FAILED,
+  HookFailed = IDS_HOOK_FAILED,
+  WindowFailed = IDS_WINDOW_FAILED,
+  Tip = IDS_TIP,
+  TipNoHook = IDS_TIP_NO_HOOK,
+  BrightnessLevel = IDS_BRIGHTNESS_LEVEL,  // "{}" stands for the number
+  IntervalName = IDS_INTERVAL_NAME,
+  NoCornerAction = IDS_NO_CORNER_ACTION,
+  SaveFailed = IDS_SAVE_FAILED,
+};
+
+class Texts {
+ public:
+  explicit Texts(bool chinese = true) : m_chinese(chinese) {}
+
+  bool chinese() const { return m_chinese; }
+  std::wstring operator()(TextId id) const;
+  // "亮度 52%" or "Brightness 52%".
+  std::wstring BrightnessLevel(int32_t percent) const;
+  // The template of a dialog in this language, from its Chinese template's id.
+  UINT Dialog(UINT chineseTemplate) const { return m_chinese ? chineseTemplate : chineseTemplate + IDD_ENGLISH_OFFSET; }
+
+ private:
+  bool m_chinese;
+};
