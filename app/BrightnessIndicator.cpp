@@ -55,7 +55,7 @@ POINT IndicatorPosition(const RECT& workArea, ScreenCorner corner, UINT dpi) {
 
 UINT MonitorDpi(HMONITOR monitor) {
   // shcore.dll is no KnownDLL on every system: from the system folder only.
-  static const UniqueModule shcore = LoadSystemLibrary(L"shcore.dll");
+  const UniqueModule shcore = LoadSystemLibrary(L"shcore.dll");
   HRESULT(WINAPI * dpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
   UINT x = 0;
   UINT y = 0;
