@@ -65,11 +65,10 @@ Runtime::Runtime(const AppPaths& paths, const std::vector<ScreenRect>& screens, 
 
 void Runtime::Run() {
   const ComApartment com;
-  // The language decides the text of the first box already.
-  m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), m_store.Read().language));
-  const bool windows = CreateWindows();
+  // The settings first, read once: their language is the first box's already.
   m_store.Recover();
   TakeSettings();
+  const bool windows = CreateWindows();
   m_brightness.DisplayChanged(m_screens);
   const bool hooked = m_keeper.Start(m_trayWindow.hwnd());
   if (windows) m_icon.Add(m_trayWindow.hwnd());

@@ -32,6 +32,7 @@ struct WheelStep {
   bool sound = false;  // volume: play the step sound afterwards
   ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned
   uint8_t screen = 0;                           // on which monitor
+  bool thatScreen = false;                      // brightness: step that monitor's display alone
 };
 
 // One notch of a classic wheel.
@@ -84,7 +85,7 @@ class CornerWheel {
       m_fraction = 0;
     }
     if (hit.action == ActionCode(CornerAction::Brightness)) {
-      return {WheelStep::Kind::Brightness, up, false, hit.corner, hit.screen};
+      return {WheelStep::Kind::Brightness, up, false, hit.corner, hit.screen, m_snapshot.settings.allScreens};
     }
     if (hit.action != ActionCode(CornerAction::Volume)) return {};
     return VolumeStep(up, now(), hit.corner);

@@ -90,9 +90,7 @@ void MouseHook::TakePublished() {
     const SrwHold hold(m_publishLock);
     published.swap(m_published);
   }
-  if (!published) return;
-  m_wheel.Take(*published);
-  m_allScreens = published->settings.allScreens;
+  if (published) m_wheel.Take(*published);
 }
 
 DWORD WINAPI MouseHook::ThreadMain(void* self) {
@@ -152,7 +150,7 @@ void MouseHook::Handle(WPARAM message, LPARAM lParam) {
     case WheelStep::Kind::None:
       return;
     case WheelStep::Kind::Brightness:
-      m_brightness.Step(step.up, step.corner, step.screen, m_allScreens);
+      m_brightness.Step(step.up, step.corner, step.screen, step.thatScreen);
       return;
     case WheelStep::Kind::Volume: {
       DWORD error = 0;

@@ -82,7 +82,6 @@ class MouseHook {
   HookReports m_reports;
   StepSoundPlayer m_sound;
   CornerWheel m_wheel;  // the hook thread's own once it runs
-  bool m_allScreens = false;  // as the wheel's settings: brightness steps the monitor turned
 
   SRWLOCK m_publishLock = SRWLOCK_INIT;
   std::optional<CornerSnapshot> m_published;  // guarded by m_publishLock
