@@ -93,7 +93,7 @@ std::wstring ExecutableUnderTest() {
 }
 
 BrimletProcess::BrimletProcess(std::wstring folder) : m_folder(std::move(folder)) {
-  ::CopyFileW(ExecutableUnderTest().c_str(), ExePath().c_str(), FALSE);
+  if (!::CopyFileW(ExecutableUnderTest().c_str(), ExePath().c_str(), FALSE)) m_launchError = ::GetLastError();
 }
 
 BrimletProcess::~BrimletProcess() { Stop(); }
@@ -105,6 +105,7 @@ bool BrimletProcess::Launch() {
   std::wstring commandLine = L"\"" + ExePath() + L"\"";
   if (!::CreateProcessW(ExePath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         m_folder.c_str(), &startup, &info)) {
+    m_launchError = ::GetLastError();
     return false;
   }
   ::CloseHandle(info.hThread);

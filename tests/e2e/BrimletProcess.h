@@ -45,6 +45,8 @@ class BrimletProcess {
   void Stop();
 
   DWORD pid() const { return m_pid; }
+  // Why the copy or the launch failed; 0 if neither did.
+  DWORD launchError() const { return m_launchError; }
   HWND trayWindow() const { return m_trayWindow; }
   HANDLE process() const { return m_process.get(); }
 
@@ -65,6 +67,7 @@ class BrimletProcess {
   std::wstring m_folder;
   UniqueKernelHandle m_process;
   DWORD m_pid = 0;
+  DWORD m_launchError = 0;
   HWND m_trayWindow = nullptr;
 };
 

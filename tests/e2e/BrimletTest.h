@@ -23,7 +23,11 @@ class BrimletTest : public ::testing::Test {
 
   std::unique_ptr<BrimletProcess> Start() const {
     auto brimlet = std::make_unique<BrimletProcess>(m_folder);
-    EXPECT_TRUE(brimlet->Start()) << "Brimlet.exe did not come up";
+    const bool up = brimlet->Start();
+    DWORD exitCode = STILL_ACTIVE;
+    if (!up) brimlet->WaitForExit(0, &exitCode);
+    EXPECT_TRUE(up) << "Brimlet.exe did not come up: launch error " << brimlet->launchError() << ", exit code "
+                    << exitCode;
     return brimlet;
   }
 

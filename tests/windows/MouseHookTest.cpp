@@ -398,23 +398,29 @@ TEST_F(HookKeeperTest, TypingAloneNeverReinstallsAHealthyHook) {
 }
 
 TEST_F(HookKeeperTest, ReinstallKeepsOneHookAndTheVolumeClock) {
-  Settings settings = AllVolume();
-  settings.volumeInterval = 100000;
-  Use(settings);
-  m_fake.now = 1000;
-  WheelAt(1919, 1079, 120);  // starts the clock
-  m_fake.now += 100000;
-  WheelAt(1919, 1079, 120);  // a step
+  // Interval 0: every hook that sees a turn sends a key, so a second hook would show.
+  WheelAt(1919, 1079, 120);
   ASSERT_TRUE(m_fake.WaitFor("key", 1));
   for (int i = 0; i < 3; ++i) m_keeper.Reinstall();
   ASSERT_TRUE(m_hook.IsRunning());
   EXPECT_EQ(Reinstalls(), 3);
-  WheelAt(1919, 1079, 120);  // still within the interval of that step: dropped
-  m_fake.now += 100000;
-  WheelAt(1919, 1079, -120);  // exactly one step: one hook, not four
+  WheelAt(1919, 1079, -120);
   ASSERT_TRUE(m_fake.WaitFor("key", 2));
   ::Sleep(300);
-  EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN}));
+  EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN})) << "one hook, not four";
+
+  // The clock of the last step goes on. Turns are handed over here, not sent:
+  // the real hook runs on its own thread and would race the fake clock. A
+  // reinstall takes the settings published before it.
+  Settings settings = AllVolume();
+  settings.volumeInterval = 100000;
+  Use(settings);
+  m_keeper.Reinstall();
+  m_fake.now += 99999;
+  Turn(1919, 1079);  // still within the interval of the last step: dropped
+  m_fake.now += 1;
+  Turn(1919, 1079);
+  EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN, VK_VOLUME_UP}));
 }
 
 }  // namespace
