@@ -1,5 +1,7 @@
 #include "tests/e2e/BrimletProcess.h"
 
+#include <cstdio>
+
 #include <psapi.h>
 #include <shlobj.h>
 
@@ -93,7 +95,20 @@ std::wstring ExecutableUnderTest() {
 }
 
 BrimletProcess::BrimletProcess(std::wstring folder) : m_folder(std::move(folder)) {
-  if (!::CopyFileW(ExecutableUnderTest().c_str(), ExePath().c_str(), FALSE)) m_launchError = ::GetLastError();
+  TryTwice([this] { return ::CopyFileW(ExecutableUnderTest().c_str(), ExePath().c_str(), FALSE) != FALSE; });
+}
+
+// Copying and launching are the bench's steps, not what is tested: a step that
+// fails is tried once more, and the log says so.
+template <class Step>
+bool BrimletProcess::TryTwice(Step step) {
+  for (int attempt = 0;; ++attempt) {
+    if (step()) return true;
+    m_launchError = ::GetLastError();
+    std::fprintf(stderr, "bench: copying or launching Brimlet.exe failed with error %lu\n", m_launchError);
+    if (attempt == 1) return false;
+    ::Sleep(500);
+  }
 }
 
 BrimletProcess::~BrimletProcess() { Stop(); }
@@ -103,9 +118,10 @@ bool BrimletProcess::Launch() {
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
   std::wstring commandLine = L"\"" + ExePath() + L"\"";
-  if (!::CreateProcessW(ExePath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        m_folder.c_str(), &startup, &info)) {
-    m_launchError = ::GetLastError();
+  if (!TryTwice([&] {
+        return ::CreateProcessW(ExePath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                m_folder.c_str(), &startup, &info) != FALSE;
+      })) {
     return false;
   }
   ::CloseHandle(info.hThread);

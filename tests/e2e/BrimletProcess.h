@@ -64,6 +64,9 @@ class BrimletProcess {
   SIZE_T PrivateBytes() const;
 
  private:
+  template <class Step>
+  bool TryTwice(Step step);
+
   std::wstring m_folder;
   UniqueKernelHandle m_process;
   DWORD m_pid = 0;
