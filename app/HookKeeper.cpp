@@ -8,8 +8,7 @@ constexpr ULONG kCheckToleranceMs = 2000;  // the system may fold it into other 
 
 }  // namespace
 
-bool HookKeeper::Start(HWND window) {
-  m_window = window;
+bool HookKeeper::Start() {
   DWORD error = 0;
   const bool hooked = m_hook.Start(error);
   m_icon.SetTip(m_texts(hooked ? TextId::Tip : TextId::TipNoHook));
@@ -18,30 +17,30 @@ bool HookKeeper::Start(HWND window) {
   return m_hook.IsRunning();
 }
 
-bool HookKeeper::OnTimer(UINT_PTR timer) {
-  switch (timer) {
-    case kCheckTimer:
-      if (Check()) Show(m_hook.IsRunning());
-      return true;
-    case kRetryTimer:
-      Reinstall();
-      return true;
-    default:
-      return false;
-  }
+void HookKeeper::OnCheckTimer() {
+  if (Check()) Show(m_hook.IsRunning());
 }
 
-void HookKeeper::Reinstall() { Show(InstallAgain()); }
+void HookKeeper::Reinstall() {
+  if (!m_stopped) Show(InstallAgain());
+}
 
 void HookKeeper::OnSessionChange(WPARAM event) {
   if (event == WTS_SESSION_LOCK) {
     m_locked = true;
-    if (m_window != nullptr) ::KillTimer(m_window, kCheckTimer);
+    m_checkTimer.Stop();
   } else if (event == WTS_SESSION_UNLOCK || event == WTS_CONSOLE_CONNECT) {
     if (event == WTS_SESSION_UNLOCK) m_locked = false;
     StartChecks();
     Reinstall();
   }
+}
+
+void HookKeeper::Stop() {
+  m_stopped = true;
+  m_checkTimer.Stop();
+  m_retryTimer.Stop();
+  m_hook.Stop();
 }
 
 HookCheck HookKeeper::Look() const {
@@ -51,6 +50,7 @@ HookCheck HookKeeper::Look() const {
 }
 
 bool HookKeeper::Check() {
+  if (m_stopped) return false;
   if (!m_hook.IsRunning()) {
     if (m_retrying) return false;  // the retries are at work
     InstallAgain();  // its thread ended
@@ -87,16 +87,13 @@ bool HookKeeper::InstallAgain() {
 void HookKeeper::Show(bool running) {
   m_icon.SetTip(m_texts(running ? TextId::Tip : TextId::TipNoHook));
   m_retrying = !running;
-  if (m_window == nullptr) return;
   if (running) {
-    ::KillTimer(m_window, kRetryTimer);
+    m_retryTimer.Stop();
   } else {
-    ::SetTimer(m_window, kRetryTimer, HookRetryDelayMs(m_failures == 0 ? 0 : m_failures - 1), nullptr);
+    m_retryTimer.Start(HookRetryDelayMs(m_failures == 0 ? 0 : m_failures - 1));
   }
 }
 
 void HookKeeper::StartChecks() {
-  if (m_window != nullptr && !m_locked) {
-    ::SetCoalescableTimer(m_window, kCheckTimer, m_checkPeriod, nullptr, kCheckToleranceMs);
-  }
+  if (!m_locked && !m_stopped) m_checkTimer.Start(m_checkPeriod, kCheckToleranceMs);
 }

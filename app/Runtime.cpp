@@ -1,6 +1,5 @@
 #include "app/Runtime.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -13,8 +12,7 @@
 #include "app/TrayMenu.h"
 #include "core/Language.h"
 #include "core/ValueText.h"
-#include "ui/about/AboutDlg.h"
-#include "ui/settings/SettingsDlg.h"
+#include "ui/MessageBoxes.h"
 
 namespace {
 
@@ -26,42 +24,40 @@ constexpr UINT kBrightnessSetMessage = WM_APP + 0x11;
 // A WM_CONTEXTMENU this soon after a menu closed belongs to the right click that opened it.
 constexpr ULONGLONG kSameMenuRequestMs = 500;
 
-// Without an owner a box could open behind other windows.
-void ShowErrorBox(const std::wstring& text, const std::wstring& caption) {
-  ::MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_SETFOREGROUND);
-}
-
-void ShowSystemErrorText(DWORD code, const std::wstring& caption) {
+std::wstring SystemErrorText(DWORD code) {
   wchar_t* text = nullptr;
   const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM;
   ::FormatMessageW(flags, nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&text),
                    0, nullptr);
   const UniqueLocalMemory owner(text);
   // No system text for this code: at least say which code it was.
-  ShowErrorBox(text != nullptr ? std::wstring(text) : FormatInt64(code), caption);
+  return text != nullptr ? std::wstring(text) : FormatInt64(code);
 }
 
 void ShowHookError(const HookReport& report, const Texts& texts) {
   switch (report.error) {
     case HookError::MissingEventRecord:
-      ShowErrorBox(texts(TextId::PointerFailed), texts(TextId::ErrorCaption));
+      ShowMessage(texts, nullptr, texts(TextId::PointerFailed));
       break;
     case HookError::SendInputFailed:
-      ShowSystemErrorText(report.code, texts(TextId::ErrorCaption));
+      ShowMessage(texts, nullptr, SystemErrorText(report.code));
       break;
   }
 }
 
 }  // namespace
 
-void Runtime::ShowError(TextId text) const { ShowErrorBox(m_texts(text), m_texts(TextId::ErrorCaption)); }
+void Runtime::ShowError(TextId text) const { ShowMessage(m_texts, nullptr, m_texts(text)); }
 
-Runtime::Runtime(const AppPaths& paths, const std::vector<ScreenRect>& screens, const Devices& devices)
+Runtime::Runtime(const AppPaths& paths, std::vector<ScreenRect> monitors, const Devices& devices)
     : m_store(paths),
-      m_screens(screens),
+      m_devices(devices),
+      m_monitors{1, std::move(monitors)},
       m_brightness(devices.clock, devices.panel, devices.monitors),
-      m_hook(CornerSnapshot{ComputeScreenZones(screens), m_settings}, devices, m_brightness),
-      m_keeper(m_hook, m_icon, m_texts) {}
+      m_hook(CornerSnapshot{ComputeScreenZones(m_monitors), m_settings}, devices, m_brightness),
+      m_keeper(m_hook, m_icon, m_texts) {
+  m_brightness.TakeMonitors(m_monitors);
+}
 
 void Runtime::Run() {
   const ComApartment com;
@@ -69,18 +65,23 @@ void Runtime::Run() {
   m_store.Recover();
   TakeSettings();
   const bool windows = CreateWindows();
-  m_brightness.DisplayChanged(m_screens);
-  const bool hooked = m_keeper.Start(m_trayWindow.hwnd());
+  const bool hooked = m_keeper.Start();
   if (windows) m_icon.Add(m_trayWindow.hwnd());
   // The program keeps running without its hook, so Settings and Exit stay within reach.
   if (!hooked) ShowError(TextId::HookFailed);
 
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (TakenByADialog(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
   Shutdown();
+}
+
+bool Runtime::TakenByADialog(MSG& msg) const {
+  return (m_settingsDialog && m_settingsDialog->TakeKeyboardInput(msg)) ||
+         (m_aboutDialog && m_aboutDialog->TakeKeyboardInput(msg));
 }
 
 bool Runtime::CreateWindows() {
@@ -110,27 +111,29 @@ void Runtime::TakeSettings() {
   Publish();
 }
 
-void Runtime::Publish() { m_hook.Publish({ComputeScreenZones(m_screens), m_settings}); }
+void Runtime::Publish() { m_hook.Publish({ComputeScreenZones(m_monitors), m_settings}); }
+
+void Runtime::PublishMonitors(std::vector<ScreenRect> monitors) {
+  m_monitors = {m_monitors.version + 1, std::move(monitors)};
+  // The worker first: it knows a list before any request names it.
+  m_brightness.TakeMonitors(m_monitors);
+  Publish();
+}
 
 void Runtime::FollowTheDisplay(bool always) {
-  std::vector<ScreenRect> screens = MeasureScreens();
-  if (!always && screens == m_screens) return;
-  m_screens = std::move(screens);
-  m_brightness.DisplayChanged(m_screens);
-  Publish();
+  std::vector<ScreenRect> monitors = MeasureScreens();
+  if (!always && monitors == m_monitors.monitors) return;
+  PublishMonitors(std::move(monitors));
   m_keeper.Reinstall();
 }
 
-LRESULT Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kHookReportMessage:
       ShowHookReports();
       return 0;
     case kBrightnessSetMessage:
       ShowBrightness();
-      return 0;
-    case WM_TIMER:
-      if (!m_keeper.OnTimer(wParam)) m_icon.OnTimer(wParam);
       return 0;
     case kTrayIconMessage:
       // Version 4: the event in the low word, and for the keyboard's events the
@@ -153,11 +156,11 @@ LRESULT Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     default:
-      return ::DefWindowProcW(m_trayWindow.hwnd(), message, wParam, lParam);
+      return std::nullopt;
   }
 }
 
-LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
   if (message == m_taskbarCreated && message != 0) {
     m_icon.AddAgain();
     return 0;
@@ -184,8 +187,7 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
-        m_brightness.DisplayChanged(m_screens);  // monitors may have woken up as others
-        m_keeper.Reinstall();
+        FollowTheDisplay(true);  // monitors may have woken up as others
       }
       return TRUE;  // no objection to suspending
     case WM_WTSSESSION_CHANGE:
@@ -194,14 +196,15 @@ LRESULT Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return ::DefWindowProcW(m_shellWindow.hwnd(), message, wParam, lParam);
+  return std::nullopt;
 }
 
 void Runtime::OpenMenu(POINT at, bool byKeyboard) {
   if (m_menuOpen) return;
   m_menuOpen = true;
   // An open dialog owns the menu, so it is still in front when the menu closes.
-  HWND owner = m_settingsDialog != nullptr ? m_settingsDialog : m_aboutDialog;
+  HWND owner = m_settingsDialog && m_settingsDialog->IsOpen() ? m_settingsDialog->hwnd() : nullptr;
+  if (owner == nullptr && m_aboutDialog && m_aboutDialog->IsOpen()) owner = m_aboutDialog->hwnd();
   if (owner == nullptr) owner = m_shellWindow ? m_shellWindow.hwnd() : m_trayWindow.hwnd();
   const int command = ChooseFromTrayMenu(owner, at, m_texts);
   m_menuOpen = false;
@@ -213,29 +216,19 @@ void Runtime::OpenMenu(POINT at, bool byKeyboard) {
 void Runtime::RunCommand(int command) {
   switch (command) {
     case kExitCommand:
-      // The quit request ends any modal loop that is open, then the tray loop.
       ::PostQuitMessage(0);
       break;
-    case kSettingsCommand: {
-      if (m_settingsDialog != nullptr) {
-        ::SetForegroundWindow(m_settingsDialog);
-        break;
+    case kSettingsCommand:
+      // A closed dialog is never brought forward: a new one opens.
+      if (!m_settingsDialog || !m_settingsDialog->IsOpen()) {
+        m_settingsDialog = std::make_unique<SettingsDialog>(m_store, m_texts, static_cast<SettingsDialog::Owner&>(*this));
       }
-      SettingsDlg settings(m_store, m_texts);
-      settings.DoModal(m_settingsDialog);
-      // The running program takes what the file now holds, also when saving failed.
-      if (settings.committed()) TakeSettings();
+      m_settingsDialog->Show();
       break;
-    }
-    case kAboutCommand: {
-      if (m_aboutDialog != nullptr) {
-        ::SetForegroundWindow(m_aboutDialog);
-        break;
-      }
-      AboutDlg about(m_texts);
-      about.DoModal(m_aboutDialog);
+    case kAboutCommand:
+      if (!m_aboutDialog || !m_aboutDialog->IsOpen()) m_aboutDialog = std::make_unique<AboutDialog>(m_texts);
+      m_aboutDialog->Show();
       break;
-    }
     default:
       break;
   }
@@ -251,13 +244,18 @@ void Runtime::ShowHookReports() {
 void Runtime::ShowBrightness() {
   BrightnessShown shown;
   if (!m_brightness.shown().Take(shown) || !m_settings.brightnessIndicator) return;
-  const ScreenRect monitor = shown.screen < m_screens.size() ? m_screens[shown.screen] : ScreenRect{};
+  // The monitor the request named, by the list it was made from; the panel anywhere shows on the primary one.
+  if (shown.listVersion != m_monitors.version) return;
+  const size_t index = shown.target == kPanelAnywhere ? 0 : shown.target - 1U;
+  const ScreenRect monitor = index < m_monitors.monitors.size() ? m_monitors.monitors[index] : ScreenRect{};
   m_indicator.Show(shown.percent, shown.corner, monitor);
 }
 
 void Runtime::Shutdown() {
   m_session.reset();
-  m_hook.Stop();
+  if (m_settingsDialog) m_settingsDialog->Close();
+  if (m_aboutDialog) m_aboutDialog->Close();
+  m_keeper.Stop();
   m_brightness.Stop();
   m_icon.Remove();
 }

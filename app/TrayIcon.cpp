@@ -34,17 +34,15 @@ void TrayIcon::Add(HWND window) {
 void TrayIcon::AddAgain() {
   if (m_window == nullptr) return;
   if (TryAdd()) {
-    ::KillTimer(m_window, kIconRetryTimer);
+    m_retry.Stop();
   } else if (m_tries == 0) {
-    ::SetTimer(m_window, kIconRetryTimer, kRetryPeriodMs, nullptr);
+    m_retry.Start(kRetryPeriodMs);
   }
 }
 
-bool TrayIcon::OnTimer(UINT_PTR timer) {
-  if (timer != kIconRetryTimer) return false;
-  if (++m_tries >= kTries) ::KillTimer(m_window, kIconRetryTimer);
+void TrayIcon::OnRetryTimer() {
+  if (++m_tries >= kTries) m_retry.Stop();
   AddAgain();
-  return true;
 }
 
 bool TrayIcon::TryAdd() {
@@ -85,7 +83,7 @@ void TrayIcon::GiveFocusBack() {
 
 void TrayIcon::Remove() {
   if (m_window == nullptr) return;
-  ::KillTimer(m_window, kIconRetryTimer);
+  m_retry.Stop();
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
   ::Shell_NotifyIconW(NIM_DELETE, &record);
   m_window = nullptr;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "framework/Timer.h"
 #include "framework/UniqueHandle.h"
 
 // The icon's callback message to its window.
@@ -10,12 +11,10 @@ inline constexpr UINT kTrayIconMessage = WM_USER + 0x100;
 
 // The program's icon in the notification area, for one window. At logon the
 // notification area may not be there yet: the icon tries again every 2 s for up
-// to 2 minutes (on the window's timer kIconRetryTimer), and it is added again
-// whenever the shell restarts. It is removed when its owner ends.
+// to 2 minutes, on a timer of its own, and it is added again whenever the shell
+// restarts. It is removed when its owner ends.
 class TrayIcon {
  public:
-  static constexpr UINT_PTR kIconRetryTimer = 3;
-
   TrayIcon() = default;
   ~TrayIcon() { Remove(); }
   TrayIcon(const TrayIcon&) = delete;
@@ -25,8 +24,6 @@ class TrayIcon {
   void Add(HWND window);
   // The shell has restarted ("TaskbarCreated"): the icon is gone from it.
   void AddAgain();
-  // A timer of the window: true when it was the icon's.
-  bool OnTimer(UINT_PTR timer);
   void Remove();
   // The keyboard focus goes back to the notification area (a menu was closed by Esc).
   void GiveFocusBack();
@@ -35,7 +32,9 @@ class TrayIcon {
 
  private:
   bool TryAdd();
+  void OnRetryTimer();
 
+  TimerOf<TrayIcon> m_retry{*this, &TrayIcon::OnRetryTimer};
   HWND m_window = nullptr;
   int m_tries = 0;
   std::wstring m_tip = L"Brimlet";

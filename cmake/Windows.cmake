@@ -5,25 +5,20 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
   _WIN32_WINNT=0x0A00 WINVER=0x0A00 _WIN32_IE=0x0A00)
 
 add_library(brimlet_framework STATIC
-  framework/ApplicationTitle.cpp
   framework/Accessibility.cpp
+  framework/Controls.cpp
   framework/Dialog.cpp
-  framework/MessageBox.cpp
-  framework/ModuleFileName.cpp
-  framework/WinApp.cpp
+  framework/Executable.cpp
   framework/MessageWindow.cpp
-  framework/Wnd.cpp)
+  framework/WorkerThread.cpp)
 target_include_directories(brimlet_framework PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(brimlet_framework PUBLIC brimlet_logic user32 gdi32 shell32 comctl32)
 brimlet_strict(brimlet_framework)
 brimlet_no_exceptions(brimlet_framework)
 
-# An object library, so the static application object is always linked in.
-add_library(brimlet_win OBJECT
-  app/BrimletApp.cpp
-  app/BrightnessIndicator.cpp
+# Everything but the entry point, which the tests do without.
+add_library(brimlet_win STATIC
   app/HookKeeper.cpp
-  app/ModuleDirectory.cpp
   app/Runtime.cpp
   app/SessionNotifications.cpp
   app/ScreenMeasure.cpp
@@ -34,22 +29,22 @@ add_library(brimlet_win OBJECT
   config/SettingsStore.cpp
   config/StartupShortcut.cpp
   config/TextCodec.cpp
-  hook/BrightnessWorker.cpp
-  hook/ForegroundWindow.cpp
+  devices/BrightnessWorker.cpp
+  devices/SystemDevices.cpp
   hook/MouseHook.cpp
-  hook/StepSoundPlayer.cpp
-  hook/SystemDevices.cpp
+  ui/BrightnessIndicator.cpp
+  ui/MessageBoxes.cpp
   ui/Texts.cpp
-  ui/about/AboutDlg.cpp
-  ui/about/LinkStatic.cpp
-  ui/settings/SettingsDlg.cpp)
+  ui/about/AboutDialog.cpp
+  ui/about/LinkControl.cpp
+  ui/settings/SettingsDialog.cpp)
 target_link_libraries(brimlet_win PUBLIC brimlet_framework shlwapi ole32 uuid)
 brimlet_strict(brimlet_win)
 brimlet_no_exceptions(brimlet_win)
 
 # Self-contained: the C++ runtime, libgcc and winpthread are linked in, so the
 # import table names Windows system DLLs only.
-add_executable(Brimlet WIN32 framework/WinMain.cpp framework/NoExceptions.cpp res/Brimlet.rc)
+add_executable(Brimlet WIN32 app/Main.cpp framework/NoExceptions.cpp res/Brimlet.rc)
 target_link_libraries(Brimlet PRIVATE brimlet_win)
 target_link_options(Brimlet PRIVATE -static -municode)
 set_source_files_properties(res/Brimlet.rc PROPERTIES

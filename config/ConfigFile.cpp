@@ -55,30 +55,6 @@ std::wstring DecodeFileText(const PreparedText& prepared) {
   return DecodeBytes(prepared.bytes, CP_ACP);
 }
 
-// The file a symbolic link at `path` leads to, so a save replaces the target and
-// the link stays a link; `path` itself for a plain file or a missing one.
-std::wstring SaveTarget(const std::wstring& path) {
-  const UniqueKernelHandle file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (!file) return path;
-  std::wstring final(MAX_PATH, L'\0');
-  for (;;) {
-    const auto size = static_cast<DWORD>(final.size());
-    const DWORD length =
-        ::GetFinalPathNameByHandleW(file.get(), final.data(), size, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0) return path;
-    if (length < size) {
-      final.resize(length);
-      break;
-    }
-    final.resize(length);  // too small: `length` is the size needed
-  }
-  std::wstring target = WithoutLongPathPrefix(final);
-  // Only an ordinary drive or network path; anything else the system may hand
-  // back is no better than the path itself.
-  return target == final ? path : target;
-}
-
 // Writes `bytes` to a new file beside `target` and flushes it to the disk.
 // `createDenied`: the file could not be created for lack of rights.
 bool WriteTemporary(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::wstring& temporary,
@@ -96,7 +72,7 @@ bool WriteTemporary(SaveFiles& files, const std::wstring& target, std::string_vi
 
   bool written = files.Write(file.get(), bytes) && files.Flush(file.get());
   written = ::CloseHandle(file.release()) && written;
-  if (!written) ::DeleteFileW(temporary.c_str());
+  if (!written) files.Delete(temporary);
   return written;
 }
 
@@ -105,22 +81,22 @@ bool ReplaceWith(SaveFiles& files, const std::wstring& target, const std::wstrin
   constexpr DWORD kReplacing = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
   if (!targetExists) {
     if (files.Move(temporary, target, kReplacing)) return true;
-    ::DeleteFileW(temporary.c_str());
+    files.Delete(temporary);
     return false;
   }
   // With a backup name a failed replace leaves both files where they were, or
   // the old one at the backup name, from where it is put back.
   const std::wstring backup = SaveSiblingName(target, ::GetCurrentProcessId(), 0, kBackupSuffix);
   if (files.Replace(target, temporary, backup)) {
-    ::DeleteFileW(backup.c_str());
+    files.Delete(backup);
     return true;
   }
   if (::GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-    ::DeleteFileW(temporary.c_str());
+    files.Delete(temporary);
     return false;
   }
   if (files.Move(backup, target, 0)) {
-    ::DeleteFileW(temporary.c_str());
+    files.Delete(temporary);
     return false;
   }
   // Neither content is in place now: keep the new one under a name people can find.
@@ -128,28 +104,15 @@ bool ReplaceWith(SaveFiles& files, const std::wstring& target, const std::wstrin
   return false;
 }
 
-bool Rewind(HANDLE file) {
-  LARGE_INTEGER start{};
-  return ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != FALSE;
-}
-
 // From the start: `content` and nothing behind it, flushed to the disk. The old
 // bytes are written over before the file is cut, so a power cut never leaves it empty.
 bool Rewrite(SaveFiles& files, HANDLE file, std::string_view content) {
-  return Rewind(file) && files.Write(file, content) && files.SetEnd(file) && files.Flush(file);
+  return files.Rewind(file) && files.Write(file, content) && files.SetEnd(file) && files.Flush(file);
 }
 
-bool ReadsBack(HANDLE file, std::string_view expected) {
-  if (!Rewind(file)) return false;
-  std::string actual(expected.size() + 1, '\0');
-  DWORD read = 0;
-  size_t total = 0;
-  while (total < actual.size() &&
-         ::ReadFile(file, actual.data() + total, static_cast<DWORD>(actual.size() - total), &read, nullptr) &&
-         read != 0) {
-    total += read;
-  }
-  return total == expected.size() && std::string_view(actual).substr(0, total) == expected;
+bool ReadsBack(SaveFiles& files, HANDLE file, std::string_view expected) {
+  std::string actual;
+  return files.Rewind(file) && files.Read(file, expected.size() + 1, actual) && actual == expected;
 }
 
 // The last resort where files may be written but not created: rewrites the file
@@ -157,7 +120,7 @@ bool ReadsBack(HANDLE file, std::string_view expected) {
 bool WriteInPlace(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::string_view original) {
   const UniqueKernelHandle file(files.OpenExisting(target));
   if (!file) return false;
-  if (Rewrite(files, file.get(), bytes) && ReadsBack(file.get(), bytes)) return true;
+  if (Rewrite(files, file.get(), bytes) && ReadsBack(files, file.get(), bytes)) return true;
   Rewrite(files, file.get(), original);
   return false;
 }
@@ -177,7 +140,7 @@ ConfigFile::ConfigFile(std::wstring filePath) : path(std::move(filePath)) {
 }
 
 bool ConfigFile::Save() const {
-  SaveFiles files;
+  SystemSaveFiles files;
   return Save(files);
 }
 
@@ -186,8 +149,8 @@ bool ConfigFile::Save(SaveFiles& files) const {
   std::string bytes;
   if (!DiskBytesKeepingRest(EncodeUtf8(UpToNul(text)), m_read, bytes)) return false;
 
-  const std::wstring target = SaveTarget(path);
-  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  const std::wstring target = files.FinalPath(path);
+  const DWORD attributes = files.Attributes(target);
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (!exists && !IsMissingFileError(::GetLastError())) return false;
   // Checked here because a replace would go through where a plain write is refused.
@@ -201,47 +164,39 @@ bool ConfigFile::Save(SaveFiles& files) const {
   return ReplaceWith(files, target, temporary, exists);
 }
 
-uint64_t FileTimeValue(const FILETIME& time) {
-  return (static_cast<uint64_t>(time.dwHighDateTime) << 32U) | time.dwLowDateTime;
+void RecoverSaveLeftovers(const std::wstring& configPath) {
+  SystemSaveFiles files;
+  RecoverSaveLeftovers(files, configPath);
 }
 
-void RecoverSaveLeftovers(const std::wstring& configPath) {
-  const std::wstring target = SaveTarget(configPath);
+void RecoverSaveLeftovers(SaveFiles& files, const std::wstring& configPath) {
+  const std::wstring target = files.FinalPath(configPath);
   const std::wstring folder = DirectoryPart(target);
   const std::wstring fileName = target.substr(folder.size());
   std::vector<std::wstring> names;
   std::vector<SaveLeftover> leftovers;
-  WIN32_FIND_DATAW found{};
-  {
-    const UniqueFindHandle search(::FindFirstFileW((target + L".*").c_str(), &found));
-    if (!search) return;
-    do {
-      SaveLeftover leftover{};
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
-          !ParseSaveLeftoverName(found.cFileName, fileName, leftover.process, leftover.temporary)) {
-        continue;
-      }
-      leftover.writtenAt = FileTimeValue(found.ftLastWriteTime);
-      names.emplace_back(folder + found.cFileName);
-      leftovers.push_back(leftover);
-    } while (::FindNextFileW(search.get(), &found));
+  for (const FoundFile& found : files.Find(target + L".*")) {
+    SaveLeftover leftover{};
+    if (found.folder || !ParseSaveLeftoverName(found.name, fileName, leftover.process, leftover.temporary)) continue;
+    leftover.writtenAt = found.writtenAt;
+    names.push_back(folder + found.name);
+    leftovers.push_back(leftover);
   }
+  if (names.empty()) return;
 
-  if (::GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  if (files.Attributes(target) == INVALID_FILE_ATTRIBUTES) {
     // Only if the file is truly missing: any other failure to look deletes and restores nothing.
     if (!IsMissingFileError(::GetLastError())) return;
     // While the settings file is missing a leftover may be its only copy.
     const int restore = LeftoverToRestore(leftovers);
-    if (restore >= 0) ::MoveFileExW(names[static_cast<size_t>(restore)].c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    if (restore >= 0) files.Move(names[static_cast<size_t>(restore)], target, MOVEFILE_WRITE_THROUGH);
     return;
   }
   FILETIME now{};
   ::GetSystemTimeAsFileTime(&now);
+  const uint64_t current = (static_cast<uint64_t>(now.dwHighDateTime) << 32U) | now.dwLowDateTime;
   for (size_t i = 0; i < names.size(); ++i) {
-    const uint64_t current = FileTimeValue(now);
     // A leftover younger than a minute may belong to a save that is still running.
-    if (current > leftovers[i].writtenAt && current - leftovers[i].writtenAt >= kLeftoverAge) {
-      ::DeleteFileW(names[i].c_str());
-    }
+    if (current > leftovers[i].writtenAt && current - leftovers[i].writtenAt >= kLeftoverAge) files.Delete(names[i]);
   }
 }

@@ -44,3 +44,4 @@ class ConfigFile {
 // leftover is put in its place and nothing is deleted; otherwise its temporary
 // and backup files older than a minute are deleted. Touches no other file.
 void RecoverSaveLeftovers(const std::wstring& configPath);
+void RecoverSaveLeftovers(SaveFiles& files, const std::wstring& configPath);

@@ -2,16 +2,51 @@
 
 #include <algorithm>
 
-HANDLE SaveFiles::CreateNew(const std::wstring& path) {
+#include "core/PathText.h"
+#include "framework/UniqueHandle.h"
+
+namespace {
+
+uint64_t FileTimeValue(const FILETIME& time) {
+  return (static_cast<uint64_t>(time.dwHighDateTime) << 32U) | time.dwLowDateTime;
+}
+
+}  // namespace
+
+DWORD SystemSaveFiles::Attributes(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()); }
+
+std::wstring SystemSaveFiles::FinalPath(const std::wstring& path) {
+  const UniqueKernelHandle file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) return path;
+  std::wstring final(MAX_PATH, L'\0');
+  for (;;) {
+    const auto size = static_cast<DWORD>(final.size());
+    const DWORD length =
+        ::GetFinalPathNameByHandleW(file.get(), final.data(), size, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return path;
+    if (length < size) {
+      final.resize(length);
+      break;
+    }
+    final.resize(length);  // too small: `length` is the size needed
+  }
+  std::wstring target = WithoutLongPathPrefix(final);
+  // Only an ordinary drive or network path; anything else the system may hand
+  // back is no better than the path itself.
+  return target == final ? path : target;
+}
+
+HANDLE SystemSaveFiles::CreateNew(const std::wstring& path) {
   return ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-HANDLE SaveFiles::OpenExisting(const std::wstring& path) {
+HANDLE SystemSaveFiles::OpenExisting(const std::wstring& path) {
   return ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-bool SaveFiles::Write(HANDLE file, std::string_view bytes) {
+bool SystemSaveFiles::Write(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD wrote = 0;
     const auto chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1U << 20));
@@ -21,15 +56,47 @@ bool SaveFiles::Write(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-bool SaveFiles::Flush(HANDLE file) { return ::FlushFileBuffers(file) != FALSE; }
+bool SystemSaveFiles::Flush(HANDLE file) { return ::FlushFileBuffers(file) != FALSE; }
 
-bool SaveFiles::SetEnd(HANDLE file) { return ::SetEndOfFile(file) != FALSE; }
+bool SystemSaveFiles::SetEnd(HANDLE file) { return ::SetEndOfFile(file) != FALSE; }
 
-bool SaveFiles::Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) {
+bool SystemSaveFiles::Rewind(HANDLE file) {
+  LARGE_INTEGER start{};
+  return ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != FALSE;
+}
+
+bool SystemSaveFiles::Read(HANDLE file, size_t most, std::string& bytes) {
+  bytes.assign(most, '\0');
+  size_t total = 0;
+  DWORD read = 0;
+  while (total < most && ::ReadFile(file, bytes.data() + total, static_cast<DWORD>(std::min<size_t>(most - total, 1U << 20)),
+                                    &read, nullptr)) {
+    if (read == 0) break;
+    total += read;
+  }
+  bytes.resize(total);
+  return true;
+}
+
+bool SystemSaveFiles::Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) {
   return ::ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                         nullptr) != FALSE;
 }
 
-bool SaveFiles::Move(const std::wstring& from, const std::wstring& to, DWORD flags) {
+bool SystemSaveFiles::Move(const std::wstring& from, const std::wstring& to, DWORD flags) {
   return ::MoveFileExW(from.c_str(), to.c_str(), flags) != FALSE;
+}
+
+bool SystemSaveFiles::Delete(const std::wstring& path) { return ::DeleteFileW(path.c_str()) != FALSE; }
+
+std::vector<FoundFile> SystemSaveFiles::Find(const std::wstring& pattern) {
+  std::vector<FoundFile> found;
+  WIN32_FIND_DATAW entry{};
+  const UniqueFindHandle search(::FindFirstFileW(pattern.c_str(), &entry));
+  if (!search) return found;
+  do {
+    found.push_back({entry.cFileName, FileTimeValue(entry.ftLastWriteTime),
+                     (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (::FindNextFileW(search.get(), &entry));
+  return found;
 }

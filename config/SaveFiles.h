@@ -1,31 +1,73 @@
 #pragma once
-// The file-system calls a save makes: each one is a place where a full disk,
-// missing rights or a crash can stop it. A save goes through this object, so a
-// test can make any of them fail; the plain object makes the system's calls.
+// The file-system calls a save makes, and those that deal with what an
+// interrupted save left: each one is a place where a full disk, missing rights
+// or a crash can stop it. A save goes through this seam alone, so a test can
+// make any call fail or see their order; SystemSaveFiles makes the system's calls.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+struct FoundFile {
+  std::wstring name;   // without its folder
+  uint64_t writtenAt;  // last write time, in 100 ns units
+  bool folder;
+};
 
 class SaveFiles {
  public:
-  SaveFiles() = default;
-  virtual ~SaveFiles() = default;
-  SaveFiles(const SaveFiles&) = delete;
-  SaveFiles& operator=(const SaveFiles&) = delete;
-
+  // GetFileAttributesW: INVALID_FILE_ATTRIBUTES with the last error when there is none.
+  virtual DWORD Attributes(const std::wstring& path) = 0;
+  // The file a symbolic link at `path` leads to, so a save replaces the target
+  // and the link stays a link; `path` itself for a plain file or a missing one.
+  virtual std::wstring FinalPath(const std::wstring& path) = 0;
   // A new file, for writing and not shared; INVALID_HANDLE_VALUE with the last
   // error (ERROR_FILE_EXISTS when the name is taken).
-  virtual HANDLE CreateNew(const std::wstring& path);
+  virtual HANDLE CreateNew(const std::wstring& path) = 0;
   // An existing file, for reading and writing it in place.
-  virtual HANDLE OpenExisting(const std::wstring& path);
+  virtual HANDLE OpenExisting(const std::wstring& path) = 0;
   // All of `bytes` at the file's position.
-  virtual bool Write(HANDLE file, std::string_view bytes);
-  virtual bool Flush(HANDLE file);
+  virtual bool Write(HANDLE file, std::string_view bytes) = 0;
+  virtual bool Flush(HANDLE file) = 0;
   // Ends the file at its position.
-  virtual bool SetEnd(HANDLE file);
+  virtual bool SetEnd(HANDLE file) = 0;
+  // Moves the file's position to its start.
+  virtual bool Rewind(HANDLE file) = 0;
+  // Up to `most` bytes from the file's position.
+  virtual bool Read(HANDLE file, size_t most, std::string& bytes) = 0;
   // ReplaceFileW: `replacement` takes the place of `target`, whose old content
   // goes to `backup` on the way.
-  virtual bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup);
-  virtual bool Move(const std::wstring& from, const std::wstring& to, DWORD flags);
+  virtual bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) = 0;
+  virtual bool Move(const std::wstring& from, const std::wstring& to, DWORD flags) = 0;
+  virtual bool Delete(const std::wstring& path) = 0;
+  // The files whose paths match `pattern` (wildcards in the last element).
+  virtual std::vector<FoundFile> Find(const std::wstring& pattern) = 0;
+
+ protected:
+  ~SaveFiles() = default;
+};
+
+// The system's own; tests derive from it to make chosen calls fail.
+class SystemSaveFiles : public SaveFiles {
+ public:
+  SystemSaveFiles() = default;
+  virtual ~SystemSaveFiles() = default;
+  SystemSaveFiles(const SystemSaveFiles&) = delete;
+  SystemSaveFiles& operator=(const SystemSaveFiles&) = delete;
+
+  DWORD Attributes(const std::wstring& path) override;
+  std::wstring FinalPath(const std::wstring& path) override;
+  HANDLE CreateNew(const std::wstring& path) override;
+  HANDLE OpenExisting(const std::wstring& path) override;
+  bool Write(HANDLE file, std::string_view bytes) override;
+  bool Flush(HANDLE file) override;
+  bool SetEnd(HANDLE file) override;
+  bool Rewind(HANDLE file) override;
+  bool Read(HANDLE file, size_t most, std::string& bytes) override;
+  bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) override;
+  bool Move(const std::wstring& from, const std::wstring& to, DWORD flags) override;
+  bool Delete(const std::wstring& path) override;
+  std::vector<FoundFile> Find(const std::wstring& pattern) override;
 };

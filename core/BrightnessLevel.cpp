@@ -17,8 +17,8 @@ PanelLevel PanelWithSourceLevel(const PanelLevel& reading, uint8_t level) {
   return request;
 }
 
-uint8_t BrightnessAfterSteps(int32_t current, int32_t steps) {
-  const int64_t next = static_cast<int64_t>(current) + static_cast<int64_t>(steps) * kBrightnessStep;
+uint8_t BrightnessAfterSteps(int32_t current, int32_t steps, int32_t stepPercent) {
+  const int64_t next = static_cast<int64_t>(current) + static_cast<int64_t>(steps) * stepPercent;
   return static_cast<uint8_t>(std::clamp<int64_t>(next, 0, 100));
 }
 
@@ -33,17 +33,17 @@ SupportedLevels::SupportedLevels(const uint8_t* levels, size_t count) {
   m_any = distinct == 0 || distinct == 101;
 }
 
-uint8_t SupportedLevels::After(int32_t current, int32_t steps) const {
-  if (m_any) return BrightnessAfterSteps(current, steps);
+uint8_t SupportedLevels::After(int32_t current, int32_t steps, int32_t stepPercent) const {
+  if (m_any) return BrightnessAfterSteps(current, steps, stepPercent);
   int32_t level = std::clamp<int32_t>(current, 0, 100);
   const int32_t direction = steps > 0 ? 1 : -1;
   for (int32_t step = 0; step != steps; step += direction) {
     int32_t beyond = -1;  // the nearest supported level beyond the current one
-    int32_t atStep = -1;  // the nearest one at or beyond the 2 % step
+    int32_t atStep = -1;  // the nearest one at least a step away
     for (int32_t candidate = level + direction; candidate >= 0 && candidate <= 100; candidate += direction) {
       if (!m_supported[candidate]) continue;
       if (beyond < 0) beyond = candidate;
-      if ((candidate - level) * direction >= kBrightnessStep) {
+      if ((candidate - level) * direction >= stepPercent) {
         atStep = candidate;
         break;
       }
@@ -55,10 +55,11 @@ uint8_t SupportedLevels::After(int32_t current, int32_t steps) const {
   return static_cast<uint8_t>(level);
 }
 
-uint32_t MonitorBrightnessAfterSteps(uint32_t minimum, uint32_t current, uint32_t maximum, int32_t steps) {
+uint32_t MonitorBrightnessAfterSteps(uint32_t minimum, uint32_t current, uint32_t maximum, int32_t steps,
+                                     int32_t stepPercent) {
   if (maximum < minimum) return current;
   const int64_t range = static_cast<int64_t>(maximum) - minimum;
-  const int64_t step = std::max<int64_t>(1, range * kBrightnessStep / 100);
+  const int64_t step = std::max<int64_t>(1, range * stepPercent / 100);
   const int64_t next = static_cast<int64_t>(current) + step * steps;
   return static_cast<uint32_t>(std::clamp<int64_t>(next, minimum, maximum));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Brightness arithmetic: percentages 0 to 100, stepped by 2.
+// Brightness arithmetic: percentages 0 to 100, stepped by the step size the
+// user chose (2 % unless the settings say otherwise).
 #include <cstddef>
 #include <cstdint>
 
@@ -22,10 +23,10 @@ uint8_t PanelSourceLevel(const PanelLevel& reading);
 // other source's level stays as read.
 PanelLevel PanelWithSourceLevel(const PanelLevel& reading, uint8_t level);
 
-// `steps` steps from `current` taken as one change (positive: up, negative: down),
-// kept within 0..100. Turns that arrive while a change is on its way add up, so
-// three turns up from 50 give 56.
-uint8_t BrightnessAfterSteps(int32_t current, int32_t steps);
+// `steps` steps of `stepPercent` from `current` taken as one change (positive:
+// up, negative: down), kept within 0..100. Turns that arrive while a change is
+// on its way add up, so three turns up from 50 give 56.
+uint8_t BrightnessAfterSteps(int32_t current, int32_t steps, int32_t stepPercent = kBrightnessStep);
 
 // The levels a built-in panel supports, as its driver lists them (0..100 each).
 // Empty, or every level from 0 to 100: any level goes.
@@ -37,9 +38,9 @@ class SupportedLevels {
 
   // `steps` steps from `current` (positive: up). With any level supported, as
   // BrightnessAfterSteps. Otherwise each step goes to the nearest supported
-  // level at or beyond the 2 % step, or else the nearest beyond the current one,
-  // so it is never stuck and never goes backwards; at the ends it stays.
-  uint8_t After(int32_t current, int32_t steps) const;
+  // level at least `stepPercent` away, or else the nearest beyond the current
+  // one, so it is never stuck and never goes backwards; at the ends it stays.
+  uint8_t After(int32_t current, int32_t steps, int32_t stepPercent = kBrightnessStep) const;
 
  private:
   bool m_any = true;
@@ -47,8 +48,10 @@ class SupportedLevels {
 };
 
 // A monitor's brightness over DDC/CI runs from `minimum` to `maximum` in its own
-// units: `steps` steps of 2 % of that range (at least 1) from `current`, clamped.
-uint32_t MonitorBrightnessAfterSteps(uint32_t minimum, uint32_t current, uint32_t maximum, int32_t steps);
+// units: `steps` steps of `stepPercent` of that range (at least 1) from
+// `current`, clamped.
+uint32_t MonitorBrightnessAfterSteps(uint32_t minimum, uint32_t current, uint32_t maximum, int32_t steps,
+                                     int32_t stepPercent = kBrightnessStep);
 
 // A level for showing: a monitor's value as a percentage of its range.
 int32_t MonitorPercent(uint32_t minimum, uint32_t current, uint32_t maximum);

@@ -5,8 +5,10 @@
 // wheels and touchpads send.
 #include <cstdint>
 
+#include "core/BrightnessRequests.h"
 #include "core/CornerChoice.h"
 #include "core/CornerZones.h"
+#include "core/Desktop.h"
 #include "core/Settings.h"
 
 // What the hook thread acts on; replaced whole, never changed in place.
@@ -31,8 +33,7 @@ struct WheelStep {
   bool up = false;
   bool sound = false;  // volume: play the step sound afterwards
   ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned
-  uint8_t screen = 0;                           // on which monitor
-  bool thatScreen = false;                      // brightness: step that monitor's display alone
+  BrightnessRequest brightness;                 // brightness: what to step, and where it shows
 };
 
 // One notch of a classic wheel.
@@ -52,49 +53,28 @@ class CornerWheel {
   void Take(const CornerSnapshot& snapshot) { m_snapshot = snapshot; }
 
   // The step for one event. Runs for every mouse event of the desktop, so
-  // anything else is a few compares. `isFullScreen(monitor)` is asked only for a
-  // turn in an acting corner when the settings pause there: with corners on
-  // every screen `monitor` is the corner's, else null (any monitor counts);
-  // `now` (milliseconds) only for a volume step or a fraction of a notch.
+  // anything but a wheel turn is a compare or two and asks nothing. Only a turn
+  // in an acting corner asks `desktop` (when the settings pause in full screen:
+  // is the window in front full screen on that corner's monitor?) and, for a
+  // volume step or a fraction of a notch, `clock`.
   //
   // A message of a notch or more makes one step. Smaller ones add up, per corner
   // and direction, and each whole notch makes one step; turning the other way,
   // leaving the corner and a pause of more than a second forget the sum. A
   // delta of 0 makes nothing.
-  template <class IsFullScreen, class Now>
-  WheelStep OnMouseEvent(const MouseEvent& event, IsFullScreen&& isFullScreen, Now&& now) {
-    if (event.message != kVerticalWheelMessage) {
-      if (m_fraction != 0) ForgetFractionOutside(event);
-      return {};
-    }
-    const CornerHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
-    if (hit.action == 0) {
-      m_fraction = 0;
-      return {};
-    }
-    if (m_snapshot.settings.pauseInFullScreen &&
-        isFullScreen(m_snapshot.settings.allScreens ? &m_snapshot.zones.screens[hit.screen].monitor : nullptr)) {
-      return {};
-    }
-    const int32_t delta = WheelDelta(event.mouseData);
-    if (delta == 0) return {};
-    const bool up = delta > 0;
-    if (delta > -kWheelNotch && delta < kWheelNotch) {
-      if (!AddFraction(delta, hit, now())) return {};
-    } else {
-      m_fraction = 0;
-    }
-    if (hit.action == ActionCode(CornerAction::Brightness)) {
-      return {WheelStep::Kind::Brightness, up, false, hit.corner, hit.screen, m_snapshot.settings.allScreens};
-    }
-    if (hit.action != ActionCode(CornerAction::Volume)) return {};
-    return VolumeStep(up, now(), hit.corner);
+  WheelStep OnMouseEvent(const MouseEvent& event, Desktop& desktop, Clock& clock) {
+    if (event.message == kVerticalWheelMessage) return OnWheel(event, desktop, clock);
+    if (m_fraction != 0) ForgetFractionOutside(event);
+    return {};
   }
 
   // The volume step has been sent (or failed to be); the interval runs from `now`.
   void VolumeStepEnded(uint64_t now) { m_lastVolumeStep = now; }
 
  private:
+  WheelStep OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
+  // No full-screen window pauses the corner that claims a turn.
+  bool ActsIn(const CornerHit& hit, Desktop& desktop) const;
   WheelStep VolumeStep(bool up, uint64_t now, ScreenCorner corner);
   // Adds a fraction of a notch; true when the sum made a whole notch.
   bool AddFraction(int32_t delta, const CornerHit& hit, uint64_t now);

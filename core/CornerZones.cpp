@@ -14,9 +14,10 @@ CornerZones ZonesOnMonitor(const ScreenRect& monitor) {
   return zones;
 }
 
-ScreenZones ComputeScreenZones(const std::vector<ScreenRect>& monitors) {
+ScreenZones ComputeScreenZones(const MonitorList& list) {
   ScreenZones zones;
-  for (const ScreenRect& monitor : monitors) {
+  zones.listVersion = list.version;
+  for (const ScreenRect& monitor : list.monitors) {
     if (zones.count == kMostScreens) break;
     zones.screens[zones.count++] = ZonesOnMonitor(monitor);
   }

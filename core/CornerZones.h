@@ -30,8 +30,17 @@ CornerZones ZonesOnMonitor(const ScreenRect& monitor);
 // Zones for a primary monitor of width x height pixels.
 inline CornerZones ComputeCornerZones(int32_t width, int32_t height) { return ZonesOnMonitor({0, 0, width, height}); }
 
-// The zones of every monitor, the primary one first; the hook looks at the
-// primary one alone unless the settings ask for every screen.
+// The monitors as one owner measured them, the primary one first. Each new
+// measurement has a new version, and whatever is worked out from a list (the
+// zones, a brightness request, the level shown) names the version it came
+// from, so a monitor's index always means the same monitor.
+struct MonitorList {
+  uint32_t version = 0;
+  std::vector<ScreenRect> monitors;
+};
+
+// The zones of every monitor of a list, the primary one first; the hook looks
+// at the primary one alone unless the settings ask for every screen.
 inline constexpr size_t kMostScreens = 16;
 struct ScreenZones {
   ScreenZones() = default;
@@ -39,9 +48,10 @@ struct ScreenZones {
 
   std::array<CornerZones, kMostScreens> screens{};
   uint8_t count = 0;
+  uint32_t listVersion = 0;  // the monitor list they were worked out from
 
   friend bool operator==(const ScreenZones&, const ScreenZones&) = default;
 };
 
-// `monitors` with the primary one first; monitors beyond kMostScreens have no corners.
-ScreenZones ComputeScreenZones(const std::vector<ScreenRect>& monitors);
+// Monitors beyond kMostScreens have no corners.
+ScreenZones ComputeScreenZones(const MonitorList& list);

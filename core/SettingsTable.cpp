@@ -1,51 +1,40 @@
 #include "core/SettingsTable.h"
 
-#include <iterator>
-
 #include "core/IniText.h"
 #include "core/Language.h"
 #include "core/ValueText.h"
+#include "res/resource.h"
 
 namespace {
 
-struct SettingRow {
-  const wchar_t* key;
-  bool Settings::*flag;       // a boolean setting, or
-  int32_t Settings::*number;  // a number setting, read by `parse`
-  int32_t (*parse)(std::wstring_view text);
-  const wchar_t* defaultText;
-  bool read;     // taken from the file
-  bool written;  // set by a save
-};
-
-constexpr SettingRow Flag(const wchar_t* key, bool Settings::*member, const wchar_t* byDefault, bool read = true,
-                          bool written = true) {
-  return {key, member, nullptr, nullptr, byDefault, read, written};
+constexpr SettingRow Flag(const wchar_t* key, bool Settings::*member, const wchar_t* byDefault, int checkBox) {
+  return {key, member, nullptr, nullptr, byDefault, true, true, {ControlKind::CheckBox, checkBox}};
 }
-constexpr SettingRow Number(const wchar_t* key, int32_t Settings::*member, const wchar_t* byDefault) {
-  return {key, nullptr, member, &ParseInt32, byDefault, true, true};
+constexpr SettingRow Number(const wchar_t* key, int32_t Settings::*member, const wchar_t* byDefault,
+                            SettingControl control) {
+  return {key, nullptr, member, &ParseInt32, byDefault, true, true, control};
 }
-// A setting the dialog does not show, read through its own rule and never written.
-constexpr SettingRow Kept(const wchar_t* key, int32_t Settings::*member, int32_t (*parse)(std::wstring_view)) {
-  return {key, nullptr, member, parse, L"", true, false};
+constexpr SettingRow Corner(const wchar_t* key, int32_t Settings::*member, const wchar_t* byDefault, int list) {
+  return Number(key, member, byDefault, {ControlKind::CornerList, list});
 }
 
-// In the order a new file lists them.
 constexpr SettingRow kSettingRows[] = {
     // Whether the program starts at logon is whether its shortcut exists: written
-    // for the user's information only.
-    Flag(L"AutoRun", &Settings::startAtLogon, L"false", false),
-    Flag(L"Sound", &Settings::stepSound, L"false"),
-    Flag(L"DisableFunctionWhenFullScreen", &Settings::pauseInFullScreen, L"true"),
-    Number(L"LTControll", &Settings::topLeft, L"2"),
-    Number(L"LBControll", &Settings::bottomLeft, L"1"),
-    Number(L"RTControll", &Settings::topRight, L"2"),
-    Number(L"RBControll", &Settings::bottomRight, L"1"),
-    Number(L"Interval", &Settings::volumeInterval, L"100"),
-    Flag(L"AllScreens", &Settings::allScreens, L"false"),
-    // Not in the Settings dialog, which keeps it as it keeps every key it does not know.
-    Flag(L"BrightnessIndicator", &Settings::brightnessIndicator, L"true", true, false),
-    Kept(L"Language", &Settings::language, &ParseLanguageChoice),
+    // for the user's information only, never read.
+    {L"AutoRun", &Settings::startAtLogon, nullptr, nullptr, L"false", false, true,
+     {ControlKind::CheckBox, IDC_AUTORUN_CHECK}},
+    Flag(L"Sound", &Settings::stepSound, L"false", IDC_SOUND_CHECK),
+    Flag(L"DisableFunctionWhenFullScreen", &Settings::pauseInFullScreen, L"true", IDC_FULLSCREEN_CHECK),
+    Corner(L"LTControll", &Settings::topLeft, L"2", IDC_LT_COMBO),
+    Corner(L"LBControll", &Settings::bottomLeft, L"1", IDC_LB_COMBO),
+    Corner(L"RTControll", &Settings::topRight, L"2", IDC_RT_COMBO),
+    Corner(L"RBControll", &Settings::bottomRight, L"1", IDC_RB_COMBO),
+    Number(L"Interval", &Settings::volumeInterval, L"100",
+           {ControlKind::IntervalSlider, IDC_INTERVAL_SLIDER, IDC_INTERVAL_TEXT}),
+    Flag(L"AllScreens", &Settings::allScreens, L"false", IDC_ALLSCREENS_CHECK),
+    // Not in the Settings dialog, which keeps them as it keeps every key it does not know.
+    {L"BrightnessIndicator", &Settings::brightnessIndicator, nullptr, nullptr, L"true", true, false, {}},
+    {L"Language", nullptr, &Settings::language, &ParseLanguageChoice, L"", true, false, {}},
 };
 
 void Assign(Settings& settings, const SettingRow& row, std::wstring_view text) {
@@ -57,6 +46,8 @@ void Assign(Settings& settings, const SettingRow& row, std::wstring_view text) {
 }
 
 }  // namespace
+
+std::span<const SettingRow> SettingRows() { return kSettingRows; }
 
 Settings::Settings() {
   for (const SettingRow& row : kSettingRows) Assign(*this, row, row.defaultText);

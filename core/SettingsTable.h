@@ -1,12 +1,43 @@
 #pragma once
-// The settings as config.ini holds them. One table (in the .cpp) lists each
-// setting once: its key, as users' files spell it ("Controll" included), the
-// member it fills, its kind, its default text, and whether it is read from the
-// file and written to it. Adding a setting is adding a row.
+// The settings as config.ini holds them and the Settings dialog shows them.
+// One table (in the .cpp) lists each setting once: its key, as users' files
+// spell it ("Controll" included), the member it fills, its kind, its default
+// text, whether it is read from the file and written to it, and the dialog
+// control that shows it. Adding a setting is adding a row.
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/Settings.h"
+
+// How the Settings dialog shows a setting.
+enum class ControlKind : uint8_t {
+  None,            // not in the dialog, which keeps the file's value
+  CheckBox,        // a flag
+  CornerList,      // a corner's action: the list item's index is the action code
+  IntervalSlider,  // a number on a slider, shown beside it in `partner`
+};
+
+struct SettingControl {
+  ControlKind kind = ControlKind::None;
+  int id = 0;       // the control's id in the Settings dialog
+  int partner = 0;  // a second control that belongs to it, or 0
+};
+
+struct SettingRow {
+  const wchar_t* key;
+  bool Settings::*flag;       // a boolean setting, or
+  int32_t Settings::*number;  // a number setting, read by `parse`
+  int32_t (*parse)(std::wstring_view text);
+  const wchar_t* defaultText;
+  bool read;     // taken from the file
+  bool written;  // set by a save
+  SettingControl control;
+};
+
+// Every setting, in the order a new file lists them.
+std::span<const SettingRow> SettingRows();
 
 // The record a settings text describes: each key read from the text where it
 // has a value, from its default text where not. `autoRun` is whether the

@@ -1,21 +1,42 @@
 #pragma once
-// Thin typed wrappers of the standard controls, holding only what the dialogs use.
+// The standard controls of a dialog, by id, and a control whose messages reach
+// an object of the program's own first.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "framework/Wnd.h"
+#include <optional>
+#include <string>
 
-class CStatic : public CWnd {};
+bool IsChecked(HWND dialog, int id);
+void SetChecked(HWND dialog, int id, bool checked);
+std::wstring TextOf(HWND control);
+inline std::wstring TextOf(HWND dialog, int id) { return TextOf(::GetDlgItem(dialog, id)); }
 
-class CSliderCtrl : public CWnd {
+// A control of a dialog, taken over by subclassing: its messages reach
+// OnMessage, and what that leaves goes to the control's own procedure.
+class SubclassedControl {
  public:
-  void SetRangeMin(int minimum, BOOL redraw = FALSE) const {
-    SendMessage(TBM_SETRANGEMIN, static_cast<WPARAM>(redraw), minimum);
+  SubclassedControl() = default;
+  virtual ~SubclassedControl() { Release(); }
+  SubclassedControl(const SubclassedControl&) = delete;
+  SubclassedControl& operator=(const SubclassedControl&) = delete;
+
+  // Takes over control `id` of `dialog`; false if there is none.
+  bool TakeOver(HWND dialog, int id);
+  HWND hwnd() const { return m_control; }
+
+ protected:
+  // Every message of the control; none leaves it to the control's own procedure.
+  virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // The control's own handling of the message being handled.
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::DefSubclassProc(m_control, message, wParam, lParam);
   }
-  void SetRangeMax(int maximum, BOOL redraw = FALSE) const {
-    SendMessage(TBM_SETRANGEMAX, static_cast<WPARAM>(redraw), maximum);
-  }
-  int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
-  void SetPos(int position) const { SendMessage(TBM_SETPOS, TRUE, position); }
+
+ private:
+  void Release();
+  static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR self);
+  HWND m_control = nullptr;
 };

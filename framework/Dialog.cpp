@@ -4,145 +4,190 @@
 
 #include <cstring>
 #include <utility>
+#include <vector>
+
+#include "core/DialogPlacement.h"
+#include "framework/Geometry.h"
 
 namespace {
 
 // The trackbar and the other common controls need their classes registered;
 // registering them again is harmless.
 void EnsureCommonControls() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
   ::InitCommonControlsEx(&controls);
 }
 
-template <class T>
-T ReadUnaligned(const unsigned char* bytes) {
-  T value;
-  std::memcpy(&value, bytes, sizeof value);
-  return value;
+// Reads the extended template's parts up to its font. A template is a run of
+// WORDs; a menu or class field is 0, 0xFFFF and an ordinal, or a string.
+class TemplateReader {
+ public:
+  TemplateReader(const BYTE* data, size_t size) : m_data(data), m_size(size) {}
+  bool Word(WORD& value) {
+    if (m_at + sizeof(WORD) > m_size) return false;
+    std::memcpy(&value, m_data + m_at, sizeof(WORD));
+    m_at += sizeof(WORD);
+    return true;
+  }
+  bool SkipField() {
+    WORD first = 0;
+    if (!Word(first)) return false;
+    if (first == 0xFFFF) return Word(first);
+    return first == 0 || SkipString();
+  }
+  bool SkipString() {
+    for (WORD unit = 1; unit != 0;) {
+      if (!Word(unit)) return false;
+    }
+    return true;
+  }
+  size_t at() const { return m_at; }
+  void Skip(size_t bytes) { m_at += bytes; }
+
+ private:
+  const BYTE* m_data;
+  size_t m_size;
+  size_t m_at = 0;
+};
+
+// The template with the language's font in place of its own: the header up to
+// the font, the new font, then the controls, which start on a DWORD boundary.
+// A template that is not of the extended kind, or names no font, stays as it is.
+std::vector<BYTE> TemplateInFont(const BYTE* data, size_t size, const DialogLanguage& language) {
+  std::vector<BYTE> original(data, data + size);
+  constexpr size_t kStyleAt = 12;
+  constexpr size_t kMenuAt = 26;
+  TemplateReader reader(data, size);
+  WORD version = 0;
+  WORD signature = 0;
+  DWORD style = 0;
+  if (size < kMenuAt || !reader.Word(version) || !reader.Word(signature) || version != 1 || signature != 0xFFFF) {
+    return original;
+  }
+  std::memcpy(&style, data + kStyleAt, sizeof(style));
+  reader.Skip(kMenuAt - reader.at());
+  if ((style & DS_SETFONT) == 0 || !reader.SkipField() || !reader.SkipField() || !reader.SkipString()) return original;
+  const size_t fontAt = reader.at();
+  reader.Skip(2 * sizeof(WORD) + 2);  // points, weight, italic, character set
+  if (!reader.SkipString()) return original;
+  const size_t controlsAt = (reader.at() + 3) & ~size_t{3};
+  if (controlsAt > size || language.fontFace.empty()) return original;
+
+  std::vector<BYTE> patched(data, data + fontAt);
+  const auto append = [&patched](const void* bytes, size_t count) {
+    const auto* first = static_cast<const BYTE*>(bytes);
+    patched.insert(patched.end(), first, first + count);
+  };
+  append(&language.fontPoints, sizeof(WORD));
+  append(&language.fontWeight, sizeof(WORD));
+  append(data + fontAt + 2 * sizeof(WORD), 2);  // italic and character set as they were
+  append(language.fontFace.c_str(), (language.fontFace.size() + 1) * sizeof(wchar_t));
+  patched.resize((patched.size() + 3) & ~size_t{3}, 0);
+  append(data + controlsAt, size - controlsAt);
+  return patched;
 }
+
+class WindowFrame final : public MovableFrame {
+ public:
+  explicit WindowFrame(HWND window) : m_window(window) {}
+  ScreenRect Bounds() override {
+    RECT rect{};
+    ::GetWindowRect(m_window, &rect);
+    return ToScreenRect(rect);
+  }
+  void MoveTo(int32_t left, int32_t top) override {
+    ::SetWindowPos(m_window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+ private:
+  HWND m_window;
+};
 
 }  // namespace
 
-void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
-  if (control.m_hWnd == nullptr) control.SubclassDlgItem(id, dx->m_dialog);
+Dialog::Dialog(UINT templateId, DialogLanguage language) : m_templateId(templateId), m_language(std::move(language)) {}
+
+Dialog::~Dialog() {
+  // The derived part is gone: no message may reach OnMessage any more.
+  if (m_window == nullptr) return;
+  ::SetWindowLongPtrW(m_window, DWLP_USER, 0);
+  ::DestroyWindow(std::exchange(m_window, nullptr));
 }
 
-CDialog::CDialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
-
-INT_PTR CDialog::DoModal() {
+bool Dialog::Show() {
+  if (m_window != nullptr) {
+    ::SetForegroundWindow(::GetLastActivePopup(m_window));
+    return true;
+  }
+  HMODULE module = ::GetModuleHandleW(nullptr);
+  HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(m_templateId), MAKEINTRESOURCEW(5));  // RT_DIALOG
+  const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
+  if (data == nullptr) return false;
+  const std::vector<BYTE> bytes = TemplateInFont(data, ::SizeofResource(module, resource), m_language);
   EnsureCommonControls();
-  return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
-                           &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  if (::CreateDialogIndirectParamW(module, reinterpret_cast<const DLGTEMPLATE*>(bytes.data()), nullptr,
+                                   &Dialog::Procedure, reinterpret_cast<LPARAM>(this)) == nullptr) {
+    return false;
+  }
+  ::ShowWindow(m_window, SW_SHOW);
+  ::SetForegroundWindow(m_window);
+  return true;
 }
 
-INT_PTR CDialog::DoModal(HWND& open) {
-  m_open = &open;
-  const INT_PTR result = DoModal();
-  m_open = nullptr;
-  open = nullptr;
-  return result;
+void Dialog::Close() {
+  if (m_window != nullptr) ::DestroyWindow(m_window);  // synchronous: m_window is null afterwards
 }
 
-void CDialog::EndDialog(int result) const { ::EndDialog(m_hWnd, result); }
-
-BOOL CDialog::OnInitDialog() {
-  CentreOnPointerMonitor();
-  ExecuteDlgInit();
-  CDataExchange dx(m_hWnd);
-  DoDataExchange(&dx);
-  return TRUE;
+void Dialog::SetTexts() const {
+  HMODULE module = ::GetModuleHandleW(nullptr);
+  const auto text = [module, this](UINT id) {
+    const wchar_t* resource = nullptr;
+    // With a length of 0 the loader hands out the resource itself, without its NUL.
+    const int length = ::LoadStringW(module, m_language.stringBase + id, reinterpret_cast<wchar_t*>(&resource), 0);
+    return length > 0 ? std::wstring(resource, static_cast<size_t>(length)) : std::wstring();
+  };
+  if (const std::wstring caption = text(m_templateId); !caption.empty()) ::SetWindowTextW(m_window, caption.c_str());
+  for (HWND child = ::GetWindow(m_window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const int id = ::GetDlgCtrlID(child);
+    if (id <= 0 || id > 0xFFFF) continue;
+    if (const std::wstring own = text(static_cast<UINT>(id)); !own.empty()) ::SetWindowTextW(child, own.c_str());
+  }
 }
 
-void CDialog::CentreOnPointerMonitor() const {
+void Dialog::PlaceOnPointerMonitor() const {
   POINT pointer{};
   ::GetCursorPos(&pointer);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  RECT window{};
-  if (!::GetMonitorInfoW(::MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor) ||
-      !::GetWindowRect(m_hWnd, &window)) {
-    return;
-  }
-  const RECT& work = monitor.rcWork;
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  ::SetWindowPos(m_hWnd, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ScreenRect monitor;
+  ScreenRect workArea;
+  if (!MonitorAt(pointer, monitor, workArea)) return;
+  WindowFrame frame(m_window);
+  CentreOnWorkArea(frame, workArea);
 }
 
-void CDialog::OnOK() { EndDialog(IDOK); }
-
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-LRESULT CDialog::Default() {
-  m_passOn = true;
-  return 0;
-}
-
-void CDialog::ExecuteDlgInit() const {
-  HMODULE module = ::GetModuleHandleW(nullptr);
-  HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(m_templateId), MAKEINTRESOURCEW(RT_DLGINIT_DATA));
-  if (resource == nullptr) return;
-  HGLOBAL loaded = ::LoadResource(module, resource);
-  const auto* data = static_cast<const unsigned char*>(::LockResource(loaded));
-  if (data == nullptr) return;
-
-  const size_t size = ::SizeofResource(module, resource);
-  constexpr size_t kRecordHeader = 2 + 2 + 4;
-  size_t offset = 0;
-  while (offset + 2 <= size) {
-    const auto controlId = ReadUnaligned<WORD>(data + offset);
-    if (controlId == 0 || offset + kRecordHeader > size) break;
-    const auto message = ReadUnaligned<WORD>(data + offset + 2);
-    const auto length = ReadUnaligned<DWORD>(data + offset + 4);
-    offset += kRecordHeader;
-    if (length > size - offset || length < sizeof(wchar_t) || length % sizeof(wchar_t) != 0) break;
-    // The text is copied so that it is aligned and certainly ends with a NUL.
-    std::wstring text(length / sizeof(wchar_t), L'\0');
-    std::memcpy(text.data(), data + offset, length);
-    ::SendDlgItemMessageW(m_hWnd, controlId, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    offset += length;
-  }
-}
-
-bool CDialog::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (OnWndMsg(message, wParam, lParam, result)) return true;
-  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
-  if (LOWORD(wParam) == IDOK) {
-    OnOK();
-    return true;
-  }
-  if (LOWORD(wParam) == IDCANCEL) {
-    OnCancel();
-    return true;
-  }
-  return false;
-}
-
-INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<CDialog*>(lParam);
+    auto* self = reinterpret_cast<Dialog*>(lParam);
     ::SetWindowLongPtrW(window, DWLP_USER, lParam);
-    self->m_hWnd = window;
-    if (self->m_open != nullptr) *self->m_open = window;
-    return self->OnInitDialog();
+    self->m_window = window;
+    self->SetTexts();
+    self->PlaceOnPointerMonitor();
+    return self->OnMessage(message, wParam, lParam).value_or(TRUE);
   }
-  auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
+  auto* self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(window, DWLP_USER));
   if (self == nullptr) return FALSE;
   if (message == WM_NCDESTROY) {
-    self->m_hWnd = nullptr;
+    self->m_window = nullptr;
     return FALSE;
   }
-
-  const CurrentMessage outer = std::exchange(self->m_current, CurrentMessage{message, wParam, lParam});
-  const bool outerPassOn = std::exchange(self->m_passOn, false);
-  LRESULT result = 0;
-  const bool handled = self->OnDialogMessage(message, wParam, lParam, result) && !self->m_passOn;
-  self->m_current = outer;
-  self->m_passOn = outerPassOn;
-  if (!handled) return FALSE;
-  ::SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+  const std::optional<LRESULT> result = self->OnMessage(message, wParam, lParam);
+  if (!result) {
+    const bool closing = message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
+    if (closing) self->Close();
+    return closing ? TRUE : FALSE;
+  }
+  if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+    return static_cast<INT_PTR>(*result);
+  }
+  ::SetWindowLongPtrW(window, DWLP_MSGRESULT, *result);
   return TRUE;
 }

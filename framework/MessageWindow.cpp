@@ -21,6 +21,7 @@ void MessageWindow::Destroy() {
 }
 
 LRESULT MessageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) return 0;
   return ::DefWindowProcW(m_window, message, wParam, lParam);
 }
 

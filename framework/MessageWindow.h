@@ -3,8 +3,11 @@
 // object. The object is stored in the window once, at creation; from then on
 // each message reaches OnMessage, which is the window's one message switch.
 // The window is destroyed with its object, and the object forgets a window that
-// was destroyed by anyone else.
+// was destroyed by anyone else. Another program's WM_CLOSE destroys nothing:
+// the program ends only by its own ways.
 #include <windows.h>
+
+#include <optional>
 
 class MessageWindow {
  public:
@@ -21,7 +24,8 @@ class MessageWindow {
   explicit operator bool() const { return m_window != nullptr; }
 
  protected:
-  // Every message after creation; what it does not handle goes to DefWindowProcW.
+  // Every message after creation; what it does not handle goes here, to
+  // DefWindowProcW, but for WM_CLOSE, which is ignored.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -30,16 +34,18 @@ class MessageWindow {
 };
 
 // A window whose messages go to a member function of another object, for an
-// owner with more than one window.
+// owner with more than one window; what the handler leaves (no value) gets the
+// default processing above.
 template <class Owner>
 class WindowOf final : public MessageWindow {
  public:
-  using Handler = LRESULT (Owner::*)(UINT message, WPARAM wParam, LPARAM lParam);
+  using Handler = std::optional<LRESULT> (Owner::*)(UINT message, WPARAM wParam, LPARAM lParam);
   WindowOf(Owner& owner, Handler handler) : m_owner(owner), m_handler(handler) {}
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    return (m_owner.*m_handler)(message, wParam, lParam);
+    if (const std::optional<LRESULT> result = (m_owner.*m_handler)(message, wParam, lParam)) return *result;
+    return MessageWindow::OnMessage(message, wParam, lParam);
   }
 
  private:

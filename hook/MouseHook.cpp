@@ -1,7 +1,5 @@
 #include "hook/MouseHook.h"
 
-#include "hook/ForegroundWindow.h"
-
 MouseHook* MouseHook::s_running = nullptr;
 
 namespace {
@@ -17,19 +15,20 @@ constexpr UINT kReinstallMessage = WM_APP + 2;
 static_assert(kVerticalWheelMessage == WM_MOUSEWHEEL);
 
 MouseHook::MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness)
-    : m_devices(devices), m_brightness(brightness), m_sound(devices.sound), m_wheel(snapshot) {}
-
-MouseHook::~MouseHook() { Stop(); }
+    : m_devices(devices),
+      m_brightness(brightness),
+      m_sound(devices.sound),
+      m_wheel(snapshot),
+      m_started(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      m_reinstalled(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
 bool MouseHook::Start(DWORD& error) {
-  m_started.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  m_reinstalled.reset(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
-  if (m_started) m_thread.reset(::CreateThread(nullptr, 0, &MouseHook::ThreadMain, this, 0, &m_threadId));
-  if (!m_thread) {
+  ::ResetEvent(m_started.get());
+  if (!m_started || !m_thread.Start<&MouseHook::Run>(*this)) {
     error = ::GetLastError();
     return false;
   }
-  const HANDLE waits[] = {m_started.get(), m_thread.get()};
+  const HANDLE waits[] = {m_started.get(), m_thread.handle()};
   ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
   error = m_installError;
   if (error == 0) return true;
@@ -37,29 +36,12 @@ bool MouseHook::Start(DWORD& error) {
   return false;
 }
 
-void MouseHook::Stop() {
-  if (!m_thread) return;
-  m_stopAsked = true;
-  ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
-  ::WaitForSingleObject(m_thread.get(), INFINITE);
-  m_thread.reset();
-  m_threadId = 0;
-  m_stopAsked = false;
-}
-
-bool MouseHook::IsRunning() const {
-  return m_thread && ::WaitForSingleObject(m_thread.get(), 0) == WAIT_TIMEOUT && m_installed.load() != nullptr;
-}
-
 bool MouseHook::Reinstall(DWORD& error) {
-  if (!m_thread || ::WaitForSingleObject(m_thread.get(), 0) != WAIT_TIMEOUT) {
-    Stop();
-    return Start(error);
-  }
+  if (!m_thread.Started() || m_thread.Ended()) return Start(error);
   m_reinstallAsked = true;
-  ::PostThreadMessageW(m_threadId, kReinstallMessage, 0, 0);
+  ::PostThreadMessageW(m_thread.id(), kReinstallMessage, 0, 0);
   // The hook's thread does nothing slow: this wait is a few milliseconds.
-  const HANDLE waits[] = {m_reinstalled.get(), m_thread.get()};
+  const HANDLE waits[] = {m_reinstalled.get(), m_thread.handle()};
   ::WaitForMultipleObjects(2, waits, FALSE, 5000);
   error = m_installError;
   return IsRunning();
@@ -77,8 +59,8 @@ void MouseHook::Publish(const CornerSnapshot& snapshot) {
     const SrwHold hold(m_publishLock);
     m_published = snapshot;
   }
-  if (m_threadId != 0) {
-    ::PostThreadMessageW(m_threadId, kTakeSnapshotMessage, 0, 0);
+  if (m_thread.Started() && !m_thread.Ended()) {
+    ::PostThreadMessageW(m_thread.id(), kTakeSnapshotMessage, 0, 0);
   } else {
     TakePublished();  // not running: nobody else reads the wheel
   }
@@ -93,38 +75,29 @@ void MouseHook::TakePublished() {
   if (published) m_wheel.Take(*published);
 }
 
-DWORD WINAPI MouseHook::ThreadMain(void* self) {
-  static_cast<MouseHook*>(self)->Run();
-  return 0;
-}
-
 void MouseHook::Run() {
   MSG msg;
   ::PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue exists before anyone posts
   s_running = this;
   UniqueHook hook(Install());
   ::SetEvent(m_started.get());
-  if (hook) {
-    TakePublished();
-    for (;;) {
-      const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-      if (got < 0) break;
-      if (got == 0) {
-        if (m_stopAsked) break;
-        continue;  // a quit request the program did not make
-      }
-      if (msg.hwnd == nullptr && msg.message == kTakeSnapshotMessage) {
-        TakePublished();
-      } else if (msg.hwnd == nullptr && msg.message == kReinstallMessage) {
-        if (!m_reinstallAsked.exchange(false)) continue;
-        hook.reset();  // the old one goes first: never two hooks
-        m_installed = nullptr;
-        hook.reset(Install());
-        ::SetEvent(m_reinstalled.get());
-      } else {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-      }
+  if (hook) TakePublished();
+  // A stop asked for before the queue existed has no WM_QUIT to show for it.
+  while (hook && !m_thread.Stopping()) {
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got < 0) break;
+    if (got == 0) continue;  // a quit request the program did not make: the loop condition decides
+    if (msg.hwnd == nullptr && msg.message == kTakeSnapshotMessage) {
+      TakePublished();
+    } else if (msg.hwnd == nullptr && msg.message == kReinstallMessage) {
+      if (!m_reinstallAsked.exchange(false)) continue;
+      hook.reset();  // the old one goes first: never two hooks
+      m_installed = nullptr;
+      hook.reset(Install());
+      ::SetEvent(m_reinstalled.get());
+    } else {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
     }
   }
   m_installed = nullptr;
@@ -144,13 +117,12 @@ void MouseHook::Handle(WPARAM message, LPARAM lParam) {
   const auto& record = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
   m_events.fetch_add(1, std::memory_order_relaxed);
   const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData};
-  const WheelStep step =
-      m_wheel.OnMouseEvent(event, &ForegroundIsFullScreen, [this] { return m_devices.clock.NowMs(); });
+  const WheelStep step = m_wheel.OnMouseEvent(event, m_devices.desktop, m_devices.clock);
   switch (step.kind) {
     case WheelStep::Kind::None:
       return;
     case WheelStep::Kind::Brightness:
-      m_brightness.Step(step.up, step.corner, step.screen, step.thatScreen);
+      m_brightness.Request(step.brightness);
       return;
     case WheelStep::Kind::Volume: {
       DWORD error = 0;

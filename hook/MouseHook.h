@@ -9,11 +9,12 @@
 #include <optional>
 
 #include "core/CornerWheel.h"
+#include "devices/BrightnessWorker.h"
+#include "devices/Devices.h"
+#include "devices/StepSoundPlayer.h"
+#include "framework/Announced.h"
 #include "framework/UniqueHandle.h"
-#include "hook/Announced.h"
-#include "hook/BrightnessWorker.h"
-#include "hook/Devices.h"
-#include "hook/StepSoundPlayer.h"
+#include "framework/WorkerThread.h"
 
 // Failures inside the mouse hook are never shown there: a hook that waits for a
 // person is skipped and, after a few time-outs, removed by the system for good.
@@ -39,7 +40,7 @@ using HookReports = Announced<HookReport>;
 class MouseHook {
  public:
   MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness);
-  ~MouseHook();
+  ~MouseHook() { Stop(); }
   MouseHook(const MouseHook&) = delete;
   MouseHook& operator=(const MouseHook&) = delete;
 
@@ -48,13 +49,13 @@ class MouseHook {
   bool Start(DWORD& error);
   // Removes the hook and ends its thread. The thread ends only when asked: a
   // quit request another program posts to it is ignored.
-  void Stop();
+  void Stop() { m_thread.Stop(); }
   // Removes the hook and installs it again, on its own thread, keeping the
   // volume clock; never two hooks at once. Starts the thread if it has ended.
   // False, with the system's error, when no hook runs afterwards.
   bool Reinstall(DWORD& error);
   // A hook is installed and its thread runs.
-  bool IsRunning() const;
+  bool IsRunning() const { return m_thread.Started() && !m_thread.Ended() && m_installed.load() != nullptr; }
   // Mouse events the hook has seen so far.
   uint32_t EventsSeen() const { return m_events.load(std::memory_order_relaxed); }
   // Where the hook leaves its failures.
@@ -69,7 +70,6 @@ class MouseHook {
   static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
 
  private:
-  static DWORD WINAPI ThreadMain(void* self);
   void Run();
   void TakePublished();
   HHOOK Install();
@@ -89,10 +89,8 @@ class MouseHook {
   UniqueKernelHandle m_started;      // set once the hook is in, or could not be
   UniqueKernelHandle m_reinstalled;  // set when a reinstall asked for has been done
   std::atomic<bool> m_reinstallAsked{false};
-  std::atomic<bool> m_stopAsked{false};
   std::atomic<HHOOK> m_installed{nullptr};
   std::atomic<DWORD> m_installError{0};
   std::atomic<uint32_t> m_events{0};
-  UniqueKernelHandle m_thread;
-  DWORD m_threadId = 0;
+  WorkerThread m_thread;  // last: it runs on everything above
 };

@@ -3,10 +3,15 @@
 
 #define IDI_APP 311
 
+// One template per dialog. Its texts come from the string table of the
+// language spoken: control id c shows string IDS_CHINESE + c or IDS_ENGLISH + c,
+// and the caption is the string of the template's own id.
 #define IDD_ABOUT 100
 #define IDC_VERSION_TEXT 1000
 #define IDC_LINK_MAIL 1001
 #define IDC_LINK_WEB 1002
+#define IDC_ABOUT_NAME 1003
+#define IDC_ABOUT_LINE 1004
 #define IDC_ABOUT_ICON 311
 
 #define IDD_SETTINGS 313
@@ -20,29 +25,33 @@
 #define IDC_RT_COMBO 1031
 #define IDC_RB_COMBO 1032
 #define IDC_ALLSCREENS_CHECK 1033
-
-// The English templates: the Chinese template's id + 1000.
-#define IDD_ENGLISH_OFFSET 1000
-#define IDD_ABOUT_EN 1100
-#define IDD_SETTINGS_EN 1313
+#define IDC_GENERAL_GROUP 1040
+#define IDC_CORNERS_GROUP 1041
+#define IDC_INTERVAL_GROUP 1042
+#define IDC_LT_LABEL 1043
+#define IDC_RT_LABEL 1044
+#define IDC_LB_LABEL 1045
+#define IDC_RB_LABEL 1046
 
 // Strings: the Chinese text at IDS_CHINESE + n, the English one at IDS_ENGLISH + n.
-#define IDS_CHINESE 2000
-#define IDS_ENGLISH 3000
-#define IDS_MENU_SETTINGS 1
-#define IDS_MENU_ABOUT 2
-#define IDS_MENU_EXIT 3
-#define IDS_ERROR_CAPTION 4
-#define IDS_POINTER_FAILED 5
-#define IDS_HOOK_FAILED 6
-#define IDS_WINDOW_FAILED 7
-#define IDS_TIP 8
-#define IDS_TIP_NO_HOOK 9
-#define IDS_BRIGHTNESS_LEVEL 10
-#define IDS_INTERVAL_NAME 11
-#define IDS_NO_CORNER_ACTION 12
-#define IDS_SAVE_FAILED 13
-
-// CB_ADDSTRING for the template's initialisation data; the resource compiler's
-// headers leave the message numbers out.
-#define DLGINIT_CB_ADDSTRING 0x0143
+// n is a control's or a dialog's id (above, and IDOK, IDCANCEL), or one of these.
+#define IDS_CHINESE 10000
+#define IDS_ENGLISH 20000
+#define IDS_MENU_SETTINGS 20
+#define IDS_MENU_ABOUT 21
+#define IDS_MENU_EXIT 22
+#define IDS_ERROR_CAPTION 23
+#define IDS_POINTER_FAILED 24
+#define IDS_HOOK_FAILED 25
+#define IDS_WINDOW_FAILED 26
+#define IDS_TIP 27
+#define IDS_TIP_NO_HOOK 28
+#define IDS_BRIGHTNESS_LEVEL 29
+#define IDS_INTERVAL_NAME 30
+#define IDS_NO_CORNER_ACTION 31
+#define IDS_SAVE_FAILED 32
+#define IDS_CORNER_NONE 33
+#define IDS_CORNER_VOLUME 34
+#define IDS_CORNER_BRIGHTNESS 35
+#define IDS_DIALOG_FONT 36
+#define IDS_DIALOG_FONT_WEIGHT 37

@@ -33,12 +33,12 @@ dialog settings-dialog-en settings-dialog-en
 dialog about-dialog-en about-dialog-en
 
 # The brightness indicator, last shown near the bottom-right corner.
-wine build/windows/bin/brimlet_windows_tests.exe --gtest_filter='BrightnessIndicator.ShowsNear*'
+wine build/windows/bin/brimlet_windows_tests.exe --gtest_filter='IndicatorTest.ShowsNear*'
 convert "$shots/brightness-indicator.bmp" -crop 248x104+1680+960 +repage docs/brightness-indicator.png
 echo docs/brightness-indicator.png
 # At 144 DPI (150 %): the indicator, near the bottom-right corner, and the Settings dialog.
 bash tests/run-at-dpi.sh wine 144 wine build/windows/bin/brimlet_windows_tests.exe \
-  --gtest_filter='BrightnessIndicatorDpi.*'
+  --gtest_filter='IndicatorDpiTest.*'
 convert "$shots/brightness-indicator-144dpi.bmp" -crop 348x132+1572+948 +repage docs/brightness-indicator-144dpi.png
 echo docs/brightness-indicator-144dpi.png
 bash tests/run-at-dpi.sh wine 144 wine build/windows/bin/brimlet_e2e.exe \

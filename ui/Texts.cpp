@@ -3,10 +3,10 @@
 #include "core/ValueText.h"
 
 std::wstring Texts::operator()(TextId id) const {
-  const UINT resource = (m_chinese ? IDS_CHINESE : IDS_ENGLISH) + static_cast<UINT>(id);
   const wchar_t* text = nullptr;
   // With a length of 0 the loader hands out the resource itself, without a copy.
-  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), resource, reinterpret_cast<wchar_t*>(&text), 0);
+  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), Base() + static_cast<UINT>(id),
+                                   reinterpret_cast<wchar_t*>(&text), 0);
   return length > 0 && text != nullptr ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
@@ -15,4 +15,9 @@ std::wstring Texts::BrightnessLevel(int32_t percent) const {
   const size_t at = text.find(L"{}");
   if (at != std::wstring::npos) text.replace(at, 2, FormatInt32(percent));
   return text;
+}
+
+DialogLanguage Texts::ForDialogs() const {
+  const int32_t weight = ParseInt32((*this)(TextId::DialogFontWeight));
+  return {Base(), (*this)(TextId::DialogFont), 9, static_cast<WORD>(weight > 0 ? weight : FW_NORMAL)};
 }

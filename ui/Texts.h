@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/Dialog.h"
 #include "res/resource.h"
 
 enum class TextId : UINT {
@@ -23,6 +24,11 @@ enum class TextId : UINT {
   IntervalName = IDS_INTERVAL_NAME,
   NoCornerAction = IDS_NO_CORNER_ACTION,
   SaveFailed = IDS_SAVE_FAILED,
+  CornerNone = IDS_CORNER_NONE,  // the corner lists' items, in action-code order
+  CornerVolume = IDS_CORNER_VOLUME,
+  CornerBrightness = IDS_CORNER_BRIGHTNESS,
+  DialogFont = IDS_DIALOG_FONT,
+  DialogFontWeight = IDS_DIALOG_FONT_WEIGHT,
 };
 
 class Texts {
@@ -33,9 +39,11 @@ class Texts {
   std::wstring operator()(TextId id) const;
   // "亮度 52%" or "Brightness 52%".
   std::wstring BrightnessLevel(int32_t percent) const;
-  // The template of a dialog in this language, from its Chinese template's id.
-  UINT Dialog(UINT chineseTemplate) const { return m_chinese ? chineseTemplate : chineseTemplate + IDD_ENGLISH_OFFSET; }
+  // Where the dialogs take their texts and font from.
+  DialogLanguage ForDialogs() const;
 
  private:
+  UINT Base() const { return m_chinese ? IDS_CHINESE : IDS_ENGLISH; }
+
   bool m_chinese;
 };

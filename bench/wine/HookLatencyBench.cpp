@@ -188,8 +188,8 @@ class Program {
 
 std::unique_ptr<Program> StartReference(const wchar_t* mode) {
   HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, kReadyEvent);
-  auto program = std::make_unique<Program>(ExecutableFolder() + L"\\reference_hook.exe",
-                                           std::wstring(mode) + L" " + kReadyEvent, ExecutableFolder());
+  auto program = std::make_unique<Program>(TestProgramFolder() + L"\\reference_hook.exe",
+                                           std::wstring(mode) + L" " + kReadyEvent, TestProgramFolder());
   ::WaitForSingleObject(ready, 10000);
   ::CloseHandle(ready);
   ::Sleep(200);
@@ -202,7 +202,7 @@ std::unique_ptr<Program> StartBrimlet() {
   ::GetTempPathW(MAX_PATH, temp);
   const std::wstring folder = std::wstring(temp) + L"brimlet-bench";
   ::CreateDirectoryW(folder.c_str(), nullptr);
-  ::CopyFileW((ExecutableFolder() + L"\\Brimlet.exe").c_str(), (folder + L"\\Brimlet.exe").c_str(), FALSE);
+  ::CopyFileW((TestProgramFolder() + L"\\Brimlet.exe").c_str(), (folder + L"\\Brimlet.exe").c_str(), FALSE);
   const char config[] = "[Brimlet]\r\nLTControll = 1\r\nLBControll = 1\r\nRTControll = 1\r\nRBControll = 1\r\n"
                         "Interval = 0\r\n";
   HANDLE file = ::CreateFileW((folder + L"\\config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/BrightnessIndicator.h"
-#include "hook/BrightnessWorker.h"
+#include "devices/BrightnessWorker.h"
 #include "hook/MouseHook.h"
+#include "ui/BrightnessIndicator.h"
 #include "tests/support/Input.h"
 #include "tests/windows/FakeDevices.h"
 
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const Texts texts;
-  BrightnessIndicator indicator(texts);
+  BrightnessIndicator indicator(texts, fake);
   Bench bench{&worker, &indicator};
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);

@@ -42,7 +42,7 @@ void WriteDefaultValue(const std::wstring& key, const std::wstring& value) {
 class LinkHandlers {
  public:
   explicit LinkHandlers(const std::wstring& folder) : m_log(folder + L"\\links.txt") {
-    const std::wstring recorder = ExecutableFolder() + L"\\link_recorder.exe";
+    const std::wstring recorder = TestProgramFolder() + L"\\link_recorder.exe";
     const std::wstring copy = folder + L"\\link_recorder.exe";
     ::CopyFileW(recorder.c_str(), copy.c_str(), FALSE);
     const std::wstring command = L"\"" + copy + L"\" \"%1\"";

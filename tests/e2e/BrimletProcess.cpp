@@ -91,7 +91,7 @@ std::wstring ExecutableUnderTest() {
   wchar_t path[MAX_PATH] = {};
   const DWORD length = ::GetEnvironmentVariableW(L"BRIMLET_EXE", path, MAX_PATH);
   if (length > 0 && length < MAX_PATH) return path;
-  return ExecutableFolder() + L"\\Brimlet.exe";
+  return TestProgramFolder() + L"\\Brimlet.exe";
 }
 
 BrimletProcess::BrimletProcess(std::wstring folder) : m_folder(std::move(folder)) {

@@ -220,7 +220,7 @@ class NativeSoundLibraryFirst {
 
 TEST_F(CornerTest, SoundLibraryPlantedBesideTheExecutableIsNeverLoaded) {
   WriteConfig(std::wstring(kAllVolumeNoInterval) + L"Sound = true\n");
-  ASSERT_TRUE(::CopyFileW((ExecutableFolder() + L"\\planted_winmm.dll").c_str(), (m_folder + L"\\winmm.dll").c_str(),
+  ASSERT_TRUE(::CopyFileW((TestProgramFolder() + L"\\planted_winmm.dll").c_str(), (m_folder + L"\\winmm.dll").c_str(),
                           FALSE));
   const NativeSoundLibraryFirst nativeFirst;
   auto brimlet = Start();

@@ -8,14 +8,12 @@
 #include "tests/e2e/DialogProbe.h"
 #include "tests/support/Input.h"
 #include "tests/e2e/KeyWatcher.h"
+#include "tests/support/ConfigImage.h"
 #include "tests/support/Screenshot.h"
 
 namespace {
 
-const std::string kDefaultsWithAutoRun =
-    "\xEF\xBB\xBF[Brimlet]\r\nAutoRun = true\r\nSound = false\r\nDisableFunctionWhenFullScreen = true\r\n"
-    "LTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n"
-    "AllScreens = false\r\n";
+const std::string kDefaultsWithAutoRun = DiskBytes(ConfigImage().Set(L"AutoRun", L"true").Text());
 
 const int kCornerLists[] = {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO};
 
@@ -148,9 +146,7 @@ TEST_F(SettingsTest, ChangingAndChangingBackStillSaves) {
   ChooseListItem(dialog, IDC_RT_COMBO, 1);
   ChooseListItem(dialog, IDC_RT_COMBO, 2);
   Confirm(dialog);
-  std::string expected = kDefaultsWithAutoRun;
-  expected.replace(expected.find("AutoRun = true"), 14, "AutoRun = false");
-  EXPECT_EQ(ConfigBytes(), expected);
+  EXPECT_EQ(ConfigBytes(), DiskBytes(ConfigImage().Text()));
 }
 
 TEST_F(SettingsTest, AllCornersNoneIsRefused) {
@@ -281,9 +277,7 @@ TEST_F(SettingsTest, ReadOnlyConfigShowsSaveFailed) {
 // Files as users have them, saved through the dialog: nothing they hold is lost.
 TEST_F(SettingsTest, SavingKeepsTextAfterNulAndCtrlZAndReadsUtf8WithoutAMark) {
   using namespace std::string_literals;
-  const std::string otherKeys =
-      "AutoRun = false\r\nDisableFunctionWhenFullScreen = true\r\nLTControll = 2\r\nLBControll = 1\r\n"
-      "RTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\nAllScreens = false\r\n";
+  const std::string otherKeys = DiskBytes(ConfigImage().Without(L"Sound").Lines()).substr(3);
   const std::string utf8Note = "; \xE9\x9F\xB3\xE9\x87\x8F\xE4\xB8\x8E\xE4\xBA\xAE\xE5\xBA\xA6 \xE2\x9C\x93\r\n";  // 音量与亮度 ✓
   const struct {
     std::string before;

@@ -57,7 +57,7 @@ TEST(CornerAt, OffTheMonitorIsNeverACorner) {
 
 // The primary monitor, a 1280 x 1024 monitor left of it and raised by 200, and a
 // 2560 x 1440 one right of it: their shared edges have corners on both sides.
-const ScreenZones kThreeScreens = ComputeScreenZones({{0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 0, 4480, 1440}});
+const ScreenZones kThreeScreens = ComputeScreenZones({1, {{0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 0, 4480, 1440}}});
 
 Settings AllScreens(Settings settings) {
   settings.allScreens = true;
@@ -85,7 +85,7 @@ TEST(CornerAt, EveryMonitorHasItsCornersOnlyWhenAskedFor) {
   EXPECT_EQ(CornerAt(-1280 + 100, -200 + 58, kThreeScreens, all).action, 11);
   EXPECT_EQ(CornerAt(-1280 + 100, -200 + 59, kThreeScreens, all).action, 0);
   // Stacked: a monitor below the primary one.
-  const ScreenZones stacked = ComputeScreenZones({{0, 0, 1920, 1080}, {0, 1080, 1920, 2160}});
+  const ScreenZones stacked = ComputeScreenZones({1, {{0, 0, 1920, 1080}, {0, 1080, 1920, 2160}}});
   EXPECT_EQ(CornerAt(0, 1079, stacked, all).screen, 0);
   EXPECT_EQ(CornerAt(0, 1080, stacked, all).screen, 1);
   EXPECT_EQ(CornerAt(0, 1080, stacked, all).corner, ScreenCorner::TopLeft);

@@ -5,6 +5,7 @@
 #include "core/BrightnessLevel.h"
 #include "core/Mailbox.h"
 #include "core/ReportBoxes.h"
+#include "tests/native/DesktopQuestions.h"
 
 namespace {
 
@@ -21,20 +22,7 @@ MouseEvent Wheel(int32_t x, int32_t y, int16_t delta = 120) {
   return {kWheel, x, y, static_cast<uint32_t>(static_cast<uint16_t>(delta)) << 16U};
 }
 
-// Counts what the wheel asks of the system, so a test sees which questions it asked.
-struct Questions {
-  int fullScreen = 0;
-  int clock = 0;
-  bool isFullScreen = false;
-  const ScreenRect* lastMonitor = nullptr;  // the monitor the full-screen rule was asked about
-  uint64_t now = 10'000;
-
-  WheelStep Ask(CornerWheel& wheel, const MouseEvent& event) {
-    return wheel.OnMouseEvent(
-        event, [this](const ScreenRect* monitor) { return ++fullScreen, lastMonitor = monitor, isFullScreen; },
-        [this] { return ++clock, now; });
-  }
-};
+using Questions = DesktopQuestions;
 
 TEST(CornerWheel, EventsOutsideActingCornersAskNothing) {
   CornerWheel wheel(Snapshot(100));

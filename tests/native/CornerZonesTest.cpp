@@ -34,7 +34,7 @@ TEST(CornerZonesEdges, ExactProductsKeepTheirWholeValue) {
 
 // Every monitor's zones by the same rule, from its own size and position.
 TEST(CornerZonesEdges, MonitorsAnywhereGetTheZonesOfTheirSize) {
-  const ScreenZones layout = ComputeScreenZones({{0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 1080, 4480, 2520}});
+  const ScreenZones layout = ComputeScreenZones({1, {{0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 1080, 4480, 2520}}});
   ASSERT_EQ(layout.count, 3);
   EXPECT_EQ(layout.screens[0], ComputeCornerZones(1920, 1080));
   const CornerZones left = layout.screens[1];  // 1280 x 1024, left of the primary and above it
@@ -44,7 +44,7 @@ TEST(CornerZonesEdges, MonitorsAnywhereGetTheZonesOfTheirSize) {
   EXPECT_EQ(std::vector<int32_t>({far.leftMaxX, far.rightMinX, far.topMaxY, far.bottomMinY}),
             (std::vector<int32_t>{1920 + 200, 1920 + 2360, 1080 + 81, 1080 + 1359}));
   std::vector<ScreenRect> many(kMostScreens + 3, ScreenRect{0, 0, 800, 600});
-  EXPECT_EQ(ComputeScreenZones(many).count, kMostScreens);
+  EXPECT_EQ(ComputeScreenZones({1, many}).count, kMostScreens);
 }
 
 TEST(CornerZonesEdges, OnePixelWideScreen) {

@@ -4,6 +4,7 @@
 
 #include "core/BrightnessLevel.h"
 #include "core/CornerWheel.h"
+#include "tests/native/DesktopQuestions.h"
 
 namespace {
 
@@ -18,7 +19,9 @@ class VolumeCorner {
   // A turn at `now`: true when it makes a step, which then ends at `now`.
   bool Turn(uint64_t now) {
     const MouseEvent event{kVerticalWheelMessage, 0, 1079, 120U << 16U};
-    const WheelStep step = m_wheel.OnMouseEvent(event, [](const ScreenRect*) { return false; }, [now] { return now; });
+    DesktopQuestions machine;
+    machine.now = now;
+    const WheelStep step = machine.Ask(m_wheel, event);
     if (step.kind != WheelStep::Kind::Volume) return false;
     m_wheel.VolumeStepEnded(now);
     return true;

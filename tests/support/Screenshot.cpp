@@ -66,7 +66,7 @@ std::wstring SaveScreenshot(const std::wstring& name) {
   bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
   bytes.append(pixels.data(), pixels.size());
 
-  const std::wstring folder = ExecutableFolder() + L"\\screenshots";
+  const std::wstring folder = TestProgramFolder() + L"\\screenshots";
   ::CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring path = folder + L"\\" + name + L".bmp";
   return WriteFileBytes(path, bytes) ? path : std::wstring();

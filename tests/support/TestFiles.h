@@ -7,6 +7,6 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& path);
 bool FileExists(const std::wstring& path);
 // The folder of the running executable, without a trailing backslash.
-std::wstring ExecutableFolder();
+std::wstring TestProgramFolder();
 // Deletes a folder with everything in it, read-only files included.
 void RemoveTree(const std::wstring& folder);

@@ -1,10 +1,11 @@
-#include "app/BrightnessIndicator.h"
+#include "ui/BrightnessIndicator.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "hook/BrightnessWorker.h"
+#include "devices/BrightnessWorker.h"
+#include "devices/SystemDevices.h"
 #include "tests/support/Screenshot.h"
 #include "tests/windows/FakeDevices.h"
 
@@ -21,6 +22,13 @@ void PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
   }
 }
 
+// The window in front, as the system tells.
+class IndicatorTest : public ::testing::Test {
+ protected:
+  SystemDevices m_desktop;
+};
+using IndicatorDpiTest = IndicatorTest;
+
 RECT PrimaryWorkArea() {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
@@ -28,8 +36,8 @@ RECT PrimaryWorkArea() {
   return monitor.rcWork;
 }
 
-TEST(BrightnessIndicator, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
-  BrightnessIndicator indicator(kChinese);
+TEST_F(IndicatorTest, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
+  BrightnessIndicator indicator(kChinese, m_desktop);
   const RECT work = PrimaryWorkArea();
   HWND front = ::GetForegroundWindow();
   ULONGLONG shown = 0;
@@ -70,7 +78,7 @@ TEST(BrightnessIndicator, ShowsNearEachCornerOnTopWithoutFocusThenHides) {
   EXPECT_LE(after, 2500U) << "stayed too long";
 }
 
-TEST(BrightnessIndicator, NeverShowsOverAFullScreenWindow) {
+TEST_F(IndicatorTest, NeverShowsOverAFullScreenWindow) {
   const int width = ::GetSystemMetrics(SM_CXSCREEN);
   const int height = ::GetSystemMetrics(SM_CYSCREEN);
   HWND full = ::CreateWindowExW(0, L"STATIC", L"full screen", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
@@ -78,7 +86,7 @@ TEST(BrightnessIndicator, NeverShowsOverAFullScreenWindow) {
   ::SetForegroundWindow(full);
   PumpUntil([&] { return ::GetForegroundWindow() == full; }, 2000);
   ASSERT_EQ(::GetForegroundWindow(), full);
-  BrightnessIndicator indicator(kChinese);
+  BrightnessIndicator indicator(kChinese, m_desktop);
   indicator.Show(40, ScreenCorner::TopLeft);
   EXPECT_TRUE(indicator.hwnd() == nullptr || !::IsWindowVisible(indicator.hwnd()));
   ::DestroyWindow(full);
@@ -86,7 +94,7 @@ TEST(BrightnessIndicator, NeverShowsOverAFullScreenWindow) {
 
 // The whole way through the seam: a turn in a corner, the worker's step on a
 // fake panel, the level it announces, the panel near that corner.
-TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
+TEST_F(IndicatorTest, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
   FakeDevices fake;
   BrightnessWorker worker(fake, fake, fake);
   // The tray window stands in as a window whose procedure notes the announcement.
@@ -103,7 +111,10 @@ TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
   HWND listener = ::CreateWindowExW(0, listenerClass.lpszClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     nullptr, nullptr);
   worker.shown().AnnounceTo(listener, WM_APP + 7);
-  worker.Step(true, ScreenCorner::BottomRight);
+  BrightnessRequest request;
+  request.steps = 1;
+  request.corner = ScreenCorner::BottomRight;
+  worker.Request(request);
   PumpUntil([] { return announced; }, 5000);
   ASSERT_TRUE(announced) << "the worker announced nothing";
   BrightnessShown shown;
@@ -112,7 +123,7 @@ TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
   EXPECT_EQ(shown.corner, ScreenCorner::BottomRight);
   EXPECT_FALSE(worker.shown().Take(shown)) << "taken once";
 
-  BrightnessIndicator indicator(kChinese);
+  BrightnessIndicator indicator(kChinese, m_desktop);
   indicator.Show(shown.percent, shown.corner);
   RECT rect{};
   ::GetWindowRect(indicator.hwnd(), &rect);
@@ -125,10 +136,10 @@ TEST(BrightnessIndicator, ShowsTheLevelTheWorkerSetNearTheCornerTurned) {
 namespace {
 
 // Run by the 144 DPI suite (Wine takes its DPI from LogPixels); skipped at any other DPI.
-TEST(BrightnessIndicatorDpi, SizeFontAndMarginFollowTheMonitorsDpi) {
+TEST_F(IndicatorDpiTest, SizeFontAndMarginFollowTheMonitorsDpi) {
   ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);  // as Brimlet.exe's manifest says
   if (MonitorDpi(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)) != 144) GTEST_SKIP() << "not at 144 DPI";
-  BrightnessIndicator indicator(kChinese);
+  BrightnessIndicator indicator(kChinese, m_desktop);
   indicator.Show(52, ScreenCorner::BottomRight);
   RECT rect{};
   ::GetWindowRect(indicator.hwnd(), &rect);

@@ -11,16 +11,12 @@
 #include "core/IniText.h"
 #include "core/SettingsTable.h"
 #include "framework/UniqueHandle.h"
+#include "tests/support/ConfigImage.h"
 #include "tests/windows/TestFolder.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-const std::string kFirstSave =
-    "\xEF\xBB\xBF[Brimlet]\r\nAutoRun = false\r\nSound = false\r\nDisableFunctionWhenFullScreen = true\r\n"
-    "LTControll = 2\r\nLBControll = 1\r\nRTControll = 2\r\nRBControll = 1\r\nInterval = 100\r\n"
-    "AllScreens = false\r\n";
 
 class ConfigFileTest : public ::testing::Test {
  protected:
@@ -41,7 +37,7 @@ class ConfigFileTest : public ::testing::Test {
 
 // A disk on which the chosen calls of a save fail, as a full disk, missing
 // rights or a crash would make them fail.
-class FailingFiles final : public SaveFiles {
+class FailingFiles final : public SystemSaveFiles {
  public:
   DWORD createError = 0;          // CreateNew fails with it
   int writeThatFails = -1;        // counted from 0; -1: none
@@ -54,28 +50,28 @@ class FailingFiles final : public SaveFiles {
   bool movesFail = false;         // every move fails
 
   HANDLE CreateNew(const std::wstring& path) override {
-    if (createError == 0) return SaveFiles::CreateNew(path);
+    if (createError == 0) return SystemSaveFiles::CreateNew(path);
     ::SetLastError(createError);
     return INVALID_HANDLE_VALUE;
   }
   bool Write(HANDLE file, std::string_view bytes) override {
     if (m_writes++ == writeThatFails || everyWriteFails) return Fail(ERROR_DISK_FULL);
-    if (!corruptsWrites || bytes.empty()) return SaveFiles::Write(file, bytes);
+    if (!corruptsWrites || bytes.empty()) return SystemSaveFiles::Write(file, bytes);
     std::string corrupted(bytes);
     corrupted.back() ^= 1;
-    return SaveFiles::Write(file, corrupted);
+    return SystemSaveFiles::Write(file, corrupted);
   }
-  bool Flush(HANDLE file) override { return flushFails ? Fail(ERROR_IO_DEVICE) : SaveFiles::Flush(file); }
+  bool Flush(HANDLE file) override { return flushFails ? Fail(ERROR_IO_DEVICE) : SystemSaveFiles::Flush(file); }
   bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) override {
     if (replaceFails) return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
-    if (!replaceMovesOldAside) return SaveFiles::Replace(target, replacement, backup);
+    if (!replaceMovesOldAside) return SystemSaveFiles::Replace(target, replacement, backup);
     ::MoveFileExW(target.c_str(), backup.c_str(), 0);
     return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
   }
   bool Move(const std::wstring& from, const std::wstring& to, DWORD flags) override {
     const bool fails = !moveFailsTo.empty() && to.size() >= moveFailsTo.size() &&
                        to.compare(to.size() - moveFailsTo.size(), moveFailsTo.size(), moveFailsTo) == 0;
-    return fails || movesFail ? Fail(ERROR_ACCESS_DENIED) : SaveFiles::Move(from, to, flags);
+    return fails || movesFail ? Fail(ERROR_ACCESS_DENIED) : SystemSaveFiles::Move(from, to, flags);
   }
 
  private:
@@ -163,11 +159,11 @@ TEST_F(ConfigFileTest, FilesOverOneMebibyteCountAsUnreadableAndAreNeverSavedOver
   EXPECT_EQ(ReadFileBytes(Config()), bytes);
 }
 
-TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndTenCrLfLines) {
+TEST_F(ConfigFileTest, FirstSaveWritesTheMarkAndEveryKeyOnCrLfLines) {
   ConfigFile file(Config());
   WriteSettingsText(file.text, Settings{});
   ASSERT_TRUE(file.Save());
-  EXPECT_EQ(ReadFileBytes(Config()), kFirstSave);
+  EXPECT_EQ(ReadFileBytes(Config()), DiskBytes(ConfigImage().Text()));
   EXPECT_EQ(m_folder.FileCount(), 1U) << "a temporary file was left behind";
 }
 

@@ -84,9 +84,11 @@ bool FakeDevices::List(const ScreenRect& monitor, std::vector<HANDLE>& handles) 
   calls.emplace_back("monitors");
   listedFor.push_back(monitor);
   handles.clear();
-  for (size_t i = 0; i < monitors.size(); ++i) handles.push_back(MonitorHandle(i));
+  for (size_t i = 0; i < monitors.size(); ++i) {
+    if (monitors[i].display == ScreenRect{} || monitors[i].display == monitor) handles.push_back(MonitorHandle(i));
+  }
   monitorHandlesOut += static_cast<int>(handles.size());
-  m_before.assign(monitors.size(), {0, 0});
+  m_before.resize(monitors.size(), {0, 0});
   return !handles.empty();
 }
 

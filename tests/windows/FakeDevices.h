@@ -1,17 +1,19 @@
 #pragma once
 // Stands in for the machine behind the corner actions and records what was
 // done to it: which volume keys went out, which levels the panel and the
-// monitors were set to, how often the hook was installed. The worker calls it
-// from its own thread: records are kept under a lock.
+// monitors were set to, how often the hook was installed. The window in front
+// is the real one. The worker calls it from its own thread: records are kept
+// under a lock.
 #include <windows.h>
 
 #include <mutex>
 #include <string>
 #include <vector>
 
-#include "hook/Devices.h"
+#include "devices/Devices.h"
+#include "devices/SystemDevices.h"
 
-// A monitor behind the primary display, as DDC/CI would report it.
+// A monitor as DDC/CI would report it, behind one display or behind every one.
 struct FakeMonitor {
   DWORD minimum = 0;
   DWORD current = 50;
@@ -19,9 +21,11 @@ struct FakeMonitor {
   bool answers = true;
   DWORD takesMs = 0;  // what each call costs: DDC/CI is slow
   DWORD staleMs = 0;  // for so long after a set it still reports the level before
+  ScreenRect display{};  // the display it is behind; empty: every display
 };
 
 class FakeDevices final : public Clock,
+                          public Desktop,
                           public VolumeKeys,
                           public StepSound,
                           public HookInstaller,
@@ -33,7 +37,7 @@ class FakeDevices final : public Clock,
   FakeDevices(const FakeDevices&) = delete;
   FakeDevices& operator=(const FakeDevices&) = delete;
 
-  Devices devices() { return {*this, *this, *this, *this, *this, *this}; }
+  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this}; }
 
   // What the fake machine answers.
   uint64_t now = 5000;
@@ -46,7 +50,7 @@ class FakeDevices final : public Clock,
   PanelLevel reported{2, 50, 50};  // on battery at 50 %
   std::vector<uint8_t> supportedLevels;  // the panel's list; empty: the query fails
   HANDLE writeGate;  // a panel write waits for this manual-reset event: a slow driver
-  std::vector<FakeMonitor> monitors;  // behind every display
+  std::vector<FakeMonitor> monitors;
   ScreenRect panelScreen{0, 0, 1920, 1080};  // the display the panel is
   std::vector<ScreenRect> listedFor;  // the display each list was asked for
   bool hookFails = false;  // InstallMouseHook fails with ERROR_ACCESS_DENIED
@@ -71,6 +75,10 @@ class FakeDevices final : public Clock,
   std::vector<uint8_t> LevelsSet();  // the level of each panel write, for its source
 
   uint64_t NowMs() override;
+  ForegroundWindow Foreground() override { return m_system.Foreground(); }
+  bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) override {
+    return m_system.FullScreenOn(window, monitor);
+  }
   bool SendStep(bool up, DWORD& error) override;
   void Play() override;
   HHOOK InstallMouseHook(HOOKPROC procedure) override;
@@ -86,6 +94,7 @@ class FakeDevices final : public Clock,
  private:
   bool PanelAnswers();
 
+  SystemDevices m_system;
   std::mutex m_lock;
   std::vector<std::pair<DWORD, uint64_t>> m_before;  // each monitor's level before its last set, and when
 };

@@ -213,8 +213,8 @@ TEST_F(BrightnessTest, PanelStepsTheLevelOfThePowerSourceItRunsOn) {
 // Corners on every screen: a brightness turn steps the display of the monitor
 // whose corner was turned, the built-in panel only where it is that display.
 TEST_F(BrightnessTest, WithCornersOnEveryScreenTheMonitorTurnedIsStepped) {
-  const std::vector<ScreenRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1200}};
-  m_worker.DisplayChanged(screens);
+  const MonitorList screens = {1, {{0, 0, 1920, 1080}, {1920, 0, 3840, 1200}}};
+  m_worker.TakeMonitors(screens);
   Settings settings = AllVolume();
   settings.topLeft = settings.topRight = 2;
   settings.allScreens = true;
@@ -228,9 +228,9 @@ TEST_F(BrightnessTest, WithCornersOnEveryScreenTheMonitorTurnedIsStepped) {
   BrightnessShown shown;
   ASSERT_TRUE(m_worker.shown().Take(shown));
   ASSERT_EQ(m_fake.listedFor.size(), 1U);
-  EXPECT_EQ(m_fake.listedFor[0], screens[1]);
+  EXPECT_EQ(m_fake.listedFor[0], screens.monitors[1]);
   EXPECT_EQ(m_fake.LevelsSet(), std::vector<uint8_t>{52});
-  EXPECT_EQ(shown.screen, 0) << "the latest level, from the primary monitor";
+  EXPECT_EQ(shown.target, 1) << "the latest level, from the primary monitor";
 }
 
 TEST_F(BrightnessTest, UnusableAnswersFallBackToTheLastGoodLevel) {
@@ -511,6 +511,28 @@ TEST_F(MonitorTest, MonitorThatReportsItsOldLevelForAMomentLosesNoSteps) {
   ::Sleep(300);
   m_worker.Stop();
   EXPECT_EQ(m_fake.monitors[0].current, 60U) << "ten steps of 2 from 40";
+}
+
+// With corners on every monitor, turns on two monitors while a slow DDC/CI call
+// runs on a third land on each their own: +3 and -1, not +2 on the last one turned.
+TEST_F(MonitorTest, TurnsOnOtherMonitorsDuringASlowCallLandOnTheirOwn) {
+  const MonitorList screens = {1, {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}, {-1920, 0, 0, 1080}}};
+  m_worker.TakeMonitors(screens);
+  Settings settings = AllVolume();
+  settings.topLeft = settings.topRight = 2;
+  settings.allScreens = true;
+  m_hook.Publish({ComputeScreenZones(screens), settings});
+  for (const ScreenRect& display : screens.monitors) m_fake.monitors.push_back({0, 50, 100, true, 100, 0, display});
+  Turn(0, 0);
+  ASSERT_TRUE(m_fake.WaitFor("read monitor", 1)) << "the slow call is on its way";
+  for (int notch = 0; notch < 3; ++notch) Turn(1920, 0);
+  Turn(-1920, 0, -120);
+  ASSERT_TRUE(WaitForMonitorSets(3));
+  m_worker.Stop();
+  EXPECT_EQ(m_fake.monitors[0].current, 52U);
+  EXPECT_EQ(m_fake.monitors[1].current, 56U) << "+3";
+  EXPECT_EQ(m_fake.monitors[2].current, 48U) << "-1";
+  EXPECT_EQ(m_fake.monitorHandlesOut, 0);
 }
 
 TEST_F(MonitorTest, NoPanelAndNoMonitorMeansNothingIsSentOrShown) {

@@ -1,0 +1,35 @@
+#pragma once
+// What the corner rules ask of the machine: the time, and the window in front.
+// The system's answers are in devices/; tests stand in for them and count the
+// questions. Both are asked from the hook's thread: an answer never waits for
+// another process, a disk or a person.
+#include <cstdint>
+
+#include "core/ScreenRect.h"
+
+class Clock {
+ public:
+  virtual uint64_t NowMs() = 0;  // milliseconds since the system started
+
+ protected:
+  ~Clock() = default;
+};
+
+// The window in front, by identity only.
+struct ForegroundWindow {
+  uint64_t window = 0;  // 0: no window is in front
+  uint32_t process = 0;
+
+  friend bool operator==(const ForegroundWindow&, const ForegroundWindow&) = default;
+};
+
+class Desktop {
+ public:
+  virtual ForegroundWindow Foreground() = 0;
+  // `window` covers `monitor` exactly, as a game or a video in full screen does;
+  // a maximised window, the desktop and the shell's window never do.
+  virtual bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) = 0;
+
+ protected:
+  ~Desktop() = default;
+};

@@ -1,0 +1,90 @@
+#pragma once
+// What the corner actions do to the machine, one seam for each thing touched:
+// the volume keys, the step sound, the mouse hook's installation, the built-in
+// panel, the monitors over DDC/CI, and (core/Desktop.h) the clock and the
+// window in front. The system's own are in SystemDevices; tests stand in for
+// them and see what was done. The hook thread, the brightness worker and the
+// tray thread use them at once: an implementation must allow that.
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "core/BrightnessLevel.h"
+#include "core/Desktop.h"
+#include "core/ScreenRect.h"
+
+class VolumeKeys {
+ public:
+  // One press and release of the volume-up or volume-down key; false with the
+  // system's error when it could not be sent.
+  virtual bool SendStep(bool up, DWORD& error) = 0;
+
+ protected:
+  ~VolumeKeys() = default;
+};
+
+class StepSound {
+ public:
+  // Starts the short sound after a volume step; never waits for it.
+  virtual void Play() = 0;
+
+ protected:
+  ~StepSound() = default;
+};
+
+class HookInstaller {
+ public:
+  // The low-level mouse hook with `procedure`, for the calling thread's loop;
+  // null with the system's error as the last error.
+  virtual HHOOK InstallMouseHook(HOOKPROC procedure) = 0;
+
+ protected:
+  ~HookInstaller() = default;
+};
+
+enum class DeviceAnswer { Absent, Failed, Done };
+
+class Panel {
+ public:
+  // The levels the panel supports, each 0..100, with its level.
+  virtual DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) = 0;
+  virtual DeviceAnswer Read(PanelLevel& level) = 0;
+  virtual DeviceAnswer Write(const PanelLevel& level) = 0;
+  // The panel is the display of `monitor`.
+  virtual bool Shows(const ScreenRect& monitor) = 0;
+
+ protected:
+  ~Panel() = default;
+};
+
+// A monitor's brightness over DDC/CI, in its own units.
+struct MonitorLevel {
+  uint32_t minimum = 0;
+  uint32_t current = 0;
+  uint32_t maximum = 0;
+};
+
+class Monitors {
+ public:
+  // The physical monitors behind the display at `monitor`; each one listed
+  // must go back through Release. False when they could not be listed.
+  virtual bool List(const ScreenRect& monitor, std::vector<HANDLE>& monitors) = 0;
+  virtual bool Read(HANDLE monitor, MonitorLevel& level) = 0;
+  virtual bool Write(HANDLE monitor, uint32_t value) = 0;
+  virtual void Release(const std::vector<HANDLE>& monitors) = 0;
+
+ protected:
+  ~Monitors() = default;
+};
+
+// All of them, as the program hands them to the hook and the worker.
+struct Devices {
+  Clock& clock;
+  Desktop& desktop;
+  VolumeKeys& keys;
+  StepSound& sound;
+  HookInstaller& hooks;
+  Panel& panel;
+  Monitors& monitors;
+};

@@ -1,0 +1,191 @@
+#include "devices/SystemDevices.h"
+
+#include <mmsystem.h>
+#include <physicalmonitorenumerationapi.h>
+#include <winioctl.h>
+// after winioctl.h, which it needs
+#include <ntddvdeo.h>
+
+#include "core/FullScreen.h"
+#include "framework/Geometry.h"
+#include "framework/SystemLibrary.h"
+
+namespace {
+
+constexpr wchar_t kStepSoundFile[] = L"C:\\Windows\\Media\\Windows Background.wav";
+constexpr wchar_t kPanelDevicePath[] = L"\\\\.\\LCD";
+
+static_assert(sizeof(DISPLAY_BRIGHTNESS) == 3);
+
+UniqueKernelHandle OpenPanel() {
+  return UniqueKernelHandle(
+      ::CreateFileW(kPanelDevicePath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
+}  // namespace
+
+SystemDevices::SystemDevices() : m_winmm(LoadSystemLibrary(L"winmm.dll")) {
+  Resolve(m_winmm.get(), "PlaySoundW", m_playSound);
+}
+
+uint64_t SystemDevices::NowMs() { return ::GetTickCount64(); }
+
+ForegroundWindow SystemDevices::Foreground() {
+  HWND window = ::GetForegroundWindow();
+  // The desktop and the shell's window are never full screen: as good as none.
+  if (window == nullptr || window == ::GetDesktopWindow() || window == ::GetShellWindow()) return {};
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  return {reinterpret_cast<uintptr_t>(window), process};
+}
+
+bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect& monitor) {
+  if (front.window == 0) return false;
+  const auto window = reinterpret_cast<HWND>(static_cast<uintptr_t>(front.window));
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  RECT rect{};
+  if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info) ||
+      !::GetWindowRect(window, &rect) || ToScreenRect(info.rcMonitor) != monitor) {
+    return false;
+  }
+  return CoversMonitorExactly(ToScreenRect(rect), monitor);
+}
+
+bool SystemDevices::SendStep(bool up, DWORD& error) {
+  // The press and its release in one call: a press alone leaves the system
+  // believing the key is held down. With the scan code a real keyboard sends
+  // (E0 30, E0 2E): without it, a remote session or a remote-control tool
+  // types "b" or "c". MapVirtualKey does not know these keys everywhere.
+  INPUT keys[2] = {};
+  keys[0].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = up ? VK_VOLUME_UP : VK_VOLUME_DOWN;
+  keys[0].ki.wScan = up ? 0x30 : 0x2E;
+  keys[0].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+  keys[1] = keys[0];
+  keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  if (::SendInput(2, keys, sizeof(INPUT)) != 0) return true;
+  error = ::GetLastError();
+  return false;
+}
+
+void SystemDevices::Play() {
+  if (m_playSound != nullptr) m_playSound(kStepSoundFile, nullptr, SND_FILENAME | SND_ASYNC);
+}
+
+HHOOK SystemDevices::InstallMouseHook(HOOKPROC procedure) {
+  return ::SetWindowsHookExW(WH_MOUSE_LL, procedure, ::GetModuleHandleW(nullptr), 0);
+}
+
+DeviceAnswer SystemDevices::SupportedLevels(std::vector<uint8_t>& levels) {
+  const UniqueKernelHandle panel = OpenPanel();
+  if (!panel) return DeviceAnswer::Absent;
+  uint8_t list[256] = {};
+  DWORD returned = 0;
+  if (!::DeviceIoControl(panel.get(), IOCTL_VIDEO_QUERY_SUPPORTED_BRIGHTNESS, nullptr, 0, list, sizeof(list),
+                         &returned, nullptr) ||
+      returned > sizeof(list)) {
+    return DeviceAnswer::Failed;
+  }
+  levels.assign(list, list + returned);
+  return DeviceAnswer::Done;
+}
+
+DeviceAnswer SystemDevices::Read(PanelLevel& level) {
+  const UniqueKernelHandle panel = OpenPanel();
+  if (!panel) return DeviceAnswer::Absent;
+  DISPLAY_BRIGHTNESS reading{};
+  DWORD returned = 0;
+  if (!::DeviceIoControl(panel.get(), IOCTL_VIDEO_QUERY_DISPLAY_BRIGHTNESS, nullptr, 0, &reading, sizeof(reading),
+                         &returned, nullptr)) {
+    return DeviceAnswer::Failed;
+  }
+  level = {reading.ucDisplayPolicy, reading.ucACBrightness, reading.ucDCBrightness};
+  return DeviceAnswer::Done;
+}
+
+DeviceAnswer SystemDevices::Write(const PanelLevel& level) {
+  const UniqueKernelHandle panel = OpenPanel();
+  if (!panel) return DeviceAnswer::Absent;
+  DISPLAY_BRIGHTNESS request{};
+  request.ucDisplayPolicy = level.policy;
+  request.ucACBrightness = level.onMains;
+  request.ucDCBrightness = level.onBattery;
+  DWORD returned = 0;
+  return ::DeviceIoControl(panel.get(), IOCTL_VIDEO_SET_DISPLAY_BRIGHTNESS, &request, sizeof(request), nullptr, 0,
+                           &returned, nullptr)
+             ? DeviceAnswer::Done
+             : DeviceAnswer::Failed;
+}
+
+bool SystemDevices::LoadDxva2() {
+  if (m_dxva2Tried) return m_destroyMonitors != nullptr;
+  m_dxva2Tried = true;
+  m_dxva2 = LoadSystemLibrary(L"dxva2.dll");  // never imported
+  HMODULE library = m_dxva2.get();
+  const bool all = Resolve(library, "GetNumberOfPhysicalMonitorsFromHMONITOR", m_countMonitors) &&
+                   Resolve(library, "GetPhysicalMonitorsFromHMONITOR", m_getMonitors) &&
+                   Resolve(library, "GetMonitorBrightness", m_getBrightness) &&
+                   Resolve(library, "SetMonitorBrightness", m_setBrightness) &&
+                   Resolve(library, "DestroyPhysicalMonitors", m_destroyMonitors);
+  if (!all) m_destroyMonitors = nullptr;
+  return all;
+}
+
+bool SystemDevices::Shows(const ScreenRect& monitor) {
+  // The display whose output is the machine's own panel (a laptop's or an
+  // all-in-one's), found by its position on the desktop.
+  UINT32 pathCount = 0;
+  UINT32 modeCount = 0;
+  if (::GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) != ERROR_SUCCESS) return false;
+  std::vector<DISPLAYCONFIG_PATH_INFO> paths(pathCount);
+  std::vector<DISPLAYCONFIG_MODE_INFO> modes(modeCount);
+  if (::QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths.data(), &modeCount, modes.data(), nullptr) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  for (UINT32 i = 0; i < pathCount; ++i) {
+    const DISPLAYCONFIG_PATH_INFO& path = paths[i];
+    const auto technology = path.targetInfo.outputTechnology;
+    const bool builtIn = technology == DISPLAYCONFIG_OUTPUT_TECHNOLOGY_INTERNAL ||
+                         technology == DISPLAYCONFIG_OUTPUT_TECHNOLOGY_DISPLAYPORT_EMBEDDED ||
+                         technology == DISPLAYCONFIG_OUTPUT_TECHNOLOGY_UDI_EMBEDDED;
+    const UINT32 source = path.sourceInfo.modeInfoIdx;
+    if (!builtIn || source >= modeCount || modes[source].infoType != DISPLAYCONFIG_MODE_INFO_TYPE_SOURCE) continue;
+    const POINTL at = modes[source].sourceMode.position;
+    if (at.x == monitor.left && at.y == monitor.top) return true;
+  }
+  return false;
+}
+
+bool SystemDevices::List(const ScreenRect& monitor, std::vector<HANDLE>& monitors) {
+  monitors.clear();
+  if (!LoadDxva2()) return false;
+  HMONITOR display = ::MonitorFromPoint(POINT{monitor.left, monitor.top}, MONITOR_DEFAULTTOPRIMARY);
+  DWORD count = 0;
+  if (!m_countMonitors(display, &count) || count == 0) return false;
+  std::vector<PHYSICAL_MONITOR> physical(count);
+  if (!m_getMonitors(display, count, physical.data())) return false;
+  for (const PHYSICAL_MONITOR& each : physical) monitors.push_back(each.hPhysicalMonitor);
+  return true;
+}
+
+bool SystemDevices::Read(HANDLE monitor, MonitorLevel& level) {
+  DWORD minimum = 0;
+  DWORD current = 0;
+  DWORD maximum = 0;
+  if (m_getBrightness == nullptr || !m_getBrightness(monitor, &minimum, &current, &maximum)) return false;
+  level = {minimum, current, maximum};
+  return true;
+}
+
+bool SystemDevices::Write(HANDLE monitor, uint32_t value) {
+  return m_setBrightness != nullptr && m_setBrightness(monitor, value);
+}
+
+void SystemDevices::Release(const std::vector<HANDLE>& monitors) {
+  if (m_destroyMonitors == nullptr || monitors.empty()) return;
+  std::vector<PHYSICAL_MONITOR> physical(monitors.size());
+  for (size_t i = 0; i < monitors.size(); ++i) physical[i].hPhysicalMonitor = monitors[i];
+  m_destroyMonitors(static_cast<DWORD>(physical.size()), physical.data());
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The Settings dialog: edits its own working copy of the settings, read from
+// the store when it opens, with each setting on the control the key table
+// names for it. A saving OK hands the copy to the store (start-up shortcut and
+// config.ini) and tells the dialog's owner at once, before the dialog closes.
+#include "config/SettingsStore.h"
+#include "core/Settings.h"
+#include "core/SettingsTable.h"
+#include "framework/Dialog.h"
+#include "ui/Texts.h"
+
+class SettingsDialog final : public Dialog {
+ public:
+  class Owner {
+   public:
+    // A saving OK has written the settings (also when the save failed): the
+    // program takes what the store now holds.
+    virtual void SettingsSaved() = 0;
+
+   protected:
+    ~Owner() = default;
+  };
+
+  SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner)
+      : Dialog(IDD_SETTINGS, texts.ForDialogs()), m_store(store), m_texts(texts), m_owner(owner) {}
+  ~SettingsDialog() override { Close(); }
+
+ protected:
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void ShowSettings();
+  void ShowOn(const SettingRow& row);
+  bool TakeFrom(const SettingRow& row, UINT notification);
+  void OnOk();
+
+  const SettingsStore& m_store;
+  Texts m_texts;
+  Owner& m_owner;
+  Settings m_settings;  // this dialog's own working copy
+  bool m_changed = false;
+};
