@@ -21,7 +21,7 @@ constexpr wchar_t kShellWatchClass[] = L"BRIMLET_SHELL_WATCH";
 // set a brightness level; they carry nothing.
 constexpr UINT kHookReportMessage = WM_APP + 0x10;
 constexpr UINT kBrightnessSetMessage = WM_APP + 0x11;
-// A WM_CONTEXTMENU this soon after a menu closed belongs to the right click that opened it.
+// A WM_CONTEXTMENU this soon after a right click's menu closed belongs to that click.
 constexpr ULONGLONG kSameMenuRequestMs = 500;
 
 std::wstring SystemErrorText(DWORD code) {
@@ -142,14 +142,16 @@ std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARA
         case WM_RBUTTONDOWN: {
           POINT pointer{};
           ::GetCursorPos(&pointer);
-          OpenMenu(pointer, false);
+          OpenMenu(pointer, true);
           break;
         }
         case WM_CONTEXTMENU:  // Shift+F10, the menu key, or what follows a right click
-        case NIN_KEYSELECT:   // Enter
-          // A right click's menu is open, or has just closed: the same request again.
-          if (m_menuOpen || ::GetTickCount64() - m_menuClosedAt < kSameMenuRequestMs) break;
-          OpenMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, true);
+          // The right click's own, after its menu closed: the same request again.
+          if (::GetTickCount64() - std::exchange(m_rightClickMenuClosedAt, 0) < kSameMenuRequestMs) break;
+          OpenMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, false);
+          break;
+        case NIN_KEYSELECT:  // Enter
+          OpenMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, false);
           break;
         default:
           break;
@@ -169,13 +171,13 @@ std::optional<LRESULT> Runtime::OnShellMessage(UINT message, WPARAM wParam, LPAR
     case WM_CLOSE:
       // What taskkill without /F sends: the program ends as by Exit, never
       // half, without the window that hears the shell and owns the menu.
-      ::PostQuitMessage(0);
+      EndTheProgram();
       return 0;
     case WM_ENDSESSION:
       // The process may be ended any time after this returns: clean up now.
       if (wParam != FALSE) {
         Shutdown();
-        ::PostQuitMessage(0);
+        EndTheProgram();
       }
       return 0;
     case WM_DISPLAYCHANGE:
@@ -199,7 +201,7 @@ std::optional<LRESULT> Runtime::OnShellMessage(UINT message, WPARAM wParam, LPAR
   return std::nullopt;
 }
 
-void Runtime::OpenMenu(POINT at, bool byKeyboard) {
+void Runtime::OpenMenu(POINT at, bool byRightClick) {
   if (m_menuOpen) return;
   m_menuOpen = true;
   // An open dialog owns the menu, so it is still in front when the menu closes.
@@ -208,9 +210,24 @@ void Runtime::OpenMenu(POINT at, bool byKeyboard) {
   if (owner == nullptr) owner = m_shellWindow ? m_shellWindow.hwnd() : m_trayWindow.hwnd();
   const int command = ChooseFromTrayMenu(owner, at, m_texts);
   m_menuOpen = false;
-  m_menuClosedAt = ::GetTickCount64();
-  if (command == 0 && byKeyboard && (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) != 0) m_icon.GiveFocusBack();
+  if (m_endAsked) {
+    ::PostQuitMessage(0);
+    return;
+  }
+  if (byRightClick) m_rightClickMenuClosedAt = ::GetTickCount64();
+  if (command == 0 && !byRightClick && (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) != 0) m_icon.GiveFocusBack();
   RunCommand(command);
+}
+
+// The program ends as by Exit. A menu's own loop would swallow a quit request,
+// so an open menu closes first and the request follows once it has.
+void Runtime::EndTheProgram() {
+  if (!m_menuOpen) {
+    ::PostQuitMessage(0);
+    return;
+  }
+  m_endAsked = true;
+  ::EndMenu();
 }
 
 void Runtime::RunCommand(int command) {

@@ -45,7 +45,8 @@ class Runtime final : private SettingsDialog::Owner {
   bool CreateWindows();
   void FollowTheDisplay(bool always);
   void PublishMonitors(std::vector<ScreenRect> monitors);
-  void OpenMenu(POINT at, bool byKeyboard);
+  void OpenMenu(POINT at, bool byRightClick);
+  void EndTheProgram();
   void RunCommand(int command);
   bool TakenByADialog(MSG& msg) const;
   void ShowHookReports();
@@ -72,7 +73,8 @@ class Runtime final : private SettingsDialog::Owner {
   WindowOf<Runtime> m_shellWindow{*this, &Runtime::OnShellMessage};
   UINT m_taskbarCreated = 0;
   bool m_menuOpen = false;
-  ULONGLONG m_menuClosedAt = 0;  // when a menu closed; a right click's own WM_CONTEXTMENU follows it
+  bool m_endAsked = false;  // an end request came while the menu was open
+  ULONGLONG m_rightClickMenuClosedAt = 0;  // a right click's own WM_CONTEXTMENU follows its menu
   std::unique_ptr<SettingsDialog> m_settingsDialog;  // open or closed: a new request opens a new one
   std::unique_ptr<AboutDialog> m_aboutDialog;
   std::unique_ptr<SessionNotifications> m_session;

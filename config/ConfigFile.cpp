@@ -55,6 +55,18 @@ std::wstring DecodeFileText(const PreparedText& prepared) {
   return DecodeBytes(prepared.bytes, CP_ACP);
 }
 
+// The file a symbolic link at `path` leads to, through every link of a chain,
+// whether it exists or not, so a save replaces that file and a link stays a
+// link; `path` itself for a plain file or a missing one.
+std::wstring SaveTarget(SaveFiles& files, const std::wstring& path) {
+  std::wstring current = path;
+  std::wstring stored;
+  // A chain longer than the system follows is a loop: no file to save.
+  for (int link = 0; link < 32 && files.LinkTarget(current, stored); ++link) current = LinkedPath(current, stored);
+  // Where links cannot be read as links, the system may still resolve them.
+  return current == path ? files.FinalPath(path) : current;
+}
+
 // Writes `bytes` to a new file beside `target` and flushes it to the disk.
 // `createDenied`: the file could not be created for lack of rights.
 bool WriteTemporary(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::wstring& temporary,
@@ -104,10 +116,13 @@ bool ReplaceWith(SaveFiles& files, const std::wstring& target, const std::wstrin
   return false;
 }
 
-// From the start: `content` and nothing behind it, flushed to the disk. The old
-// bytes are written over before the file is cut, so a power cut never leaves it empty.
+// From the start: `content` and nothing behind it, on the disk. The new bytes
+// are written over the old ones and flushed before the file is cut, so a power
+// cut leaves the old bytes, the new ones over the old, or the new ones alone:
+// never the old bytes cut to the new length.
 bool Rewrite(SaveFiles& files, HANDLE file, std::string_view content) {
-  return files.Rewind(file) && files.Write(file, content) && files.SetEnd(file) && files.Flush(file);
+  return files.Rewind(file) && files.Write(file, content) && files.Flush(file) && files.SetEnd(file) &&
+         files.Flush(file);
 }
 
 bool ReadsBack(SaveFiles& files, HANDLE file, std::string_view expected) {
@@ -149,7 +164,7 @@ bool ConfigFile::Save(SaveFiles& files) const {
   std::string bytes;
   if (!DiskBytesKeepingRest(EncodeUtf8(UpToNul(text)), m_read, bytes)) return false;
 
-  const std::wstring target = files.FinalPath(path);
+  const std::wstring target = SaveTarget(files, path);
   const DWORD attributes = files.Attributes(target);
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (!exists && !IsMissingFileError(::GetLastError())) return false;
@@ -170,7 +185,7 @@ void RecoverSaveLeftovers(const std::wstring& configPath) {
 }
 
 void RecoverSaveLeftovers(SaveFiles& files, const std::wstring& configPath) {
-  const std::wstring target = files.FinalPath(configPath);
+  const std::wstring target = SaveTarget(files, configPath);
   const std::wstring folder = DirectoryPart(target);
   const std::wstring fileName = target.substr(folder.size());
   std::vector<std::wstring> names;

@@ -1,6 +1,9 @@
 #include "config/SaveFiles.h"
 
+#include <winioctl.h>
+
 #include <algorithm>
+#include <cstring>
 
 #include "core/PathText.h"
 #include "framework/UniqueHandle.h"
@@ -14,6 +17,48 @@ uint64_t FileTimeValue(const FILETIME& time) {
 }  // namespace
 
 DWORD SystemSaveFiles::Attributes(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()); }
+
+bool SystemSaveFiles::LinkTarget(const std::wstring& path, std::wstring& stored) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
+  // The link itself, not what it leads to: that may be missing.
+  const UniqueKernelHandle link(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                              nullptr, OPEN_EXISTING,
+                                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!link) return false;
+  // The symbolic link's reparse data, as the file system documents it: tag,
+  // sizes, then the substitute and print names in one buffer after the flags.
+  struct SymbolicLinkData {
+    ULONG tag;
+    USHORT dataLength;
+    USHORT reserved;
+    USHORT substituteOffset;
+    USHORT substituteLength;
+    USHORT printOffset;
+    USHORT printLength;
+    ULONG flags;
+  };
+  constexpr ULONG kSymbolicLinkTag = 0xA000000CUL;  // IO_REPARSE_TAG_SYMLINK
+  alignas(ULONG) unsigned char buffer[16 * 1024];
+  DWORD returned = 0;
+  if (!::DeviceIoControl(link.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, buffer, sizeof(buffer), &returned,
+                         nullptr) ||
+      returned < sizeof(SymbolicLinkData)) {
+    return false;
+  }
+  SymbolicLinkData data{};
+  std::memcpy(&data, buffer, sizeof(data));
+  if (data.tag != kSymbolicLinkTag) return false;
+  const auto name = [&](USHORT offset, USHORT length) {
+    if (sizeof(SymbolicLinkData) + size_t{offset} + length > returned) return std::wstring();
+    std::wstring text(length / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), buffer + sizeof(SymbolicLinkData) + offset, text.size() * sizeof(wchar_t));
+    return text;
+  };
+  stored = name(data.printOffset, data.printLength);
+  if (stored.empty()) stored = name(data.substituteOffset, data.substituteLength);
+  return !stored.empty();
+}
 
 std::wstring SystemSaveFiles::FinalPath(const std::wstring& path) {
   const UniqueKernelHandle file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -20,8 +20,12 @@ class SaveFiles {
  public:
   // GetFileAttributesW: INVALID_FILE_ATTRIBUTES with the last error when there is none.
   virtual DWORD Attributes(const std::wstring& path) = 0;
-  // The file a symbolic link at `path` leads to, so a save replaces the target
-  // and the link stays a link; `path` itself for a plain file or a missing one.
+  // The target a symbolic link at `path` stores, as stored (absolute,
+  // relative to the link's folder, or an NT path), whether that target exists
+  // or not; false when `path` is no symbolic link.
+  virtual bool LinkTarget(const std::wstring& path, std::wstring& stored) = 0;
+  // The file an existing chain of links at `path` leads to, as the system
+  // resolves it; `path` itself when it cannot.
   virtual std::wstring FinalPath(const std::wstring& path) = 0;
   // A new file, for writing and not shared; INVALID_HANDLE_VALUE with the last
   // error (ERROR_FILE_EXISTS when the name is taken).
@@ -58,6 +62,7 @@ class SystemSaveFiles : public SaveFiles {
   SystemSaveFiles& operator=(const SystemSaveFiles&) = delete;
 
   DWORD Attributes(const std::wstring& path) override;
+  bool LinkTarget(const std::wstring& path, std::wstring& stored) override;
   std::wstring FinalPath(const std::wstring& path) override;
   HANDLE CreateNew(const std::wstring& path) override;
   HANDLE OpenExisting(const std::wstring& path) override;

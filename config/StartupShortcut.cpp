@@ -5,6 +5,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "core/PathText.h"
 #include "framework/UniqueHandle.h"
 
 namespace {
@@ -12,37 +13,107 @@ namespace {
 constexpr wchar_t kShortcutName[] = L"\\Brimlet.lnk";
 constexpr wchar_t kShortcutDescription[] = L"Brimlet";
 
+bool MakeLink(ComPtr<IShellLinkW>& link, ComPtr<IPersistFile>& file) {
+  return SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())) &&
+         link && SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.out())) && file;
+}
+
 void SaveShortcut(const std::wstring& shortcutPath, const std::wstring& exePath) {
   ComPtr<IShellLinkW> link;
-  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())) ||
-      !link) {
-    return;
-  }
+  ComPtr<IPersistFile> file;
+  if (!MakeLink(link, file)) return;
   link->SetPath(exePath.c_str());
   link->SetDescription(kShortcutDescription);
-  ComPtr<IPersistFile> file;
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.out())) && file) {
-    file->Save(shortcutPath.c_str(), TRUE);
+  file->Save(shortcutPath.c_str(), TRUE);
+}
+
+class SystemShortcutFiles final : public ShortcutFiles {
+ public:
+  bool Read(const std::wstring& shortcut, ShortcutFields& fields) override {
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (::GetFileAttributesW(shortcut.c_str()) == INVALID_FILE_ATTRIBUTES || !MakeLink(link, file) ||
+        FAILED(file->Load(shortcut.c_str(), STGM_READ))) {
+      return false;
+    }
+    wchar_t text[MAX_PATH] = {};
+    if (FAILED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH))) text[0] = L'\0';
+    fields.target = text;
+    text[0] = L'\0';
+    link->GetWorkingDirectory(text, MAX_PATH);
+    fields.workingFolder = text;
+    text[0] = L'\0';
+    int index = 0;
+    link->GetIconLocation(text, MAX_PATH, &index);
+    fields.iconFile = text;
+    fields.iconIndex = index;
+    return true;
   }
+
+  void Write(const std::wstring& shortcut, const ShortcutFields& fields) override {
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (!MakeLink(link, file) || FAILED(file->Load(shortcut.c_str(), STGM_READWRITE)) ||
+        FAILED(link->SetPath(fields.target.c_str()))) {
+      return;
+    }
+    link->SetWorkingDirectory(fields.workingFolder.c_str());
+    if (!fields.iconFile.empty()) link->SetIconLocation(fields.iconFile.c_str(), fields.iconIndex);
+    file->Save(shortcut.c_str(), TRUE);
+  }
+
+  std::wstring Expand(const std::wstring& path) override {
+    const DWORD size = ::ExpandEnvironmentStringsW(path.c_str(), nullptr, 0);
+    if (size == 0) return path;
+    std::wstring expanded(size, L'\0');
+    const DWORD length = ::ExpandEnvironmentStringsW(path.c_str(), expanded.data(), size);
+    if (length == 0 || length > size) return path;
+    expanded.resize(length - 1);
+    return expanded;
+  }
+
+  PathState Look(const std::wstring& path) override {
+    if (!IsAbsolutePath(path)) return PathState::Unknown;
+    if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return PathState::Present;
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return PathState::Unknown;
+    // A drive not mounted yet (a USB stick, an encrypted volume, a subst drive)
+    // or a network share out of reach says "not found" as well: its root must be there.
+    wchar_t volume[MAX_PATH] = {};
+    if (!::GetVolumePathNameW(path.c_str(), volume, MAX_PATH) ||
+        ::GetFileAttributesW(volume) == INVALID_FILE_ATTRIBUTES) {
+      return PathState::Unknown;
+    }
+    return PathState::Missing;
+  }
+};
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
 }
 
 }  // namespace
 
 void RepairStartupShortcut(const std::wstring& shortcutPath, const std::wstring& exePath) {
-  if (shortcutPath.empty() || ::GetFileAttributesW(shortcutPath.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-  ComPtr<IShellLinkW> link;
-  ComPtr<IPersistFile> file;
-  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.out())) ||
-      !link || FAILED(link->QueryInterface(IID_IPersistFile, file.out())) || !file ||
-      FAILED(file->Load(shortcutPath.c_str(), STGM_READ))) {
-    return;  // not a shell link: not ours to change
-  }
-  wchar_t target[MAX_PATH] = {};
-  if (FAILED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) || target[0] == L'\0') return;
-  const DWORD error = ::GetFileAttributesW(target) == INVALID_FILE_ATTRIBUTES ? ::GetLastError() : ERROR_SUCCESS;
-  // Only a target that is certainly gone: another Brimlet.exe that exists is the user's choice.
-  if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return;
-  if (SUCCEEDED(link->SetPath(exePath.c_str()))) file->Save(shortcutPath.c_str(), TRUE);
+  SystemShortcutFiles files;
+  RepairStartupShortcut(files, shortcutPath, exePath);
+}
+
+void RepairStartupShortcut(ShortcutFiles& files, const std::wstring& shortcutPath, const std::wstring& exePath) {
+  ShortcutFields fields;
+  // Not a shell link, or one without a file: not ours to change.
+  if (shortcutPath.empty() || !files.Read(shortcutPath, fields) || fields.target.empty()) return;
+  const std::wstring gone = files.Expand(fields.target);
+  // Another Brimlet.exe that exists, or may, is the user's choice.
+  if (files.Look(gone) != PathState::Missing) return;
+  std::wstring folder = DirectoryPart(exePath);
+  if (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();  // "C:\" keeps its backslash
+  const bool ownIcon = !fields.iconFile.empty() && (SamePath(files.Expand(fields.iconFile), gone));
+  fields.target = exePath;
+  fields.workingFolder = folder;
+  if (ownIcon) fields.iconFile = exePath;
+  files.Write(shortcutPath, fields);
 }
 
 std::wstring StartupFolder() {

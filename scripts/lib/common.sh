@@ -6,7 +6,7 @@ export BRIMLET_ROOT
 
 # Packages a build and test run needs on a fresh Debian machine.
 BRIMLET_BUILD_PACKAGES=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
-BRIMLET_WINE_PACKAGES=(wine wine64 xvfb xauth locales fonts-wqy-microhei imagemagick)
+BRIMLET_WINE_PACKAGES=(wine wine64 xvfb xserver-xephyr xauth locales fonts-wqy-microhei imagemagick)
 BRIMLET_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 log() { printf '\n== %s\n' "$*"; }

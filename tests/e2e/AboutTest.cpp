@@ -82,8 +82,8 @@ TEST_F(AboutTest, ShowsTheVersionAndBothLinks) {
   HWND dialog = OpenAbout(*brimlet);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(ControlText(dialog, IDC_VERSION_TEXT), L"1.0.0");
-  EXPECT_EQ(ControlText(dialog, IDC_LINK_MAIL), L"联系作者");
-  EXPECT_EQ(ControlText(dialog, IDC_LINK_WEB), L"官网");
+  EXPECT_EQ(ControlText(dialog, IDC_LINK_MAIL), L"联系作者(&C)");
+  EXPECT_EQ(ControlText(dialog, IDC_LINK_WEB), L"官网(&W)");
   EXPECT_NE(::GetWindowLongW(::GetDlgItem(dialog, IDC_LINK_MAIL), GWL_STYLE) & SS_NOTIFY, 0)
       << "the links take mouse messages";
   SaveScreenshot(L"about-dialog");

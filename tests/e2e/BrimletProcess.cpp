@@ -190,8 +190,17 @@ HWND BrimletProcess::OpenMenu() const {
 }
 
 void BrimletProcess::ChooseMenuItem(int index) const {
-  for (int i = 0; i <= index; ++i) PressKey(VK_DOWN);
-  PressKey(VK_RETURN);
+  // By the item's access key, the same in either language. A key that reaches
+  // the menu closes it; under Wine the first key after a menu opened over a
+  // window of the program is sometimes lost, so it is pressed again while the
+  // menu stays open.
+  const WORD keys[] = {'S', 'A', 'X'};
+  for (int tries = 0; tries < 10; ++tries) {
+    HWND menu = FindProcessWindow(m_pid, L"#32768");
+    if (menu == nullptr) return;
+    PressKey(keys[index]);
+    if (WaitUntil([menu] { return !::IsWindow(menu) || !::IsWindowVisible(menu); }, 1000)) return;
+  }
 }
 
 HWND BrimletProcess::WaitForDialog(const wchar_t* caption, DWORD milliseconds) const {

@@ -56,7 +56,8 @@ class BrimletProcess {
   void PostTrayEvent(UINT event) const;
   // Right-button press on the icon; returns the menu window once it is shown.
   HWND OpenMenu() const;
-  // Chooses the n-th selectable menu item (0 Settings, 1 About, 2 Exit) by keyboard.
+  // Chooses the n-th selectable menu item (0 Settings, 1 About, 2 Exit) of the
+  // open menu by keyboard.
   void ChooseMenuItem(int index) const;
   // The dialog with this caption, once shown.
   HWND WaitForDialog(const wchar_t* caption, DWORD milliseconds = 5000) const;

@@ -33,8 +33,8 @@ TEST_F(EnglishTest, MenuDialogsAndBoxesSpeakEnglish) {
 
   HWND settings = OpenFromMenu(*brimlet, 0, L"Settings");
   ASSERT_NE(settings, nullptr) << "no dialog captioned Settings";
-  EXPECT_EQ(ControlText(settings, IDC_AUTORUN_CHECK), L"Start at logon");
-  EXPECT_EQ(ControlText(settings, IDC_ALLSCREENS_CHECK), L"Corners on all screens");
+  EXPECT_EQ(ControlText(settings, IDC_AUTORUN_CHECK), L"Start at &logon");
+  EXPECT_EQ(ControlText(settings, IDC_ALLSCREENS_CHECK), L"Corners on &all screens");
   EXPECT_EQ(ControlText(settings, IDCANCEL), L"Cancel");
   for (const int list : {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO}) {
     EXPECT_EQ(ListItemText(settings, list, 0), L"None");
@@ -54,7 +54,7 @@ TEST_F(EnglishTest, MenuDialogsAndBoxesSpeakEnglish) {
 
   HWND about = OpenFromMenu(*brimlet, 1, L"About");
   ASSERT_NE(about, nullptr) << "no dialog captioned About";
-  EXPECT_EQ(ControlText(about, IDC_LINK_MAIL), L"Contact");
+  EXPECT_EQ(ControlText(about, IDC_LINK_MAIL), L"&Contact");
   EXPECT_EQ(ControlText(about, IDOK), L"OK");
   ::Sleep(300);
   SaveScreenshot(L"about-dialog-en");
@@ -67,7 +67,7 @@ TEST_F(EnglishTest, LanguageKeyChoosesChineseAnyway) {
   auto brimlet = Start();
   HWND settings = OpenFromMenu(*brimlet, 0, L"设置");
   ASSERT_NE(settings, nullptr) << "no dialog captioned 设置";
-  EXPECT_EQ(ControlText(settings, IDC_AUTORUN_CHECK), L"开机启动");
+  EXPECT_EQ(ControlText(settings, IDC_AUTORUN_CHECK), L"开机启动(&L)");
   PressButton(settings, IDCANCEL);
   EXPECT_TRUE(WaitForWindowGone(settings, 5000));
 }

@@ -45,6 +45,50 @@ TEST_F(RobustnessTest, TaskkillWithoutForceEndsTheProgramAsExitDoes) {
   EXPECT_FALSE(IconExists(tray)) << "the icon stayed behind";
 }
 
+// taskkill or the end of the session while the tray menu is open: the menu
+// closes and the program ends as by Exit.
+TEST_F(RobustnessTest, EndRequestWhileTheMenuIsOpenEndsTheProgram) {
+  for (const bool endOfSession : {false, true}) {
+    auto brimlet = Start();
+    HWND tray = brimlet->trayWindow();
+    HWND shell = brimlet->ShellWatchWindow();
+    ASSERT_NE(shell, nullptr);
+    ASSERT_NE(brimlet->OpenMenu(), nullptr);
+    if (endOfSession) {
+      DWORD_PTR result = 0;
+      ::SendMessageTimeoutW(shell, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 10000, &result);
+      EXPECT_FALSE(IconExists(tray)) << "the icon is gone before WM_ENDSESSION returns";
+    } else {
+      ASSERT_TRUE(::PostMessageW(shell, WM_CLOSE, 0, 0));
+    }
+    DWORD exitCode = 99;
+    ASSERT_TRUE(brimlet->WaitForExit(15000, &exitCode)) << (endOfSession ? "WM_ENDSESSION" : "WM_CLOSE")
+                                                        << " with the menu open did not end the program";
+    EXPECT_EQ(exitCode, 0U);
+    EXPECT_FALSE(IconExists(tray));
+  }
+}
+
+// The message-only window that holds the icon is no top-level window: a close
+// request sent to it anyway destroys nothing.
+TEST_F(RobustnessTest, CloseRequestToTheIconsWindowChangesNothing) {
+  WriteConfig(kAllVolumeNoInterval);
+  KeyWatcher keys;
+  auto brimlet = Start();
+  HWND tray = brimlet->trayWindow();
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(::SendMessageTimeoutW(tray, WM_CLOSE, 0, 0, SMTO_BLOCK, 10000, &result));
+  EXPECT_TRUE(::IsWindow(tray));
+  EXPECT_TRUE(IconExists(tray));
+  WheelAt(0, 1079, 120);
+  EXPECT_TRUE(keys.WaitForCount(1, 5000));
+  ASSERT_NE(brimlet->OpenMenu(), nullptr) << "the icon opens nothing";
+  brimlet->ChooseMenuItem(2);
+  DWORD exitCode = 99;
+  EXPECT_TRUE(brimlet->WaitForExit(10000, &exitCode));
+  EXPECT_EQ(exitCode, 0U);
+}
+
 TEST_F(RobustnessTest, QuitRequestsFromOtherProgramsLeaveTheHookWorking) {
   WriteConfig(kAllVolumeNoInterval);
   KeyWatcher keys;

@@ -24,6 +24,11 @@ class SettingsTest : public BrimletTest {
     brimlet.ChooseMenuItem(0);
     return brimlet.WaitForDialog(L"设置");
   }
+  HWND OpenAbout(const BrimletProcess& brimlet) {
+    if (brimlet.OpenMenu() == nullptr) return nullptr;
+    brimlet.ChooseMenuItem(1);
+    return brimlet.WaitForDialog(L"关于");
+  }
   // Presses OK and waits until the dialog has closed.
   void Confirm(HWND dialog) {
     PressButton(dialog, IDOK);
@@ -228,6 +233,40 @@ TEST_F(SettingsTest, OpensCentredOnTheWorkAreaAndASecondRequestBringsItForward) 
   EXPECT_EQ(CheckState(dialog, IDC_SOUND_CHECK), BST_CHECKED) << "the edit is still there";
   Confirm(dialog);
   EXPECT_NE(ConfigBytes().find("Sound = true\r\n"), std::string::npos);
+}
+
+// Settings and About are open side by side: OK in one closes it at once, and a
+// saved change reaches the hook at once, whatever the other one is doing.
+TEST_F(SettingsTest, DialogsOpenSideBySideEndAtOnce) {
+  WriteConfig(kAllVolumeNoInterval);
+  auto brimlet = Start();
+  HWND settings = OpenSettings(*brimlet);
+  ASSERT_NE(settings, nullptr);
+  HWND about = OpenAbout(*brimlet);
+  ASSERT_NE(about, nullptr);
+  ChooseListItem(settings, IDC_RB_COMBO, 0);
+  Confirm(settings);
+  EXPECT_TRUE(::IsWindowVisible(about));
+  KeyWatcher keys;
+  // Bottom-right is "none" now, while About is still open; the bottom-left
+  // corner's key shows that the turn before it was handled.
+  WheelAt(1919, 1079, 120);
+  WheelAt(0, 1079, -120);
+  ASSERT_TRUE(keys.WaitForCount(1, 5000));
+  EXPECT_EQ(keys.KeyDowns(), std::vector<DWORD>{VK_VOLUME_DOWN}) << "the hook still has the old settings";
+  settings = OpenSettings(*brimlet);
+  ASSERT_NE(settings, nullptr) << "no visible Settings dialog";
+  EXPECT_EQ(ListSelection(settings, IDC_RB_COMBO), 0);
+
+  // The other way round: About ends at once while Settings is open, and opens again.
+  PressButton(about, IDOK);
+  ASSERT_TRUE(WaitForWindowGone(about, 5000));
+  about = OpenAbout(*brimlet);
+  ASSERT_NE(about, nullptr) << "no visible About box";
+  EXPECT_TRUE(::IsWindowVisible(settings));
+  PressButton(about, IDOK);
+  PressButton(settings, IDCANCEL);
+  EXPECT_TRUE(WaitForWindowGone(settings, 5000));
 }
 
 TEST_F(SettingsTest, NextWheelTurnUsesTheSavedSettings) {

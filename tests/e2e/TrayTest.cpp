@@ -73,6 +73,21 @@ TEST_F(TrayTest, RightClickOpensExactlyOneMenu) {
   EXPECT_TRUE(NoMenuAppears(*brimlet)) << "a second menu opened";
 }
 
+// Only a right click's own WM_CONTEXTMENU is a repeat: Enter or the menu key
+// right after a menu the keyboard opened and Esc closed opens the menu again.
+TEST_F(TrayTest, KeyboardOpensTheMenuAgainRightAfterItClosed) {
+  auto brimlet = Start();
+  for (const UINT event : {static_cast<UINT>(NIN_KEYSELECT), static_cast<UINT>(WM_CONTEXTMENU),
+                           static_cast<UINT>(NIN_KEYSELECT), static_cast<UINT>(WM_CONTEXTMENU)}) {
+    brimlet->PostTrayEvent(event);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(brimlet->pid(), L"#32768")) != nullptr; }, 5000))
+        << "event 0x" << std::hex << event << " opened no menu";
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitForWindowGone(menu, 5000) || WaitUntil([&] { return !::IsWindowVisible(menu); }, 5000));
+  }
+}
+
 TEST_F(TrayTest, DismissedMenuDoesNothing) {
   auto brimlet = Start();
   HWND menu = brimlet->OpenMenu();

@@ -127,6 +127,51 @@ TEST(CornerWheel, OtherCodesClaimTheCornerButStepNothing) {
   EXPECT_EQ(asked.fullScreen, 1);
 }
 
+// What the sum of fractions keeps: the part past a whole notch, through a delta
+// of 0; what ends it: leaving the corner (the top-left one too, whose place a
+// turn outside every corner also names), and a whole notch.
+TEST(CornerWheel, FractionSumsKeepTheirRestAndEndWhereTheySay) {
+  CornerWheel wheel(Snapshot(0));
+  Questions asked;
+  auto steps = [&](int32_t x, int32_t y, std::initializer_list<int16_t> deltas) {
+    int made = 0;
+    for (const int16_t delta : deltas) made += asked.Ask(wheel, Wheel(x, y, delta)).kind != WheelStep::Kind::None;
+    return made;
+  };
+  EXPECT_EQ(steps(0, 1079, {50, 50, 50, 50, 50}), 2) << "250: two notches, the rest of each kept";
+  EXPECT_EQ(steps(1919, 1079, {60, 0, 60}), 1) << "a delta of 0 ends nothing";
+  EXPECT_EQ(steps(0, 0, {100}), 0);
+  asked.Ask(wheel, {0x0200, 960, 540, 0});  // out of the top-left corner and back within the second
+  EXPECT_EQ(steps(0, 0, {20}), 0) << "the sum ended when the pointer left";
+  EXPECT_EQ(steps(0, 1079, {60, 120}), 1) << "a whole notch steps at once";
+  EXPECT_EQ(steps(0, 1079, {60}), 0) << "and ends the sum it came on top of";
+}
+
+// The full-screen question names the monitor of the corner turned: the primary
+// one by default, each monitor's own with corners on every monitor; and a
+// brightness step names its monitor.
+TEST(CornerWheel, EachCornerAsksAboutAndStepsItsOwnMonitor) {
+  const MonitorList monitors{7, {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}}};
+  CornerSnapshot snapshot{ComputeScreenZones(monitors), Settings{}};
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  asked.Ask(wheel, Wheel(0, 0));
+  EXPECT_EQ(asked.lastMonitor, monitors.monitors[0]) << "by default only the primary monitor pauses its corners";
+  EXPECT_EQ(asked.Ask(wheel, Wheel(-1280, 0)).kind, WheelStep::Kind::None) << "no corner off the primary one";
+
+  snapshot.settings.allScreens = true;
+  wheel.Take(snapshot);
+  const WheelStep second = asked.Ask(wheel, Wheel(-1, 0, -120));
+  EXPECT_EQ(asked.lastMonitor, monitors.monitors[1]);
+  ASSERT_EQ(second.kind, WheelStep::Kind::Brightness);
+  EXPECT_EQ(second.brightness.target, 2) << "the second monitor, and that one alone";
+  EXPECT_EQ(second.brightness.listVersion, 7U);
+  EXPECT_EQ(second.brightness.steps, -1);
+  EXPECT_EQ(second.brightness.corner, ScreenCorner::TopRight);
+  asked.isFullScreen = true;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(-1, 0)).kind, WheelStep::Kind::None);
+}
+
 TEST(BrightnessAfterSteps, TurnsThatArriveMeanwhileAddUpAndClamp) {
   EXPECT_EQ(BrightnessAfterSteps(50, 3), 56);
   EXPECT_EQ(BrightnessAfterSteps(50, -2), 46);

@@ -36,3 +36,26 @@ TEST(WithoutLongPathPrefix, GivesTheOrdinaryFormOfDriveAndNetworkPaths) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LinkedPath, StoredTargetsOfEveryFormBecomeOneAbsolutePath) {
+  const std::wstring link = L"C:\\Tools\\Brimlet\\config.ini";
+  EXPECT_EQ(LinkedPath(link, L"\\??\\D:\\Sync\\config.ini"), L"D:\\Sync\\config.ini");
+  EXPECT_EQ(LinkedPath(link, L"\\??\\UNC\\nas\\home\\config.ini"), L"\\\\nas\\home\\config.ini");
+  EXPECT_EQ(LinkedPath(link, L"E:\\a\\.\\b\\..\\config.ini"), L"E:\\a\\config.ini");
+  EXPECT_EQ(LinkedPath(link, L"real\\target.ini"), L"C:\\Tools\\Brimlet\\real\\target.ini");
+  EXPECT_EQ(LinkedPath(link, L"..\\..\\..\\..\\shared.ini"), L"C:\\shared.ini") << "never above the root";
+  EXPECT_EQ(LinkedPath(link, L"\\Users\\config.ini"), L"C:\\Users\\config.ini");
+  EXPECT_EQ(LinkedPath(L"\\\\nas\\home\\config.ini", L"..\\other.ini"), L"\\\\nas\\home\\other.ini");
+}
+
+TEST(IsAbsolutePath, DrivesAndNetworkPathsOnly) {
+  EXPECT_TRUE(IsAbsolutePath(L"C:\\Tools\\Brimlet.exe"));
+  EXPECT_TRUE(IsAbsolutePath(L"\\\\nas\\tools\\Brimlet.exe"));
+  EXPECT_FALSE(IsAbsolutePath(L"%TOOLS%\\Brimlet.exe")) << "a variable nobody set";
+  EXPECT_FALSE(IsAbsolutePath(L"Brimlet.exe"));
+  EXPECT_FALSE(IsAbsolutePath(L"C:Brimlet.exe"));
+}
+
+}  // namespace

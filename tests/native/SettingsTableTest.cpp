@@ -16,6 +16,8 @@ TEST(SettingsFromText, EmptyTextGivesTheDefaults) {
   EXPECT_EQ(settings.topRight, 2);
   EXPECT_EQ(settings.bottomRight, 1);
   EXPECT_EQ(settings.volumeInterval, 100);
+  EXPECT_TRUE(settings.brightnessIndicator);
+  EXPECT_FALSE(settings.allScreens);
   EXPECT_EQ(settings, Settings{});
 }
 
@@ -27,7 +29,7 @@ TEST(SettingsFromText, AutoRunComesFromTheShortcutNeverFromTheFile) {
 TEST(SettingsFromText, ValuesAreConvertedNotRejected) {
   const Settings settings = SettingsFromText(
       L"[Brimlet]\nSound = TRUE\nDisableFunctionWhenFullScreen = 0\nLTControll = 3\nLBControll = -1\n"
-      L"RTControll = 0\nRBControll = 2\nInterval = 50ms\n",
+      L"RTControll = 0\nRBControll = 2\nInterval = 50ms\nAllScreens = true\nBrightnessIndicator = false\n",
       false);
   EXPECT_FALSE(settings.stepSound);
   EXPECT_FALSE(settings.pauseInFullScreen);
@@ -36,6 +38,8 @@ TEST(SettingsFromText, ValuesAreConvertedNotRejected) {
   EXPECT_EQ(settings.topRight, 0);
   EXPECT_EQ(settings.bottomRight, 2);
   EXPECT_EQ(settings.volumeInterval, 50);
+  EXPECT_TRUE(settings.allScreens);
+  EXPECT_FALSE(settings.brightnessIndicator);
 }
 
 TEST(WriteSettingsText, WritesEveryKeyButTheIndicatorsInOrderAndReadsBack) {

@@ -2,20 +2,31 @@
 
 namespace {
 
-// Absolute coordinates in 1/65536 of the screen that land on exactly this pixel.
-LONG Normalised(int pixel, int size) { return static_cast<LONG>((pixel * 65536LL + size - 1) / size); }
+// Absolute coordinates in 1/65536 of the virtual screen that land on exactly this pixel.
+LONG Normalised(int pixel, int origin, int size) {
+  return static_cast<LONG>(((pixel - origin) * 65536LL + size - 1) / size);
+}
 
 }  // namespace
 
-void SendMouseAt(int x, int y, DWORD flags, int data, ULONG_PTR extraInfo) {
+INPUT MouseAt(int x, int y, DWORD flags, int data, ULONG_PTR extraInfo) {
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dx = Normalised(x, ::GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = Normalised(y, ::GetSystemMetrics(SM_CYSCREEN));
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  input.mi.dx = Normalised(x, ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
+  input.mi.dy = Normalised(y, ::GetSystemMetrics(SM_YVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags;
   input.mi.mouseData = static_cast<DWORD>(data);
   input.mi.dwExtraInfo = extraInfo;
+  return input;
+}
+
+void SendMouseAt(int x, int y, DWORD flags, int data, ULONG_PTR extraInfo) {
+  INPUT input = MouseAt(x, y, flags, data, extraInfo);
   ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendAll(std::vector<INPUT> events) {
+  ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
 
 void PointerAt(int x, int y) { SendMouseAt(x, y, 0); }

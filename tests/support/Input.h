@@ -2,10 +2,16 @@
 // Real input, injected as the system would deliver it.
 #include <windows.h>
 
-// A mouse event at exactly (x, y): the position travels in the same record as
-// the button or wheel flags, so the event is seen there whatever pointer updates
-// are still on their way. `extraInfo` lets a hook recognise the event.
+#include <vector>
+
+// A mouse event at exactly (x, y) of the virtual screen (every monitor): the
+// position travels in the same record as the button or wheel flags, so the
+// event is seen there whatever pointer updates are still on their way.
+// `extraInfo` lets a hook recognise the event.
+INPUT MouseAt(int x, int y, DWORD flags, int data = 0, ULONG_PTR extraInfo = 0);
 void SendMouseAt(int x, int y, DWORD flags, int data = 0, ULONG_PTR extraInfo = 0);
+// Events that arrive as one burst, as from a fast wheel.
+void SendAll(std::vector<INPUT> events);
 
 void PointerAt(int x, int y);
 // A vertical (or horizontal) wheel turn with the pointer at exactly (x, y).

@@ -48,6 +48,7 @@ class FailingFiles final : public SystemSaveFiles {
   bool replaceMovesOldAside = false;  // the replace fails after moving the old file to its backup name
   std::wstring moveFailsTo;       // a move to a name ending so fails
   bool movesFail = false;         // every move fails
+  std::string calls;              // what reached the file, in order: w(rite), f(lush), e(nd)
 
   HANDLE CreateNew(const std::wstring& path) override {
     if (createError == 0) return SystemSaveFiles::CreateNew(path);
@@ -55,13 +56,21 @@ class FailingFiles final : public SystemSaveFiles {
     return INVALID_HANDLE_VALUE;
   }
   bool Write(HANDLE file, std::string_view bytes) override {
+    calls += 'w';
     if (m_writes++ == writeThatFails || everyWriteFails) return Fail(ERROR_DISK_FULL);
     if (!corruptsWrites || bytes.empty()) return SystemSaveFiles::Write(file, bytes);
     std::string corrupted(bytes);
     corrupted.back() ^= 1;
     return SystemSaveFiles::Write(file, corrupted);
   }
-  bool Flush(HANDLE file) override { return flushFails ? Fail(ERROR_IO_DEVICE) : SystemSaveFiles::Flush(file); }
+  bool Flush(HANDLE file) override {
+    calls += 'f';
+    return flushFails ? Fail(ERROR_IO_DEVICE) : SystemSaveFiles::Flush(file);
+  }
+  bool SetEnd(HANDLE file) override {
+    calls += 'e';
+    return SystemSaveFiles::SetEnd(file);
+  }
   bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) override {
     if (replaceFails) return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
     if (!replaceMovesOldAside) return SystemSaveFiles::Replace(target, replacement, backup);
@@ -278,6 +287,8 @@ TEST_F(ConfigFileTest, FolderWithoutCreateRightsIsWrittenInPlaceAndChecked) {
     const bool saved = file.Save(files);
     if (fault == 0) {
       EXPECT_TRUE(saved);
+      // Flushed before it is cut: a power cut never leaves the old bytes cut short.
+      EXPECT_EQ(files.calls, "wfef");
       EXPECT_EQ(ReadFileBytes(Config()), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n; notes\r\n");
     } else if (fault == 1 || fault == 3) {
       EXPECT_FALSE(saved);
@@ -381,6 +392,36 @@ TEST_F(ConfigFileTest, SymbolicLinkStaysALinkAndItsTargetIsSaved) {
   EXPECT_EQ(ReadFileBytes(target), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n");
   EXPECT_EQ(FinalPath(Config()), resolved) << "config.ini was replaced by a plain file";
   EXPECT_EQ(m_folder.FileCount(), 1U) << "a file was left beside the link";
+}
+
+// config.ini a symbolic link whose target a power cut left missing, between the
+// two renames of a save: what the save left beside the target is found and put
+// back there, and the next save writes the target, keeping the link.
+TEST_F(ConfigFileTest, SymbolicLinkWhoseTargetIsMissingIsRecoveredBesideItsTarget) {
+  struct LinkedFiles final : SystemSaveFiles {
+    std::wstring link;
+    bool LinkTarget(const std::wstring& path, std::wstring& stored) override {
+      if (path != link) return false;
+      stored = L"real\\target.ini";
+      return true;
+    }
+  } files;
+  files.link = Config();
+  ASSERT_TRUE(::CreateDirectoryW(m_folder.File(L"real").c_str(), nullptr));
+  const std::wstring target = m_folder.File(L"real\\target.ini");
+  const std::string old = "[Brimlet]\r\nInterval = 7\r\n";
+  ASSERT_TRUE(WriteFileBytes(SaveSiblingName(target, 4242, 0, kBackupSuffix), old));
+
+  RecoverSaveLeftovers(files, Config());
+  EXPECT_EQ(ReadFileBytes(target), old) << "the backup beside the target is the target again";
+  EXPECT_FALSE(FileExists(Config())) << "nothing was put in the link's place";
+
+  ::DeleteFileW(target.c_str());
+  ConfigFile file(Config());
+  ini::SetValue(file.text, L"Interval", L"9");
+  ASSERT_TRUE(file.Save(files));
+  EXPECT_EQ(ReadFileBytes(target), "\xEF\xBB\xBF[Brimlet]\r\nInterval = 9\r\n");
+  EXPECT_FALSE(FileExists(Config())) << "the link would have been replaced by a plain file";
 }
 
 TEST_F(ConfigFileTest, FileHeldOpenByAnotherProgramIsNotOverwritten) {

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "framework/UniqueHandle.h"
 #include "tests/windows/TestFolder.h"
 
@@ -85,6 +88,69 @@ TEST_F(StartupShortcutTest, CreatedWithTheExecutablesPathOverwrittenAndDeleted) 
   EXPECT_FALSE(::PathFileExistsW(m_shortcut.c_str()));
   UpdateStartupShortcut(true, L"", moved);  // no Startup folder: nothing anywhere
   EXPECT_EQ(m_folder.FileCount(), 0U);
+}
+
+// Shortcuts as scripts, deployment tools and Explorer make them, on a machine
+// whose drives come and go: only a program that is certainly gone is replaced
+// by the running one, with its working folder and its icon.
+class FakeShortcutFiles final : public ShortcutFiles {
+ public:
+  ShortcutFields stored;
+  std::vector<std::pair<std::wstring, std::wstring>> variables;  // "%NAME%" and its value
+  std::vector<std::pair<std::wstring, PathState>> paths;         // what is known of a path; else Unknown
+  int writes = 0;
+  ShortcutFields written;
+
+  bool Read(const std::wstring&, ShortcutFields& fields) override {
+    fields = stored;
+    return true;
+  }
+  void Write(const std::wstring&, const ShortcutFields& fields) override {
+    ++writes;
+    written = fields;
+  }
+  std::wstring Expand(const std::wstring& path) override {
+    std::wstring expanded = path;
+    for (const auto& [name, value] : variables) {
+      for (size_t at = expanded.find(name); at != std::wstring::npos; at = expanded.find(name)) {
+        expanded.replace(at, name.size(), value);
+      }
+    }
+    return expanded;
+  }
+  PathState Look(const std::wstring& path) override {
+    for (const auto& [known, state] : paths) {
+      if (known == path) return state;
+    }
+    return PathState::Unknown;
+  }
+};
+
+TEST(StartupShortcutRepair, OnlyAProgramThatIsCertainlyGoneIsReplacedWithItsFolderAndIcon) {
+  const std::wstring running = L"C:\\Users\\li\\Downloads\\Brimlet.exe";
+  const std::wstring chosen = L"C:\\Users\\li\\Tools\\Brimlet.exe";
+  FakeShortcutFiles files;
+  files.variables = {{L"%USERPROFILE%", L"C:\\Users\\li"}};
+  files.stored = {L"%USERPROFILE%\\Tools\\Brimlet.exe", L"%USERPROFILE%\\Tools", L"%USERPROFILE%\\Tools\\Brimlet.exe", 0};
+
+  files.paths = {{chosen, PathState::Present}};
+  RepairStartupShortcut(files, L"Brimlet.lnk", running);
+  EXPECT_EQ(files.writes, 0) << "the copy the variable names is there: a test build elsewhere changes nothing";
+  files.stored.target = L"E:\\Tools\\Brimlet.exe";
+  RepairStartupShortcut(files, L"Brimlet.lnk", running);
+  EXPECT_EQ(files.writes, 0) << "a drive not mounted yet may hold it";
+
+  files.stored.target = L"%USERPROFILE%\\Tools\\Brimlet.exe";
+  files.paths = {{chosen, PathState::Missing}};
+  RepairStartupShortcut(files, L"Brimlet.lnk", running);
+  ASSERT_EQ(files.writes, 1);
+  EXPECT_EQ(files.written.target, running);
+  EXPECT_EQ(files.written.workingFolder, L"C:\\Users\\li\\Downloads") << "Explorer's working folder follows";
+  EXPECT_EQ(files.written.iconFile, running) << "and its icon, which was the old copy's";
+
+  files.stored.iconFile = L"C:\\Icons\\mine.ico";
+  RepairStartupShortcut(files, L"Brimlet.lnk", running);
+  EXPECT_EQ(files.written.iconFile, L"C:\\Icons\\mine.ico") << "an icon of the user's own stays";
 }
 
 TEST(StartupShortcutPath, UnknownFolderGivesNoPathRatherThanTheDriveRoot) {

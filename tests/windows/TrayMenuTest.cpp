@@ -15,9 +15,9 @@ std::wstring ItemText(HMENU menu, UINT position) {
 TEST(TrayMenu, FourItemsInOrderInEitherLanguage) {
   const UniqueMenu english = BuildTrayMenu(Texts(false));
   ASSERT_TRUE(english);
-  EXPECT_EQ(ItemText(english.get(), 0), L"Settings");
-  EXPECT_EQ(ItemText(english.get(), 1), L"About");
-  EXPECT_EQ(ItemText(english.get(), 3), L"Exit");
+  EXPECT_EQ(ItemText(english.get(), 0), L"&Settings");
+  EXPECT_EQ(ItemText(english.get(), 1), L"&About");
+  EXPECT_EQ(ItemText(english.get(), 3), L"E&xit");
 
   const UniqueMenu menu = BuildTrayMenu(Texts(true));
   ASSERT_TRUE(menu);
@@ -26,9 +26,9 @@ TEST(TrayMenu, FourItemsInOrderInEitherLanguage) {
   EXPECT_EQ(::GetMenuItemID(menu.get(), 0), static_cast<UINT>(kSettingsCommand));
   EXPECT_EQ(::GetMenuItemID(menu.get(), 1), static_cast<UINT>(kAboutCommand));
   EXPECT_EQ(::GetMenuItemID(menu.get(), 3), static_cast<UINT>(kExitCommand));
-  EXPECT_EQ(ItemText(menu.get(), 0), L"设置");
-  EXPECT_EQ(ItemText(menu.get(), 1), L"关于");
-  EXPECT_EQ(ItemText(menu.get(), 3), L"退出");
+  EXPECT_EQ(ItemText(menu.get(), 0), L"设置(&S)");
+  EXPECT_EQ(ItemText(menu.get(), 1), L"关于(&A)");
+  EXPECT_EQ(ItemText(menu.get(), 3), L"退出(&X)");
 
   MENUITEMINFOW separator{};
   separator.cbSize = sizeof(separator);

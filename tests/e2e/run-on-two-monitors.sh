@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs end-to-end tests on a desk of two monitors: Xephyr on the bench's
+# display with two Xinerama heads and no RandR, which Wine lists as a primary
+# monitor of 1366 x 768 at 0,0 and a second one of 1280 x 1024 at -1280,0. The
+# stand-in dxva2.dll takes the place of Wine's own in the prefix's system
+# folder (one DDC/CI monitor per display) for the run. The prefix's programs
+# are ended before and after, so they run on this desk and then on the bench's
+# own again. It stops exactly what it started.
+#   run-on-two-monitors.sh SOURCE_DIR WINE DRIVER FILTER STAND_IN_DXVA2
+set -uo pipefail
+source_dir=$1 wine=$2 driver=$3 filter=$4 standin=$5
+source "$source_dir/scripts/lib/winebench.sh"
+
+display=$(bench_free_display) || exit 1
+Xephyr ":$display" +xinerama -extension RANDR -origin 1280,0 -screen 1366x768 -origin 0,0 -screen 1280x1024 \
+  -nolisten tcp >/dev/null 2>&1 &
+xephyr=$!
+system32="$WINEPREFIX/drive_c/windows/system32"
+saved=$(mktemp)
+cp -p "$system32/dxva2.dll" "$saved"
+finish() {
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  cp -p "$saved" "$system32/dxva2.dll"
+  rm -f "$saved"
+  kill "$xephyr" 2>/dev/null
+  wait "$xephyr" 2>/dev/null
+}
+trap finish EXIT
+tries=0
+until [ -e "/tmp/.X11-unix/X$display" ]; do
+  tries=$((tries + 1))
+  if [ $tries -gt 100 ] || ! kill -0 "$xephyr" 2>/dev/null; then
+    echo "Xephyr did not start on :$display" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+cp "$standin" "$system32/dxva2.dll"
+wineserver -k >/dev/null 2>&1
+wineserver -w >/dev/null 2>&1
+DISPLAY=":$display" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};dxva2=n" "$wine" "$driver" --gtest_filter="$filter"
