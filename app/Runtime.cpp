@@ -11,7 +11,9 @@
 #include "app/TrayCommands.h"
 #include "app/TrayMenu.h"
 #include "core/Language.h"
+#include "core/ProgramRules.h"
 #include "core/ValueText.h"
+#include "devices/SystemDevices.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -63,9 +65,12 @@ void Runtime::Run() {
   const ComApartment com;
   // The settings first, read once: their language is the first box's already.
   m_store.Recover();
+  const bool firstStart = !m_store.Exists();
   TakeSettings();
   const bool windows = CreateWindows();
   const bool hooked = m_keeper.Start();
+  // Nothing else shows that it runs: a new icon may sit in the hidden overflow.
+  if (firstStart) m_icon.ShowNotice(m_texts(TextId::NoticeTitle), m_texts(TextId::NoticeText));
   if (windows) m_icon.Add(m_trayWindow.hwnd());
   // The program keeps running without its hook, so Settings and Exit stay within reach.
   if (!hooked) ShowError(TextId::HookFailed);
@@ -111,7 +116,21 @@ void Runtime::TakeSettings() {
   Publish();
 }
 
-void Runtime::Publish() { m_hook.Publish({ComputeScreenZones(m_monitors), m_settings}); }
+namespace {
+
+// A program list of the settings, its names folded as the desktop folds a program's name.
+std::vector<std::wstring> FoldedNames(const std::wstring& list) {
+  std::vector<std::wstring> names = ParseProgramList(list);
+  for (std::wstring& name : names) name = FoldedFileName(name);
+  return names;
+}
+
+}  // namespace
+
+void Runtime::Publish() {
+  m_hook.Publish({ComputeScreenZones(m_monitors), m_settings,
+                  ProgramRules(FoldedNames(m_settings.ignorePrograms), FoldedNames(m_settings.actInFullScreen))});
+}
 
 void Runtime::PublishMonitors(std::vector<ScreenRect> monitors) {
   m_monitors = {m_monitors.version + 1, std::move(monitors)};

@@ -65,7 +65,8 @@ class Runtime final : private SettingsDialog::Owner {
   ReportBoxes<HookReport> m_boxes;
   BrightnessWorker m_brightness;
   MouseHook m_hook;
-  TrayIcon m_icon;
+  SystemNotificationArea m_notificationArea;
+  TrayIcon m_icon{m_notificationArea};
   HookKeeper m_keeper;
   // Message-only: the icon's callbacks and the hook's and the worker's announcements.
   WindowOf<Runtime> m_trayWindow{*this, &Runtime::OnTrayMessage};

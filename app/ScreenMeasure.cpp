@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/Geometry.h"
+
 namespace {
 
 ScreenRect MeasurePrimaryScreen() {
@@ -22,8 +24,7 @@ BOOL CALLBACK AddOtherMonitor(HMONITOR monitor, HDC, RECT*, LPARAM screens) {
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   if (::GetMonitorInfoW(monitor, &info) && (info.dwFlags & MONITORINFOF_PRIMARY) == 0) {
-    const RECT& rect = info.rcMonitor;
-    reinterpret_cast<std::vector<ScreenRect>*>(screens)->push_back({rect.left, rect.top, rect.right, rect.bottom});
+    reinterpret_cast<std::vector<ScreenRect>*>(screens)->push_back(ToScreenRect(info.rcMonitor));
   }
   return TRUE;
 }

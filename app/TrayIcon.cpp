@@ -33,8 +33,10 @@ void TrayIcon::Add(HWND window) {
 
 void TrayIcon::AddAgain() {
   if (m_window == nullptr) return;
-  if (TryAdd()) {
+  m_added = TryAdd();
+  if (m_added) {
     m_retry.Stop();
+    TryNotice();
   } else if (m_tries == 0) {
     m_retry.Start(kRetryPeriodMs);
   }
@@ -58,11 +60,11 @@ bool TrayIcon::TryAdd() {
   record.hIcon = m_icon ? m_icon.get() : ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
   ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip.c_str());
   record.uTimeout = kIconTimeoutAndVersion;
-  const bool added = ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+  const bool added = m_area.Notify(NIM_ADD, record) != FALSE;
   // Version 4: the keyboard opens the menu too (NIN_KEYSELECT, WM_CONTEXTMENU).
   NOTIFYICONDATAW version = EmptyIconRecord(m_window);
   version.uVersion = NOTIFYICON_VERSION_4;
-  ::Shell_NotifyIconW(NIM_SETVERSION, &version);
+  m_area.Notify(NIM_SETVERSION, version);
   return added;
 }
 
@@ -72,19 +74,37 @@ void TrayIcon::SetTip(std::wstring tip) {
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
   record.uFlags = NIF_TIP | NIF_SHOWTIP;
   ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip.c_str());
-  ::Shell_NotifyIconW(NIM_MODIFY, &record);
+  m_area.Notify(NIM_MODIFY, record);
+}
+
+void TrayIcon::ShowNotice(std::wstring title, std::wstring text) {
+  m_noticeTitle = std::move(title);
+  m_noticeText = std::move(text);
+  if (m_added) TryNotice();
+}
+
+void TrayIcon::TryNotice() {
+  if (m_noticeTitle.empty()) return;
+  NOTIFYICONDATAW record = EmptyIconRecord(m_window);
+  record.uFlags = NIF_INFO;
+  ::wcsncpy_s(record.szInfoTitle, m_noticeTitle.c_str(), _TRUNCATE);
+  ::wcsncpy_s(record.szInfo, m_noticeText.c_str(), _TRUNCATE);
+  record.dwInfoFlags = NIIF_INFO | NIIF_RESPECT_QUIET_TIME;
+  // Once: a shell that restarts later does not show it again.
+  if (m_area.Notify(NIM_MODIFY, record)) m_noticeTitle.clear();
 }
 
 void TrayIcon::GiveFocusBack() {
   if (m_window == nullptr) return;
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
-  ::Shell_NotifyIconW(NIM_SETFOCUS, &record);
+  m_area.Notify(NIM_SETFOCUS, record);
 }
 
 void TrayIcon::Remove() {
   if (m_window == nullptr) return;
   m_retry.Stop();
   NOTIFYICONDATAW record = EmptyIconRecord(m_window);
-  ::Shell_NotifyIconW(NIM_DELETE, &record);
+  m_area.Notify(NIM_DELETE, record);
+  m_added = false;
   m_window = nullptr;
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
 
 #include "framework/Timer.h"
@@ -9,13 +11,30 @@
 // The icon's callback message to its window.
 inline constexpr UINT kTrayIconMessage = WM_USER + 0x100;
 
+// The shell's notification area, as a seam (Shell_NotifyIconW); tests stand in
+// for it and see each request.
+class NotificationArea {
+ public:
+  virtual bool Notify(DWORD request, NOTIFYICONDATAW& record) = 0;
+
+ protected:
+  ~NotificationArea() = default;
+};
+
+class SystemNotificationArea final : public NotificationArea {
+ public:
+  bool Notify(DWORD request, NOTIFYICONDATAW& record) override {
+    return ::Shell_NotifyIconW(request, &record) != FALSE;
+  }
+};
+
 // The program's icon in the notification area, for one window. At logon the
 // notification area may not be there yet: the icon tries again every 2 s for up
 // to 2 minutes, on a timer of its own, and it is added again whenever the shell
 // restarts. It is removed when its owner ends.
 class TrayIcon {
  public:
-  TrayIcon() = default;
+  explicit TrayIcon(NotificationArea& area) : m_area(area) {}
   ~TrayIcon() { Remove(); }
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
@@ -29,14 +48,22 @@ class TrayIcon {
   void GiveFocusBack();
   // The tip shown over the icon, now and whenever it is added again.
   void SetTip(std::wstring tip);
+  // One notification from the icon, as soon as it is in the notification area;
+  // the shell holds it back during the user's quiet time.
+  void ShowNotice(std::wstring title, std::wstring text);
 
  private:
   bool TryAdd();
+  void TryNotice();
   void OnRetryTimer();
 
+  NotificationArea& m_area;
   TimerOf<TrayIcon> m_retry{*this, &TrayIcon::OnRetryTimer};
   HWND m_window = nullptr;
+  bool m_added = false;
   int m_tries = 0;
   std::wstring m_tip = L"Brimlet";
+  std::wstring m_noticeTitle;  // a notice waiting for the icon; empty: none
+  std::wstring m_noticeText;
   UniqueIcon m_icon;  // the small image for the DPI
 };

@@ -21,6 +21,8 @@ bool SettingsStore::Write(const Settings& settings) const {
   return file.Save();
 }
 
+bool SettingsStore::Exists() const { return ::GetFileAttributesW(m_paths.config.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 void SettingsStore::Recover() const {
   RecoverSaveLeftovers(m_paths.config);
   RepairStartupShortcut(m_paths.shortcut, m_paths.exe);

@@ -19,6 +19,8 @@ class SettingsStore {
   // config.ini, keeping every other key and line; true when the file was saved.
   // Needs COM on the calling thread.
   bool Write(const Settings& settings) const;
+  // config.ini is there (none: Brimlet has never saved its settings here).
+  bool Exists() const;
   // At start-up, before the first load: restores config.ini from what an
   // interrupted save left beside it when it is missing, else removes that; and
   // points a start-up shortcut whose program is gone at this one (the folder

@@ -1,5 +1,7 @@
 #include "core/CornerWheel.h"
 
+#include <algorithm>
+
 WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {
   const CornerHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
   if (hit.action == 0) {
@@ -17,11 +19,12 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
   }
   const Settings& settings = m_snapshot.settings;
   if (hit.action == ActionCode(CornerAction::Brightness)) {
-    WheelStep step{WheelStep::Kind::Brightness, up, false, hit.corner, {}};
+    WheelStep step{.kind = WheelStep::Kind::Brightness, .up = up, .corner = hit.corner};
     step.brightness.listVersion = m_snapshot.zones.listVersion;
     // With corners on every monitor, the monitor turned; else the panel wherever it is.
     step.brightness.target = settings.allScreens ? static_cast<uint8_t>(1 + hit.screen) : kPanelAnywhere;
     step.brightness.steps = up ? 1 : -1;
+    step.brightness.stepPercent = static_cast<uint8_t>(settings.brightnessStep);
     step.brightness.corner = hit.corner;
     return step;
   }
@@ -29,11 +32,34 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
   return VolumeStep(up, clock.NowMs(), hit.corner);
 }
 
-bool CornerWheel::ActsIn(const CornerHit& hit, Desktop& desktop) const {
-  if (!m_snapshot.settings.pauseInFullScreen) return true;
+WheelStep CornerWheel::OnMiddlePress(const MouseEvent& event, Desktop& desktop) {
+  m_middlePressKept = false;
+  if (!m_snapshot.settings.middleClickMute) return {};
+  const CornerHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
+  if (hit.action != ActionCode(CornerAction::Volume) || !ActsIn(hit, desktop)) return {};
+  m_middlePressKept = true;
+  return {.kind = WheelStep::Kind::Mute, .swallow = true, .corner = hit.corner};
+}
+
+bool CornerWheel::ActsIn(const CornerHit& hit, Desktop& desktop) {
+  const ProgramRules& programs = m_snapshot.programs;
+  const bool pause = m_snapshot.settings.pauseInFullScreen;
+  if (!pause && !programs.IgnoresAny()) return true;
+  const ForegroundWindow front = desktop.Foreground();
+  if (programs.IgnoresAny() && VerdictOn(front, desktop).ignored) return false;
   // The corner's own monitor: the primary one unless every monitor has corners.
-  const ScreenRect& monitor = m_snapshot.zones.screens[hit.screen].monitor;
-  return !desktop.FullScreenOn(desktop.Foreground(), monitor);
+  if (!pause || !desktop.FullScreenOn(front, m_snapshot.zones.screens[hit.screen].monitor)) return true;
+  return programs.ActsInFullScreenForAny() && VerdictOn(front, desktop).actsInFullScreen;
+}
+
+const ProgramVerdict& CornerWheel::VerdictOn(const ForegroundWindow& front, Desktop& desktop) {
+  if (!m_verdictKnown || !(front == m_verdictFor)) {
+    // No window in front: no program, and no name to read.
+    m_verdict = front.window == 0 ? ProgramVerdict{} : m_snapshot.programs.For(desktop.ProgramName(front.process));
+    m_verdictFor = front;
+    m_verdictKnown = true;
+  }
+  return m_verdict;
 }
 
 bool CornerWheel::AddFraction(int32_t delta, const CornerHit& hit, uint64_t now) {
@@ -62,5 +88,10 @@ WheelStep CornerWheel::VolumeStep(bool up, uint64_t now, ScreenCorner corner) {
   // Signed, so a clock that went backwards never looks like a long wait.
   const auto elapsed = static_cast<int64_t>(now - m_lastVolumeStep);
   if (elapsed < static_cast<int64_t>(m_snapshot.settings.volumeInterval)) return {};
-  return {WheelStep::Kind::Volume, up, m_snapshot.settings.stepSound, corner, {}};
+  // Each press of the volume key moves the volume by 2 %.
+  return {.kind = WheelStep::Kind::Volume,
+          .up = up,
+          .sound = m_snapshot.settings.stepSound,
+          .presses = std::max(1, m_snapshot.settings.volumeStep / 2),
+          .corner = corner};
 }

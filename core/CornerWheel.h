@@ -1,24 +1,31 @@
 #pragma once
 // What the mouse hook asks once per low-level mouse event: the step, if any,
-// that the event makes. It knows the zones and settings of one snapshot, keeps
-// the volume clock, and adds up the fractions of a notch that smooth-scrolling
-// wheels and touchpads send.
+// that the event makes, and whether the event goes on. It knows the zones,
+// settings and program rules of one snapshot, keeps the volume clock, adds up
+// the fractions of a notch that smooth-scrolling wheels and touchpads send, and
+// remembers which middle-button press it kept from the other programs.
 #include <cstdint>
+#include <utility>
 
 #include "core/BrightnessRequests.h"
 #include "core/CornerChoice.h"
 #include "core/CornerZones.h"
 #include "core/Desktop.h"
+#include "core/ProgramRules.h"
 #include "core/Settings.h"
 
 // What the hook thread acts on; replaced whole, never changed in place.
 struct CornerSnapshot {
   ScreenZones zones;
   Settings settings;
+  ProgramRules programs{};  // the settings' program lists, folded as the desktop folds names
 };
 
 // WM_MOUSEWHEEL: only the vertical wheel acts.
 inline constexpr uint32_t kVerticalWheelMessage = 0x020A;
+// WM_MBUTTONDOWN and WM_MBUTTONUP: a middle click may mute.
+inline constexpr uint32_t kMiddleButtonDown = 0x0207;
+inline constexpr uint32_t kMiddleButtonUp = 0x0208;
 
 struct MouseEvent {
   uint32_t message;
@@ -28,12 +35,14 @@ struct MouseEvent {
 };
 
 struct WheelStep {
-  enum class Kind { None, Volume, Brightness };
+  enum class Kind { None, Volume, Brightness, Mute };
   Kind kind = Kind::None;
   bool up = false;
-  bool sound = false;  // volume: play the step sound afterwards
+  bool sound = false;    // volume: play the step sound afterwards
+  int32_t presses = 1;   // volume: presses of the volume key, each 2 %
+  bool swallow = false;  // the event is kept from the other programs
   ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned
-  BrightnessRequest brightness;                 // brightness: what to step, and where it shows
+  BrightnessRequest brightness{};               // brightness: what to step, and where it shows
 };
 
 // One notch of a classic wheel.
@@ -49,21 +58,33 @@ class CornerWheel {
   CornerWheel() = default;
   explicit CornerWheel(const CornerSnapshot& snapshot) : m_snapshot(snapshot) {}
 
-  // New zones and settings; the volume clock goes on.
-  void Take(const CornerSnapshot& snapshot) { m_snapshot = snapshot; }
+  // New zones, settings and program rules; the volume clock goes on, and so
+  // does a middle click under way.
+  void Take(const CornerSnapshot& snapshot) {
+    m_snapshot = snapshot;
+    m_verdictKnown = false;
+  }
 
   // The step for one event. Runs for every mouse event of the desktop, so
-  // anything but a wheel turn is a compare or two and asks nothing. Only a turn
-  // in an acting corner asks `desktop` (when the settings pause in full screen:
-  // is the window in front full screen on that corner's monitor?) and, for a
-  // volume step or a fraction of a notch, `clock`.
+  // anything but a wheel turn or a middle click is a compare or two and asks
+  // nothing. Only an event in a corner that claims it asks `desktop` (whether
+  // the window in front is full screen on that corner's monitor, when the
+  // settings pause there; which program is in front, when program rules are
+  // set, its name at most once for each window in front) and, for a volume
+  // step or a fraction of a notch, `clock`.
   //
   // A message of a notch or more makes one step. Smaller ones add up, per corner
   // and direction, and each whole notch makes one step; turning the other way,
   // leaving the corner and a pause of more than a second forget the sum. A
   // delta of 0 makes nothing.
+  //
+  // With MiddleClickMute on, a middle press in a volume corner where the
+  // corners act mutes and is kept from the other programs, and so is its
+  // release, wherever it comes; every other press, and its release, goes on.
   WheelStep OnMouseEvent(const MouseEvent& event, Desktop& desktop, Clock& clock) {
     if (event.message == kVerticalWheelMessage) return OnWheel(event, desktop, clock);
+    if (event.message == kMiddleButtonDown) return OnMiddlePress(event, desktop);
+    if (event.message == kMiddleButtonUp) return {.swallow = std::exchange(m_middlePressKept, false)};
     if (m_fraction != 0) ForgetFractionOutside(event);
     return {};
   }
@@ -73,8 +94,12 @@ class CornerWheel {
 
  private:
   WheelStep OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
-  // No full-screen window pauses the corner that claims a turn.
-  bool ActsIn(const CornerHit& hit, Desktop& desktop) const;
+  WheelStep OnMiddlePress(const MouseEvent& event, Desktop& desktop);
+  // The corner that claims an event acts: no program named in IgnorePrograms
+  // is in front, and no full-screen window pauses it.
+  bool ActsIn(const CornerHit& hit, Desktop& desktop);
+  // The rules' verdict on the program in front, asked once for each window.
+  const ProgramVerdict& VerdictOn(const ForegroundWindow& front, Desktop& desktop);
   WheelStep VolumeStep(bool up, uint64_t now, ScreenCorner corner);
   // Adds a fraction of a notch; true when the sum made a whole notch.
   bool AddFraction(int32_t delta, const CornerHit& hit, uint64_t now);
@@ -86,4 +111,8 @@ class CornerWheel {
   ScreenCorner m_fractionCorner = ScreenCorner::TopLeft;
   uint8_t m_fractionScreen = 0;
   uint64_t m_fractionAt = 0;      // when the last fraction came
+  bool m_middlePressKept = false;  // its release is kept too
+  bool m_verdictKnown = false;
+  ForegroundWindow m_verdictFor;  // the window in front the verdict is on
+  ProgramVerdict m_verdict;
 };

@@ -4,6 +4,7 @@
 // questions. Both are asked from the hook's thread: an answer never waits for
 // another process, a disk or a person.
 #include <cstdint>
+#include <string>
 
 #include "core/ScreenRect.h"
 
@@ -29,6 +30,9 @@ class Desktop {
   // `window` covers `monitor` exactly, as a game or a video in full screen does;
   // a maximised window, the desktop and the shell's window never do.
   virtual bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) = 0;
+  // The file name of the program `process` runs ("GAME.EXE"), folded to the
+  // one case file names are compared in; empty when the process cannot be opened.
+  virtual std::wstring ProgramName(uint32_t process) = 0;
 
  protected:
   ~Desktop() = default;

@@ -72,7 +72,7 @@ void SetValue(std::wstring& text, std::wstring_view key, std::wstring_view value
   if (lf == npos) {
     std::wstring line;
     line.reserve(key.size() + value.size() + 4);
-    line.append(key).append(L" = ").append(value).append(L"\n");
+    line.append(key).append(value.empty() ? L" =" : L" = ").append(value).append(L"\n");
     if (section.end < text.size()) {
       text.insert(section.end, line);
     } else {
@@ -94,9 +94,10 @@ void SetValue(std::wstring& text, std::wstring_view key, std::wstring_view value
     valueStart = keyEnd + 2;
     lineEnd += 2;
   }
+  // No blank left dangling behind an empty value.
   std::wstring replacement;
   replacement.reserve(value.size() + 1);
-  replacement.append(L" ").append(value);
+  if (!value.empty()) replacement.append(L" ").append(value);
   text.replace(valueStart, lineEnd - valueStart, replacement);
 }
 

@@ -30,7 +30,8 @@ size_t FindKeyLine(std::wstring_view text, const Section& section, std::wstring_
 std::wstring GetValue(std::wstring_view text, std::wstring_view key, std::wstring_view defaultValue);
 
 // Sets the key's value: rewrites what follows the "=" of the key's line, or adds
-// a line "key = value" at the end of the section (adding the section if needed).
+// a line "key = value" at the end of the section (adding the section if
+// needed); an empty value leaves no blank behind the "=".
 void SetValue(std::wstring& text, std::wstring_view key, std::wstring_view value);
 
 // `text` without leading and trailing characters at or below U+0020.

@@ -1,6 +1,7 @@
 #pragma once
 // The user's whole configuration as the running program uses it.
 #include <cstdint>
+#include <string>
 
 // What a wheel turn does in a corner; the code is also the item's index in the
 // Settings dialog's corner lists.
@@ -23,6 +24,11 @@ struct Settings {
   int32_t volumeInterval{};      // least milliseconds between two volume steps
   bool brightnessIndicator{};    // show the level after each brightness step
   bool allScreens{};             // corners on every monitor, not only the primary one
+  std::wstring ignorePrograms;   // program file names: while one is in front, no corner acts
+  std::wstring actInFullScreen;  // program file names whose full-screen windows pause nothing
+  bool middleClickMute{};        // a middle click in a volume corner mutes
+  int32_t volumeStep{};          // percent per notch: even, 2 to 20
+  int32_t brightnessStep{};      // percent per notch: 1 to 20
   int32_t language{};            // a LanguageChoice; not in the Settings dialog
 
   friend bool operator==(const Settings&, const Settings&) = default;

@@ -2,17 +2,21 @@
 
 #include "core/IniText.h"
 #include "core/Language.h"
+#include "core/SettingsRules.h"
 #include "core/ValueText.h"
 #include "res/resource.h"
 
 namespace {
 
 constexpr SettingRow Flag(const wchar_t* key, bool Settings::*member, const wchar_t* byDefault, int checkBox) {
-  return {key, member, nullptr, nullptr, byDefault, true, true, {ControlKind::CheckBox, checkBox}};
+  return {key, member, nullptr, nullptr, nullptr, byDefault, true, true, {ControlKind::CheckBox, checkBox}};
 }
 constexpr SettingRow Number(const wchar_t* key, int32_t Settings::*member, const wchar_t* byDefault,
-                            SettingControl control) {
-  return {key, nullptr, member, &ParseInt32, byDefault, true, true, control};
+                            SettingControl control, int32_t (*parse)(std::wstring_view) = &ParseInt32) {
+  return {key, nullptr, member, nullptr, parse, byDefault, true, true, control};
+}
+constexpr SettingRow Text(const wchar_t* key, std::wstring Settings::*member, int box) {
+  return {key, nullptr, nullptr, member, nullptr, L"", true, true, {ControlKind::TextBox, box}};
 }
 constexpr SettingRow Corner(const wchar_t* key, int32_t Settings::*member, const wchar_t* byDefault, int list) {
   return Number(key, member, byDefault, {ControlKind::CornerList, list});
@@ -21,7 +25,7 @@ constexpr SettingRow Corner(const wchar_t* key, int32_t Settings::*member, const
 constexpr SettingRow kSettingRows[] = {
     // Whether the program starts at logon is whether its shortcut exists: written
     // for the user's information only, never read.
-    {L"AutoRun", &Settings::startAtLogon, nullptr, nullptr, L"false", false, true,
+    {L"AutoRun", &Settings::startAtLogon, nullptr, nullptr, nullptr, L"false", false, true,
      {ControlKind::CheckBox, IDC_AUTORUN_CHECK}},
     Flag(L"Sound", &Settings::stepSound, L"false", IDC_SOUND_CHECK),
     Flag(L"DisableFunctionWhenFullScreen", &Settings::pauseInFullScreen, L"true", IDC_FULLSCREEN_CHECK),
@@ -32,17 +36,33 @@ constexpr SettingRow kSettingRows[] = {
     Number(L"Interval", &Settings::volumeInterval, L"100",
            {ControlKind::IntervalSlider, IDC_INTERVAL_SLIDER, IDC_INTERVAL_TEXT}),
     Flag(L"AllScreens", &Settings::allScreens, L"false", IDC_ALLSCREENS_CHECK),
+    Text(L"IgnorePrograms", &Settings::ignorePrograms, IDC_IGNORE_EDIT),
+    Text(L"ActInFullScreen", &Settings::actInFullScreen, IDC_ACT_EDIT),
+    Flag(L"MiddleClickMute", &Settings::middleClickMute, L"false", IDC_MUTE_CHECK),
+    Number(L"VolumeStep", &Settings::volumeStep, L"2",
+           {ControlKind::NumberBox, IDC_VOLUME_STEP_EDIT, IDC_VOLUME_STEP_SPIN, 2, 20, 2}, &ParseVolumeStep),
+    Number(L"BrightnessStep", &Settings::brightnessStep, L"2",
+           {ControlKind::NumberBox, IDC_BRIGHTNESS_STEP_EDIT, IDC_BRIGHTNESS_STEP_SPIN, 1, 20, 1},
+           &ParseBrightnessStep),
     // Not in the Settings dialog, which keeps them as it keeps every key it does not know.
-    {L"BrightnessIndicator", &Settings::brightnessIndicator, nullptr, nullptr, L"true", true, false, {}},
-    {L"Language", nullptr, &Settings::language, &ParseLanguageChoice, L"", true, false, {}},
+    {L"BrightnessIndicator", &Settings::brightnessIndicator, nullptr, nullptr, nullptr, L"true", true, false, {}},
+    {L"Language", nullptr, &Settings::language, nullptr, &ParseLanguageChoice, L"", true, false, {}},
 };
 
 void Assign(Settings& settings, const SettingRow& row, std::wstring_view text) {
   if (row.flag != nullptr) {
     settings.*row.flag = ParseBool(text);
-  } else {
+  } else if (row.number != nullptr) {
     settings.*row.number = row.parse(text);
+  } else {
+    settings.*row.text = text;
   }
+}
+
+std::wstring ValueText(const Settings& settings, const SettingRow& row) {
+  if (row.flag != nullptr) return FormatBool(settings.*row.flag);
+  if (row.number != nullptr) return FormatInt32(settings.*row.number);
+  return OneLineValue(settings.*row.text);  // a line break would start a line of its own in the file
 }
 
 }  // namespace
@@ -65,7 +85,6 @@ Settings SettingsFromText(std::wstring_view text, bool autoRun) {
 void WriteSettingsText(std::wstring& text, const Settings& settings) {
   for (const SettingRow& row : kSettingRows) {
     if (!row.written) continue;
-    ini::SetValue(text, row.key,
-                  row.flag != nullptr ? FormatBool(settings.*row.flag) : FormatInt32(settings.*row.number));
+    ini::SetValue(text, row.key, ValueText(settings, row));
   }
 }

@@ -17,18 +17,24 @@ enum class ControlKind : uint8_t {
   CheckBox,        // a flag
   CornerList,      // a corner's action: the list item's index is the action code
   IntervalSlider,  // a number on a slider, shown beside it in `partner`
+  NumberBox,       // a number typed, or stepped by the up-down control `partner`
+  TextBox,         // a line of text
 };
 
 struct SettingControl {
   ControlKind kind = ControlKind::None;
   int id = 0;       // the control's id in the Settings dialog
   int partner = 0;  // a second control that belongs to it, or 0
+  int32_t minimum = 0;  // a number box's range and step
+  int32_t maximum = 0;
+  int32_t step = 1;
 };
 
 struct SettingRow {
   const wchar_t* key;
-  bool Settings::*flag;       // a boolean setting, or
-  int32_t Settings::*number;  // a number setting, read by `parse`
+  bool Settings::*flag;          // a boolean setting, or
+  int32_t Settings::*number;     // a number setting, read by `parse`, or
+  std::wstring Settings::*text;  // a text setting
   int32_t (*parse)(std::wstring_view text);
   const wchar_t* defaultText;
   bool read;     // taken from the file

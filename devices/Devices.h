@@ -16,9 +16,11 @@
 
 class VolumeKeys {
  public:
-  // One press and release of the volume-up or volume-down key; false with the
-  // system's error when it could not be sent.
-  virtual bool SendStep(bool up, DWORD& error) = 0;
+  // `presses` presses and releases of the volume-up or volume-down key, at
+  // once; false with the system's error when they could not be sent.
+  virtual bool SendStep(bool up, int32_t presses, DWORD& error) = 0;
+  // One press and release of the mute key.
+  virtual bool SendMute(DWORD& error) = 0;
 
  protected:
   ~VolumeKeys() = default;

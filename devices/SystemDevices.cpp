@@ -6,6 +6,9 @@
 // after winioctl.h, which it needs
 #include <ntddvdeo.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/FullScreen.h"
 #include "framework/Geometry.h"
 #include "framework/SystemLibrary.h"
@@ -39,6 +42,29 @@ ForegroundWindow SystemDevices::Foreground() {
   return {reinterpret_cast<uintptr_t>(window), process};
 }
 
+std::wstring FoldedFileName(std::wstring_view name) {
+  if (name.empty()) return {};
+  // Upper case by the invariant rules, as the file system compares names.
+  std::wstring folded(name.size(), L'\0');
+  const int length = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()),
+                                     folded.data(), static_cast<int>(folded.size()), nullptr, nullptr, 0);
+  folded.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return folded;
+}
+
+std::wstring SystemDevices::ProgramName(uint32_t process) {
+  // Limited information: granted for most processes, and answered without
+  // waiting on the process itself.
+  const UniqueKernelHandle opened(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
+  if (!opened) return {};
+  wchar_t path[MAX_PATH * 2] = {};
+  DWORD size = static_cast<DWORD>(std::size(path));
+  if (!::QueryFullProcessImageNameW(opened.get(), 0, path, &size)) return {};
+  const std::wstring_view image(path, size);
+  const size_t slash = image.find_last_of(L"\\/");
+  return FoldedFileName(slash == std::wstring_view::npos ? image : image.substr(slash + 1));
+}
+
 bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect& monitor) {
   if (front.window == 0) return false;
   const auto window = reinterpret_cast<HWND>(static_cast<uintptr_t>(front.window));
@@ -52,22 +78,33 @@ bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect
   return CoversMonitorExactly(ToScreenRect(rect), monitor);
 }
 
-bool SystemDevices::SendStep(bool up, DWORD& error) {
-  // The press and its release in one call: a press alone leaves the system
-  // believing the key is held down. With the scan code a real keyboard sends
-  // (E0 30, E0 2E): without it, a remote session or a remote-control tool
-  // types "b" or "c". MapVirtualKey does not know these keys everywhere.
-  INPUT keys[2] = {};
-  keys[0].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = up ? VK_VOLUME_UP : VK_VOLUME_DOWN;
-  keys[0].ki.wScan = up ? 0x30 : 0x2E;
-  keys[0].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
-  keys[1] = keys[0];
-  keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-  if (::SendInput(2, keys, sizeof(INPUT)) != 0) return true;
+namespace {
+
+// Presses and releases of `key` with the scan code a real keyboard sends, all
+// in one call: a press alone leaves the system believing the key is held down,
+// and without the scan code a remote session or a remote-control tool types a
+// letter instead. MapVirtualKey does not know these keys everywhere.
+bool SendKey(WORD key, WORD scanCode, int32_t presses, DWORD& error) {
+  INPUT keys[20] = {};  // ten presses: a step of 20 %
+  const auto count = static_cast<UINT>(std::clamp(presses, 1, 10) * 2);
+  for (UINT i = 0; i < count; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = key;
+    keys[i].ki.wScan = scanCode;
+    keys[i].ki.dwFlags = KEYEVENTF_EXTENDEDKEY | (i % 2 == 1 ? KEYEVENTF_KEYUP : 0);
+  }
+  if (::SendInput(count, keys, sizeof(INPUT)) != 0) return true;
   error = ::GetLastError();
   return false;
 }
+
+}  // namespace
+
+bool SystemDevices::SendStep(bool up, int32_t presses, DWORD& error) {
+  return SendKey(up ? VK_VOLUME_UP : VK_VOLUME_DOWN, up ? 0x30 : 0x2E, presses, error);  // E0 30, E0 2E
+}
+
+bool SystemDevices::SendMute(DWORD& error) { return SendKey(VK_VOLUME_MUTE, 0x20, 1, error); }  // E0 20
 
 void SystemDevices::Play() {
   if (m_playSound != nullptr) m_playSound(kStepSoundFile, nullptr, SND_FILENAME | SND_ASYNC);

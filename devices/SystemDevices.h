@@ -1,7 +1,13 @@
 #pragma once
 // The system's own devices behind the corner actions.
+#include <string>
+#include <string_view>
+
 #include "framework/UniqueHandle.h"
 #include "devices/Devices.h"
+
+// A program's file name in the one case file names are compared in.
+std::wstring FoldedFileName(std::wstring_view name);
 
 class SystemDevices final : public Clock,
                             public Desktop,
@@ -23,7 +29,9 @@ class SystemDevices final : public Clock,
   uint64_t NowMs() override;
   ForegroundWindow Foreground() override;
   bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) override;
-  bool SendStep(bool up, DWORD& error) override;
+  std::wstring ProgramName(uint32_t process) override;
+  bool SendStep(bool up, int32_t presses, DWORD& error) override;
+  bool SendMute(DWORD& error) override;
   void Play() override;
   HHOOK InstallMouseHook(HOOKPROC procedure) override;
   DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override;

@@ -105,32 +105,38 @@ void MouseHook::Run() {
 }
 
 LRESULT CALLBACK MouseHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
-  if (code >= 0 && s_running != nullptr) s_running->Handle(wParam, lParam);
+  // A kept event goes to no other hook and no window.
+  if (code >= 0 && s_running != nullptr && !s_running->Handle(wParam, lParam)) return 1;
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void MouseHook::Handle(WPARAM message, LPARAM lParam) {
+bool MouseHook::Handle(WPARAM message, LPARAM lParam) {
   if (lParam == 0) {
     m_reports.PutIfEmpty({HookError::MissingEventRecord, 0});
-    return;
+    return true;
   }
   const auto& record = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
   m_events.fetch_add(1, std::memory_order_relaxed);
   const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData};
   const WheelStep step = m_wheel.OnMouseEvent(event, m_devices.desktop, m_devices.clock);
+  DWORD error = 0;
   switch (step.kind) {
     case WheelStep::Kind::None:
-      return;
+      break;
     case WheelStep::Kind::Brightness:
       m_brightness.Request(step.brightness);
-      return;
-    case WheelStep::Kind::Volume: {
-      DWORD error = 0;
-      if (!m_devices.keys.SendStep(step.up, error)) m_reports.PutIfEmpty({HookError::SendInputFailed, error});
+      break;
+    case WheelStep::Kind::Volume:
+      if (!m_devices.keys.SendStep(step.up, step.presses, error)) {
+        m_reports.PutIfEmpty({HookError::SendInputFailed, error});
+      }
       // The step counts even when the send failed, and the interval runs from its end.
       m_wheel.VolumeStepEnded(m_devices.clock.NowMs());
       if (step.sound) m_sound.Request();
-      return;
-    }
+      break;
+    case WheelStep::Kind::Mute:
+      if (!m_devices.keys.SendMute(error)) m_reports.PutIfEmpty({HookError::SendInputFailed, error});
+      break;
   }
+  return !step.swallow;
 }

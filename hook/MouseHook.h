@@ -64,8 +64,9 @@ class MouseHook {
   // never on half of it.
   void Publish(const CornerSnapshot& snapshot);
 
-  // One low-level mouse event, as the callback hands it on; tests call it directly.
-  void Handle(WPARAM message, LPARAM lParam);
+  // One low-level mouse event, as the callback hands it on: false when it is
+  // kept from the other programs (a middle click that muted). Tests call it directly.
+  bool Handle(WPARAM message, LPARAM lParam);
   // The callback the system calls on the hook's thread.
   static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
 

@@ -32,6 +32,19 @@
 #define IDC_RT_LABEL 1044
 #define IDC_LB_LABEL 1045
 #define IDC_RB_LABEL 1046
+#define IDC_MUTE_CHECK 1050
+#define IDC_VOLUME_STEP_LABEL 1051
+#define IDC_VOLUME_STEP_EDIT 1052
+#define IDC_VOLUME_STEP_SPIN 1053
+#define IDC_BRIGHTNESS_STEP_LABEL 1054
+#define IDC_BRIGHTNESS_STEP_EDIT 1055
+#define IDC_BRIGHTNESS_STEP_SPIN 1056
+#define IDC_PROGRAMS_GROUP 1057
+#define IDC_IGNORE_LABEL 1058
+#define IDC_IGNORE_EDIT 1059
+#define IDC_ACT_LABEL 1060
+#define IDC_ACT_EDIT 1061
+#define IDC_PROGRAMS_HINT 1062
 
 // Strings: the Chinese text at IDS_CHINESE + n, the English one at IDS_ENGLISH + n.
 // n is a control's or a dialog's id (above, and IDOK, IDCANCEL), or one of these.
@@ -55,3 +68,5 @@
 #define IDS_CORNER_BRIGHTNESS 35
 #define IDS_DIALOG_FONT 36
 #define IDS_DIALOG_FONT_WEIGHT 37
+#define IDS_NOTICE_TITLE 38
+#define IDS_NOTICE_TEXT 39

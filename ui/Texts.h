@@ -29,6 +29,8 @@ enum class TextId : UINT {
   CornerBrightness = IDS_CORNER_BRIGHTNESS,
   DialogFont = IDS_DIALOG_FONT,
   DialogFontWeight = IDS_DIALOG_FONT_WEIGHT,
+  NoticeTitle = IDS_NOTICE_TITLE,  // the first start's notice
+  NoticeText = IDS_NOTICE_TEXT,
 };
 
 class Texts {

@@ -1,6 +1,8 @@
-// The decision the mouse hook makes for every mouse event of the desktop,
-// per call: a non-wheel event, a wheel turn outside the corners, and a wheel
-// turn in a corner (the decision only; the action itself is measured under Wine).
+// The decision the mouse hook makes for every mouse event of the desktop, per
+// call, on four monitors with corners on each and program rules set: a
+// non-wheel event, a wheel turn outside the corners, and a wheel turn in a
+// corner (the decision only, with the window in front answered at once; the
+// action itself is measured under Wine).
 #include <benchmark/benchmark.h>
 
 #include "core/CornerWheel.h"
@@ -8,21 +10,36 @@
 namespace {
 
 constexpr uint32_t kMouseMove = 0x0200;
-const CornerZones kZones = ComputeCornerZones(1920, 1080);
-const Settings kSettings{};
+
+struct InstantDesktop final : Desktop, Clock {
+  ForegroundWindow Foreground() override { return {1, 100}; }
+  bool FullScreenOn(const ForegroundWindow&, const ScreenRect&) override { return false; }
+  std::wstring ProgramName(uint32_t) override { return L"EXPLORER.EXE"; }
+  uint64_t NowMs() override { return 10'000; }
+};
+
+CornerSnapshot FourMonitors() {
+  const MonitorList monitors{1, {{0, 0, 1920, 1080}, {1920, 0, 4480, 1440}, {-1280, 0, 0, 1024}, {0, 1080, 1920, 2160}}};
+  CornerSnapshot snapshot{ComputeScreenZones(monitors), Settings{}};
+  snapshot.settings.allScreens = true;
+  snapshot.settings.volumeInterval = 0;
+  snapshot.settings.middleClickMute = true;
+  snapshot.programs = ProgramRules({L"GAME.EXE", L"EDITOR.EXE"}, {L"PLAYER.EXE"});
+  return snapshot;
+}
 
 void Decide(benchmark::State& state, uint32_t message, int32_t x, int32_t y) {
+  CornerWheel wheel(FourMonitors());
+  InstantDesktop desktop;
+  const MouseEvent event{message, x, y, 120U << 16U};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(message);
-    benchmark::DoNotOptimize(x);
-    benchmark::DoNotOptimize(y);
-    benchmark::DoNotOptimize(message == kVerticalWheelMessage && CornerAt(x, y, kZones, kSettings).action != 0);
+    benchmark::DoNotOptimize(wheel.OnMouseEvent(event, desktop, desktop));
   }
 }
 
-void NonWheelEvent(benchmark::State& state) { Decide(state, kMouseMove, 1919, 1079); }
+void NonWheelEvent(benchmark::State& state) { Decide(state, kMouseMove, 4479, 1439); }
 void WheelOutsideTheCorners(benchmark::State& state) { Decide(state, kVerticalWheelMessage, 960, 540); }
-void WheelInACorner(benchmark::State& state) { Decide(state, kVerticalWheelMessage, 1919, 1079); }
+void WheelInACorner(benchmark::State& state) { Decide(state, kVerticalWheelMessage, 4479, 1439); }
 
 BENCHMARK(NonWheelEvent);
 BENCHMARK(WheelOutsideTheCorners);

@@ -196,7 +196,8 @@ std::unique_ptr<Program> StartReference(const wchar_t* mode) {
   return program;
 }
 
-// Brimlet from a folder of its own: every corner a volume corner, no interval.
+// Brimlet from a folder of its own: every corner a volume corner, no interval,
+// corners on every monitor, program rules and the middle-click mute set.
 std::unique_ptr<Program> StartBrimlet() {
   wchar_t temp[MAX_PATH] = {};
   ::GetTempPathW(MAX_PATH, temp);
@@ -204,7 +205,8 @@ std::unique_ptr<Program> StartBrimlet() {
   ::CreateDirectoryW(folder.c_str(), nullptr);
   ::CopyFileW((TestProgramFolder() + L"\\Brimlet.exe").c_str(), (folder + L"\\Brimlet.exe").c_str(), FALSE);
   const char config[] = "[Brimlet]\r\nLTControll = 1\r\nLBControll = 1\r\nRTControll = 1\r\nRBControll = 1\r\n"
-                        "Interval = 0\r\n";
+                        "Interval = 0\r\nAllScreens = true\r\nIgnorePrograms = game.exe; editor.exe\r\n"
+                        "ActInFullScreen = player.exe\r\nMiddleClickMute = true\r\n";
   HANDLE file = ::CreateFileW((folder + L"\\config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;

@@ -49,6 +49,12 @@ void DragSliderTo(HWND dialog, int id, int position) {
   Send(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
 }
 
+void TypeInto(HWND dialog, int id, const std::wstring& text) {
+  HWND field = ::GetDlgItem(dialog, id);
+  Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  Send(dialog, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
+}
+
 void PressButton(HWND dialog, int id) {
   ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }

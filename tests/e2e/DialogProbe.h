@@ -15,6 +15,8 @@ int SliderPosition(HWND dialog, int id);
 void ClickCheck(HWND dialog, int id);
 void ChooseListItem(HWND dialog, int id, int index);
 void DragSliderTo(HWND dialog, int id, int position);
+// Text typed into a field: the field tells the dialog it changed.
+void TypeInto(HWND dialog, int id, const std::wstring& text);
 // Presses a button without waiting, since a message box may follow.
 void PressButton(HWND dialog, int id);
 

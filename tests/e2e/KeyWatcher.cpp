@@ -32,7 +32,7 @@ void KeyWatcher::Run() {
 LRESULT CALLBACK KeyWatcher::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && g_watcher != nullptr) {
     const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (event->vkCode == VK_VOLUME_UP || event->vkCode == VK_VOLUME_DOWN) {
+    if (event->vkCode == VK_VOLUME_UP || event->vkCode == VK_VOLUME_DOWN || event->vkCode == VK_VOLUME_MUTE) {
       LARGE_INTEGER now;
       ::QueryPerformanceCounter(&now);
       const bool up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;

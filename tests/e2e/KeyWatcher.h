@@ -1,6 +1,6 @@
 #pragma once
-// Sees the volume keys any process injects, through a low-level keyboard hook
-// on a thread of its own.
+// Sees the volume keys (up, down and mute) any process injects, through a
+// low-level keyboard hook on a thread of its own.
 #include <windows.h>
 
 #include <mutex>

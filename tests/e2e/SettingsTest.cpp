@@ -96,6 +96,29 @@ TEST_F(SettingsTest, ShowsTheFileAndKeepsWhatTheControlsCannotShow) {
   EXPECT_NE(saved.find("Interval = 5000\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsTest, ProgramListsMuteAndStepSizesAreShownAndSaved) {
+  WriteConfig(L"[Brimlet]\nIgnorePrograms = game.exe\nVolumeStep = 7\nBrightnessStep = 30\n");
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(ControlText(dialog, IDC_IGNORE_EDIT), L"game.exe");
+  EXPECT_EQ(ControlText(dialog, IDC_ACT_EDIT), L"");
+  EXPECT_EQ(CheckState(dialog, IDC_MUTE_CHECK), BST_UNCHECKED);
+  EXPECT_EQ(ControlText(dialog, IDC_VOLUME_STEP_EDIT), L"6") << "an odd step rounds down";
+  EXPECT_EQ(ControlText(dialog, IDC_BRIGHTNESS_STEP_EDIT), L"2") << "30 is no step size";
+  TypeInto(dialog, IDC_IGNORE_EDIT, L" game.exe; editor.exe ");
+  TypeInto(dialog, IDC_ACT_EDIT, L"player.exe");
+  ClickCheck(dialog, IDC_MUTE_CHECK);
+  TypeInto(dialog, IDC_VOLUME_STEP_EDIT, L"25");
+  TypeInto(dialog, IDC_BRIGHTNESS_STEP_EDIT, L"5");
+  Confirm(dialog);
+  const std::string saved = ConfigBytes();
+  for (const char* line : {"IgnorePrograms = game.exe; editor.exe\r\n", "ActInFullScreen = player.exe\r\n",
+                           "MiddleClickMute = true\r\n", "VolumeStep = 20\r\n", "BrightnessStep = 5\r\n"}) {
+    EXPECT_NE(saved.find(line), std::string::npos) << line;
+  }
+}
+
 TEST_F(SettingsTest, IntervalBelowTheRangeAndOffTheGrid) {
   WriteConfig(L"[Brimlet]\nInterval = 101\n");
   auto brimlet = Start();

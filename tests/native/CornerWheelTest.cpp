@@ -329,3 +329,95 @@ TEST(MonitorMemory, FailedMonitorWaitsACoolDownAndALevelSetCountsWhileItSettles)
 }
 
 }  // namespace
+
+#include "core/ProgramRules.h"
+#include "core/SettingsRules.h"
+
+namespace {
+
+TEST(ProgramRules, ListsAreFileNamesSeparatedBySemicolonsOrCommas) {
+  EXPECT_EQ(ParseProgramList(L" game.exe;editor.exe , ,player.exe ;"),
+            (std::vector<std::wstring>{L"game.exe", L"editor.exe", L"player.exe"}));
+  EXPECT_TRUE(ParseProgramList(L"  ; , ").empty());
+  const ProgramRules rules({L"GAME.EXE"}, {L"PLAYER.EXE", L"GAME.EXE"});
+  EXPECT_TRUE(rules.For(L"GAME.EXE").ignored);
+  EXPECT_TRUE(rules.For(L"PLAYER.EXE").actsInFullScreen);
+  EXPECT_FALSE(rules.For(L"PLAYER.EXE").ignored);
+  EXPECT_FALSE(rules.For(L"").ignored) << "a process that cannot be opened matches no name";
+}
+
+// A program in IgnorePrograms in front stops every corner; one in
+// ActInFullScreen is not paused by its full-screen window. The name is read
+// once for each window in front, and only for an event in an acting corner.
+TEST(CornerWheel, ProgramRulesAskTheNameOncePerWindowInFront) {
+  CornerSnapshot snapshot = Snapshot(0);
+  snapshot.programs = ProgramRules({L"GAME.EXE"}, {L"PLAYER.EXE"});
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  asked.Ask(wheel, Wheel(960, 540));
+  asked.Ask(wheel, {0x0200, 0, 1079, 0});
+  EXPECT_EQ(asked.names, 0) << "only an event in an acting corner looks at the foreground";
+  asked.isFullScreen = true;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Volume) << "the player in full screen";
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Volume);
+  EXPECT_EQ(asked.names, 1);
+  asked.front = {2, 200};
+  asked.program = L"GAME.EXE";
+  asked.isFullScreen = false;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "the game is in front";
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 0)).kind, WheelStep::Kind::None);
+  EXPECT_EQ(asked.names, 2);
+  asked.front = {3, 300};
+  asked.program = L"EDITOR.EXE";
+  asked.isFullScreen = true;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "any other full screen pauses";
+}
+
+// A middle press in a volume corner mutes and is kept, and so is its release
+// wherever it comes; a press passed on has its release passed on.
+TEST(CornerWheel, MiddleClickInAVolumeCornerMutesAndKeepsBothHalves) {
+  CornerSnapshot snapshot = Snapshot(0);
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  const auto press = [&](int32_t x, int32_t y) { return asked.Ask(wheel, {kMiddleButtonDown, x, y, 0}); };
+  const auto release = [&](int32_t x, int32_t y) { return asked.Ask(wheel, {kMiddleButtonUp, x, y, 0}); };
+  EXPECT_FALSE(press(0, 1079).swallow) << "off unless the settings say so";
+  snapshot.settings.middleClickMute = true;
+  wheel.Take(snapshot);
+  const WheelStep mute = press(0, 1079);
+  EXPECT_EQ(mute.kind, WheelStep::Kind::Mute);
+  EXPECT_TRUE(mute.swallow);
+  EXPECT_TRUE(release(960, 540).swallow) << "its release, outside the corner";
+  EXPECT_FALSE(release(0, 1079).swallow) << "one release per press";
+  EXPECT_EQ(press(0, 0).kind, WheelStep::Kind::None) << "a brightness corner";
+  EXPECT_FALSE(release(0, 1079).swallow) << "a press passed on has its release passed on";
+  EXPECT_FALSE(press(960, 540).swallow);
+  asked.isFullScreen = true;
+  EXPECT_FALSE(press(1919, 1079).swallow) << "paused in full screen as the wheel is";
+}
+
+TEST(StepSizes, VolumeNotchesPressTheKeyPerTwoPercentAndBrightnessStepsBySize) {
+  EXPECT_EQ(ParseVolumeStep(L"6"), 6);
+  EXPECT_EQ(ParseVolumeStep(L"7"), 6) << "an odd value rounds down";
+  for (const wchar_t* other : {L"0", L"1", L"22", L"abc", L"", L"-4"}) EXPECT_EQ(ParseVolumeStep(other), 2) << other;
+  EXPECT_EQ(ParseBrightnessStep(L"5"), 5);
+  for (const wchar_t* other : {L"0", L"21", L"x"}) EXPECT_EQ(ParseBrightnessStep(other), 2) << other;
+  EXPECT_EQ(DialogNumber(7, 2, 20, 2), 6);
+  EXPECT_EQ(DialogNumber(25, 2, 20, 2), 20);
+  EXPECT_EQ(DialogNumber(0, 1, 20, 1), 1);
+
+  CornerSnapshot snapshot = Snapshot(0);
+  snapshot.settings.volumeStep = 6;
+  snapshot.settings.brightnessStep = 5;
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).presses, 3);
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 0)).brightness.stepPercent, 5);
+
+  EXPECT_EQ(BrightnessAfterSteps(50, 2, 5), 60);
+  const uint8_t coarse[] = {0, 25, 50, 75, 100};
+  EXPECT_EQ(SupportedLevels(coarse, 5).After(50, 1, 30), 100) << "the next level at least 30 away";
+  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 20, 50, 1, 10), 25U) << "10 % of a range of 50";
+}
+
+}  // namespace

@@ -24,7 +24,7 @@ class ConfigImage {
   // "key = value" lines, LF-separated, as the settings text holds them.
   std::wstring Lines() const {
     std::wstring text;
-    for (const auto& [name, value] : m_lines) text.append(name).append(L" = ").append(value).append(L"\n");
+    for (const auto& [name, value] : m_lines) text.append(name).append(value.empty() ? L" =" : L" = ").append(value).append(L"\n");
     return text;
   }
   // A whole first save: the section and every line.
@@ -35,6 +35,8 @@ class ConfigImage {
       {L"AutoRun", L"false"},    {L"Sound", L"false"},      {L"DisableFunctionWhenFullScreen", L"true"},
       {L"LTControll", L"2"},     {L"LBControll", L"1"},     {L"RTControll", L"2"},
       {L"RBControll", L"1"},     {L"Interval", L"100"},     {L"AllScreens", L"false"},
+      {L"IgnorePrograms", L""},  {L"ActInFullScreen", L""}, {L"MiddleClickMute", L"false"},
+      {L"VolumeStep", L"2"},     {L"BrightnessStep", L"2"},
   };
 };
 

@@ -4,6 +4,8 @@
 // an access key of its own, and Tab goes in reading order.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -52,6 +54,8 @@ std::vector<Control> Controls(HWND dialog) {
     if (_wcsicmp(className, L"Button") == 0) {
       const DWORD type = style & BS_TYPEMASK;
       control.kind = type == BS_GROUPBOX ? L"group" : type == BS_AUTOCHECKBOX ? L"check" : L"button";
+    } else if (_wcsicmp(className, UPDOWN_CLASSW) == 0) {
+      control.kind = L"spin";
     } else if (_wcsicmp(className, L"Static") == 0 && (style & SS_TYPEMASK) != SS_ICON) {
       control.kind = L"static";
       control.prefixes = (style & SS_NOPREFIX) == 0;
@@ -130,6 +134,11 @@ void ExpectTidyLayout(HWND dialog, const char* which) {
     }
     for (const Control& other : controls) {
       if (&other == &control || other.kind == L"group" || control.kind == L"group") continue;
+      // An up-down control shares its border with the field it steps.
+      const auto buddy = [](const Control& spin) {
+        return spin.kind == L"spin" ? reinterpret_cast<HWND>(::SendMessageW(spin.window, UDM_GETBUDDY, 0, 0)) : nullptr;
+      };
+      if (buddy(control) == other.window || buddy(other) == control.window) continue;
       RECT both{};
       EXPECT_FALSE(::IntersectRect(&both, &control.rect, &other.rect)) << "overlaps " << Narrow(other.text);
     }

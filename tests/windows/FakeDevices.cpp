@@ -16,14 +16,22 @@ FakeDevices::~FakeDevices() { ::CloseHandle(writeGate); }
 
 uint64_t FakeDevices::NowMs() { return realClock ? ::GetTickCount64() : now; }
 
-bool FakeDevices::SendStep(bool up, DWORD& error) {
+bool FakeDevices::SendStep(bool up, int32_t presses, DWORD& error) {
   const std::lock_guard<std::mutex> hold(m_lock);
   LARGE_INTEGER counter;
   ::QueryPerformanceCounter(&counter);
   keyTimes.push_back(counter.QuadPart);
   calls.emplace_back("key");
-  keys.push_back(up);
+  keys.insert(keys.end(), static_cast<size_t>(presses), up);
   now += tickPerSend;
+  error = sendError;
+  return sendWorks;
+}
+
+bool FakeDevices::SendMute(DWORD& error) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  calls.emplace_back("mute");
+  ++mutes;
   error = sendError;
   return sendWorks;
 }

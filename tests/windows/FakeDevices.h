@@ -57,7 +57,8 @@ class FakeDevices final : public Clock,
   bool realHook = false;   // InstallMouseHook installs the real hook
 
   // What was done.
-  std::vector<bool> keys;           // each volume step sent: true for up
+  std::vector<bool> keys;           // each volume key pressed: true for up
+  int mutes = 0;
   std::vector<LONGLONG> keyTimes;   // QueryPerformanceCounter at each send
   int sounds = 0;
   DWORD soundThread = 0;  // the thread that started the last sound
@@ -66,7 +67,7 @@ class FakeDevices final : public Clock,
   int monitorHandlesOut = 0;
   int installs = 0;
   HHOOK lastHook = nullptr;  // the real hook last installed, for a test that removes it behind the program's back
-  std::vector<std::string> calls;  // in order: "key", "sound", "supported", "read", "write", "monitors",
+  std::vector<std::string> calls;  // in order: "key", "mute", "sound", "supported", "read", "write", "monitors",
                                    // "read monitor", "write monitor", "release monitors"
 
   size_t Count(const std::string& call);
@@ -79,7 +80,9 @@ class FakeDevices final : public Clock,
   bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) override {
     return m_system.FullScreenOn(window, monitor);
   }
-  bool SendStep(bool up, DWORD& error) override;
+  std::wstring ProgramName(uint32_t process) override { return m_system.ProgramName(process); }
+  bool SendStep(bool up, int32_t presses, DWORD& error) override;
+  bool SendMute(DWORD& error) override;
   void Play() override;
   HHOOK InstallMouseHook(HOOKPROC procedure) override;
   DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override;

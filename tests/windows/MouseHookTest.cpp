@@ -29,11 +29,12 @@ class MouseHookTest : public ::testing::Test {
   void Use(const Settings& settings, int width = 1920, int height = 1080) {
     m_hook.Publish({ComputeCornerZones(width, height), settings});
   }
-  void Turn(LONG x, LONG y, int delta = 120, WPARAM message = WM_MOUSEWHEEL) {
+  // True when the event goes on to the other programs.
+  bool Turn(LONG x, LONG y, int delta = 120, WPARAM message = WM_MOUSEWHEEL) {
     MSLLHOOKSTRUCT event{};
     event.pt = {x, y};
     event.mouseData = static_cast<DWORD>(delta) << 16;
-    m_hook.Handle(message, reinterpret_cast<LPARAM>(&event));
+    return m_hook.Handle(message, reinterpret_cast<LPARAM>(&event));
   }
   std::vector<WORD> KeyDowns() {
     std::vector<WORD> keys;
@@ -139,6 +140,20 @@ TEST_F(MouseHookTest, FailuresAreLeftForTheTrayWithoutABoxAndASendStillCounts) {
   // One report waits until the tray takes it; more of them are not piled up.
   EXPECT_EQ(Reports(), (std::vector<HookReport>{{HookError::MissingEventRecord, 0}}));
   EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(MouseHookTest, MiddleClickThatMutesIsKeptAndANotchPressesOncePerTwoPercent) {
+  Settings settings = AllVolume();
+  settings.middleClickMute = true;
+  settings.volumeStep = 6;
+  Use(settings);
+  EXPECT_FALSE(Turn(0, 1079, 0, WM_MBUTTONDOWN)) << "kept from the other programs";
+  EXPECT_FALSE(Turn(960, 540, 0, WM_MBUTTONUP));
+  EXPECT_EQ(m_fake.mutes, 1);
+  EXPECT_TRUE(Turn(960, 540, 0, WM_MBUTTONDOWN));
+  EXPECT_TRUE(Turn(0, 1079, 0, WM_MBUTTONUP));
+  EXPECT_TRUE(Turn(0, 1079)) << "a turn always goes on";
+  EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_UP, VK_VOLUME_UP}));
 }
 
 TEST_F(MouseHookTest, FullScreenWindowInFrontSwitchesTheCornersOff) {
@@ -345,7 +360,8 @@ class HookKeeperTest : public MouseHookTest {
   }
   void TearDown() override { m_hook.Stop(); }
   int Reinstalls() const { return m_fake.installs - 1; }
-  TrayIcon m_icon;
+  SystemNotificationArea m_area;
+  TrayIcon m_icon{m_area};
   Texts m_texts;
   HookKeeper m_keeper{m_hook, m_icon, m_texts};
 };

@@ -49,7 +49,10 @@ std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LP
 
 void SettingsDialog::ShowSettings() {
   m_settings = m_store.Read();
+  // Filling the fields makes them notify changes nobody made.
+  m_showing = true;
   for (const SettingRow& row : SettingRows()) ShowOn(row);
+  m_showing = false;
 }
 
 void SettingsDialog::ShowOn(const SettingRow& row) {
@@ -87,6 +90,18 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       AnnounceName(control, m_texts(TextId::IntervalName).c_str());
       break;
     }
+    case ControlKind::NumberBox: {
+      HWND spin = ::GetDlgItem(hwnd(), row.control.partner);
+      ::SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(row.control.minimum), row.control.maximum);
+      UDACCEL step{0, static_cast<UINT>(row.control.step)};
+      ::SendMessageW(spin, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+      ::SendMessageW(spin, UDM_SETPOS32, 0, m_settings.*row.number);
+      ShowNumber(hwnd(), row.control.id, m_settings.*row.number);
+      break;
+    }
+    case ControlKind::TextBox:
+      ::SetDlgItemTextW(hwnd(), row.control.id, (m_settings.*row.text).c_str());
+      break;
   }
 }
 
@@ -115,6 +130,16 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       ::SendMessageW(control, TBM_SETPOS, TRUE, interval);
       break;
     }
+    case ControlKind::NumberBox:
+      // As typed, within its range and steps; the field keeps the typing.
+      if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
+      m_settings.*row.number =
+          DialogNumber(ParseInt32(TextOf(control)), row.control.minimum, row.control.maximum, row.control.step);
+      break;
+    case ControlKind::TextBox:
+      if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
+      m_settings.*row.text = OneLineValue(TextOf(control));
+      break;
   }
   m_changed = true;
   return true;

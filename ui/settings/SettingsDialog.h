@@ -39,4 +39,5 @@ class SettingsDialog final : public Dialog {
   Owner& m_owner;
   Settings m_settings;  // this dialog's own working copy
   bool m_changed = false;
+  bool m_showing = false;  // the fields are being filled, not edited
 };

@@ -1,0 +1,49 @@
+#include "app/TrayIcon.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A notification area that takes the icon only from its `takesFrom`-th add on,
+// as at logon before the shell is ready, and records every request.
+struct RecordingArea final : NotificationArea {
+  int adds = 0;
+  int takesFrom = 1;
+  std::vector<DWORD> requests;
+  std::vector<NOTIFYICONDATAW> notices;
+
+  bool Notify(DWORD request, NOTIFYICONDATAW& record) override {
+    requests.push_back(request);
+    if (request == NIM_ADD) return ++adds >= takesFrom;
+    if (request == NIM_MODIFY && (record.uFlags & NIF_INFO) != 0) notices.push_back(record);
+    return true;
+  }
+};
+
+// The first start's notice: shown once, as soon as the icon is there, in the
+// quiet time's respect.
+TEST(TrayIconNotice, ShownOnceTheIconIsThereAndOnlyOnce) {
+  RecordingArea area;
+  area.takesFrom = 2;
+  TrayIcon icon(area);
+  HWND window = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  icon.ShowNotice(L"Brimlet is running", L"Turn the mouse wheel in a screen corner.");
+  icon.Add(window);
+  EXPECT_TRUE(area.notices.empty()) << "no icon yet to show it";
+  icon.AddAgain();  // the notification area is there now
+  ASSERT_EQ(area.notices.size(), 1U);
+  const NOTIFYICONDATAW& notice = area.notices[0];
+  EXPECT_STREQ(notice.szInfoTitle, L"Brimlet is running");
+  EXPECT_STREQ(notice.szInfo, L"Turn the mouse wheel in a screen corner.");
+  EXPECT_EQ(notice.dwInfoFlags, DWORD{NIIF_INFO | NIIF_RESPECT_QUIET_TIME});
+  EXPECT_EQ(notice.hWnd, window);
+  icon.AddAgain();  // the shell restarted
+  EXPECT_EQ(area.notices.size(), 1U) << "shown once";
+  icon.Remove();
+  ::DestroyWindow(window);
+}
+
+}  // namespace
