@@ -78,6 +78,7 @@ class AboutTest : public BrimletTest {
 };
 
 TEST_F(AboutTest, ShowsTheVersionAndBothLinks) {
+  WriteConfig(L"[Brimlet]\n");  // no first-start notice over the screenshot
   auto brimlet = Start();
   HWND dialog = OpenAbout(*brimlet);
   ASSERT_NE(dialog, nullptr);

@@ -22,6 +22,7 @@ class EnglishTest : public BrimletTest {
 };
 
 TEST_F(EnglishTest, MenuDialogsAndBoxesSpeakEnglish) {
+  WriteConfig(L"[Brimlet]\n");  // no first-start notice over the screenshot
   auto brimlet = Start();
   PointerAt(24, 36);
   HWND menu = brimlet->OpenMenu();

@@ -29,6 +29,7 @@ TEST_F(TrayTest, SecondInstanceEndsAtOnceAndTheFirstKeepsWorking) {
 }
 
 TEST_F(TrayTest, MenuOpensOnRightButtonDownAndFromTheKeyboardOnly) {
+  WriteConfig(L"[Brimlet]\n");  // no first-start notice over the screenshot
   auto brimlet = Start();
   for (const UINT event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP,
                            WM_RBUTTONDBLCLK, NIN_SELECT}) {
