@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
                 sectionLast ? "last" : "first", figures.loadMedian, figures.loadMax, figures.saveMedian,
                 figures.saveMax);
   }
-  std::printf("\n%d rounds each; a saving OK reads the file, sets the eight keys and replaces the file.\n", rounds);
+  std::printf("\n%d rounds each; a saving OK reads the file, sets every key it writes and replaces the file.\n", rounds);
   RemoveTree(folder);
   return 0;
 }

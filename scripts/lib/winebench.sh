@@ -15,20 +15,26 @@ bench_free_display() {
   return 1
 }
 
+# Waits until the X server with process id $2 serves display :$1; fails when
+# it ends first or takes over 10 s.
+bench_wait_for_display() {
+  local display=$1 server=$2 tries=0
+  until [ -e "/tmp/.X11-unix/X$display" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 "$server" 2>/dev/null; then
+      echo "no X server started on :$display" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
 bench_start_display() {
   local display
   display=$(bench_free_display)
   Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   BENCH_XVFB_PID=$!
-  local tries=0
-  until [ -e "/tmp/.X11-unix/X$display" ]; do
-    tries=$((tries + 1))
-    if [ $tries -gt 100 ] || ! kill -0 "$BENCH_XVFB_PID" 2>/dev/null; then
-      echo "Xvfb did not start on :$display" >&2
-      return 1
-    fi
-    sleep 0.1
-  done
+  bench_wait_for_display "$display" "$BENCH_XVFB_PID" || return 1
   export DISPLAY=":$display"
 }
 

@@ -84,8 +84,13 @@ TEST_F(TrayTest, KeyboardOpensTheMenuAgainRightAfterItClosed) {
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(brimlet->pid(), L"#32768")) != nullptr; }, 5000))
         << "event 0x" << std::hex << event << " opened no menu";
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitForWindowGone(menu, 5000) || WaitUntil([&] { return !::IsWindowVisible(menu); }, 5000));
+    // Esc again while the menu stays open: under Wine a menu's first key can be lost.
+    bool closed = false;
+    for (int tries = 0; tries < 10 && !closed; ++tries) {
+      PressKey(VK_ESCAPE);
+      closed = WaitUntil([&] { return !::IsWindow(menu) || !::IsWindowVisible(menu); }, 1000);
+    }
+    ASSERT_TRUE(closed);
   }
 }
 

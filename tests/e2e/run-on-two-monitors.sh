@@ -27,15 +27,7 @@ finish() {
   wait "$xephyr" 2>/dev/null
 }
 trap finish EXIT
-tries=0
-until [ -e "/tmp/.X11-unix/X$display" ]; do
-  tries=$((tries + 1))
-  if [ $tries -gt 100 ] || ! kill -0 "$xephyr" 2>/dev/null; then
-    echo "Xephyr did not start on :$display" >&2
-    exit 1
-  fi
-  sleep 0.1
-done
+bench_wait_for_display "$display" "$xephyr" || exit 1
 cp "$standin" "$system32/dxva2.dll"
 wineserver -k >/dev/null 2>&1
 wineserver -w >/dev/null 2>&1
