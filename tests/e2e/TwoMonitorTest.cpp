@@ -42,11 +42,17 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-bool OnMonitor(HWND window, const RECT& monitor) {
+::testing::AssertionResult OnMonitor(HWND window, const RECT& monitor) {
   RECT rect{};
   ::GetWindowRect(window, &rect);
-  return rect.left >= monitor.left && rect.right <= monitor.right && rect.top >= monitor.top &&
-         rect.bottom <= monitor.bottom;
+  if (rect.left >= monitor.left && rect.right <= monitor.right && rect.top >= monitor.top &&
+      rect.bottom <= monitor.bottom) {
+    return ::testing::AssertionSuccess();
+  }
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  return ::testing::AssertionFailure() << "window at " << rect.left << "," << rect.top << " to " << rect.right << ","
+                                       << rect.bottom << ", pointer at " << pointer.x << "," << pointer.y;
 }
 
 class TwoMonitorTest : public BrimletTest {

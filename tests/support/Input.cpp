@@ -29,7 +29,13 @@ void SendAll(std::vector<INPUT> events) {
   ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
 
-void PointerAt(int x, int y) { SendMouseAt(x, y, 0); }
+void PointerAt(int x, int y) {
+  SendMouseAt(x, y, 0);
+  // The system moves the pointer on its own time: wait until it is there, so
+  // that whoever asks for it next finds it there.
+  POINT at{};
+  for (int tries = 0; tries < 200 && (!::GetCursorPos(&at) || at.x != x || at.y != y); ++tries) ::Sleep(10);
+}
 
 void WheelAt(int x, int y, int delta, bool horizontal) {
   SendMouseAt(x, y, horizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL, delta);

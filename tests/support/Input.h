@@ -13,6 +13,7 @@ void SendMouseAt(int x, int y, DWORD flags, int data = 0, ULONG_PTR extraInfo = 
 // Events that arrive as one burst, as from a fast wheel.
 void SendAll(std::vector<INPUT> events);
 
+// Moves the pointer to (x, y) and waits until the system has it there.
 void PointerAt(int x, int y);
 // A vertical (or horizontal) wheel turn with the pointer at exactly (x, y).
 void WheelAt(int x, int y, int delta, bool horizontal = false);
