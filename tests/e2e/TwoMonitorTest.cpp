@@ -166,12 +166,23 @@ TEST_F(TwoMonitorTest, BrightnessStepsLandOnTheMonitorTurnedAndShowThere) {
 
 // A box a dialog raises is owned by it and opens on its monitor.
 TEST_F(TwoMonitorTest, BoxesOfADialogOnTheSecondMonitorOpenThereOwnedByIt) {
+  WriteConfig(L"[Brimlet]\n");  // no first-start notice: its balloon moves the pointer under Wine
   auto brimlet = Start();
-  PointerAt(-640, 512);
-  ASSERT_NE(brimlet->OpenMenu(), nullptr);
-  brimlet->ChooseMenuItem(0);
-  HWND dialog = brimlet->WaitForDialog(L"设置");
-  ASSERT_NE(dialog, nullptr);
+  HWND dialog = nullptr;
+  for (int tries = 0; tries < 5; ++tries) {
+    PointerAt(-640, 512);
+    ASSERT_NE(brimlet->OpenMenu(), nullptr);
+    brimlet->ChooseMenuItem(0);
+    dialog = brimlet->WaitForDialog(L"设置");
+    ASSERT_NE(dialog, nullptr);
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
+    // At times Wine puts the pointer back on the primary monitor on its own
+    // (as a window appears): then the dialog rightly opened there; again.
+    if (pointer.x == -640 && pointer.y == 512) break;
+    PressButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
+  }
   EXPECT_TRUE(OnMonitor(dialog, kSecond)) << "opens on the monitor under the pointer";
   for (const int list : {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO}) ChooseListItem(dialog, list, 0);
   PressButton(dialog, IDOK);
