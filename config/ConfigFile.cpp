@@ -207,9 +207,7 @@ void RecoverSaveLeftovers(SaveFiles& files, const std::wstring& configPath) {
     if (restore >= 0) files.Move(names[static_cast<size_t>(restore)], target, MOVEFILE_WRITE_THROUGH);
     return;
   }
-  FILETIME now{};
-  ::GetSystemTimeAsFileTime(&now);
-  const uint64_t current = (static_cast<uint64_t>(now.dwHighDateTime) << 32U) | now.dwLowDateTime;
+  const uint64_t current = files.Now();
   for (size_t i = 0; i < names.size(); ++i) {
     // A leftover younger than a minute may belong to a save that is still running.
     if (current > leftovers[i].writtenAt && current - leftovers[i].writtenAt >= kLeftoverAge) files.Delete(names[i]);

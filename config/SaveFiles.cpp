@@ -114,13 +114,15 @@ bool SystemSaveFiles::Read(HANDLE file, size_t most, std::string& bytes) {
   bytes.assign(most, '\0');
   size_t total = 0;
   DWORD read = 0;
-  while (total < most && ::ReadFile(file, bytes.data() + total, static_cast<DWORD>(std::min<size_t>(most - total, 1U << 20)),
-                                    &read, nullptr)) {
-    if (read == 0) break;
+  bool ok = true;
+  while (total < most) {
+    const auto chunk = static_cast<DWORD>(std::min<size_t>(most - total, 1U << 20));
+    ok = ::ReadFile(file, bytes.data() + total, chunk, &read, nullptr) != FALSE;
+    if (!ok || read == 0) break;
     total += read;
   }
   bytes.resize(total);
-  return true;
+  return ok;
 }
 
 bool SystemSaveFiles::Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) {
@@ -144,4 +146,10 @@ std::vector<FoundFile> SystemSaveFiles::Find(const std::wstring& pattern) {
                      (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
   } while (::FindNextFileW(search.get(), &entry));
   return found;
+}
+
+uint64_t SystemSaveFiles::Now() {
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  return FileTimeValue(now);
 }

@@ -39,7 +39,7 @@ class SaveFiles {
   virtual bool SetEnd(HANDLE file) = 0;
   // Moves the file's position to its start.
   virtual bool Rewind(HANDLE file) = 0;
-  // Up to `most` bytes from the file's position.
+  // Up to `most` bytes from the file's position; false when a read failed.
   virtual bool Read(HANDLE file, size_t most, std::string& bytes) = 0;
   // ReplaceFileW: `replacement` takes the place of `target`, whose old content
   // goes to `backup` on the way.
@@ -48,6 +48,8 @@ class SaveFiles {
   virtual bool Delete(const std::wstring& path) = 0;
   // The files whose paths match `pattern` (wildcards in the last element).
   virtual std::vector<FoundFile> Find(const std::wstring& pattern) = 0;
+  // The time now, in the units of FoundFile::writtenAt.
+  virtual uint64_t Now() = 0;
 
  protected:
   ~SaveFiles() = default;
@@ -75,4 +77,5 @@ class SystemSaveFiles : public SaveFiles {
   bool Move(const std::wstring& from, const std::wstring& to, DWORD flags) override;
   bool Delete(const std::wstring& path) override;
   std::vector<FoundFile> Find(const std::wstring& pattern) override;
+  uint64_t Now() override;
 };
