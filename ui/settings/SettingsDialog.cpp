@@ -138,7 +138,7 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       break;
     case ControlKind::TextBox:
       if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
-      m_settings.*row.text = OneLineValue(TextOf(control));
+      m_settings.*row.text = TextOf(control);  // on one line when written
       break;
   }
   m_changed = true;
