@@ -12,8 +12,10 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
   const int32_t delta = WheelDelta(event.mouseData);
   if (delta == 0) return {};
   const bool up = delta > 0;
+  uint64_t now = 0;  // asked once, and only when a step needs it
   if (delta > -kWheelNotch && delta < kWheelNotch) {
-    if (!AddFraction(delta, hit, clock.NowMs())) return {};
+    now = clock.NowMs();
+    if (!AddFraction(delta, hit, now)) return {};
   } else {
     m_fraction = 0;
   }
@@ -29,7 +31,7 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
     return step;
   }
   if (hit.action != ActionCode(CornerAction::Volume)) return {};
-  return VolumeStep(up, clock.NowMs(), hit.corner);
+  return VolumeStep(up, now != 0 ? now : clock.NowMs(), hit.corner);
 }
 
 WheelStep CornerWheel::OnMiddlePress(const MouseEvent& event, Desktop& desktop) {
