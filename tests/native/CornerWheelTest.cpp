@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "core/BrightnessLevel.h"
+#include "core/HookWatch.h"
 #include "core/Mailbox.h"
+#include "core/ProgramRules.h"
 #include "core/ReportBoxes.h"
+#include "core/SettingsRules.h"
 #include "tests/native/DesktopQuestions.h"
 
 namespace {
@@ -221,12 +224,6 @@ TEST(Mailbox, KeepsTheFirstOrTheLatestValueUntilTaken) {
   EXPECT_EQ(taken.kind, 9);
 }
 
-}  // namespace
-
-#include "core/HookWatch.h"
-
-namespace {
-
 TEST(HookWatch, OnlyMouseInputTheHookMissedCounts) {
   const HookCheck previous{50'000, 7, 100, 200};
   EXPECT_FALSE(MouseInputMissed(previous, {60'000, 7, 100, 200}, 55'000)) << "typing: the pointer stayed";
@@ -248,9 +245,6 @@ TEST(HookWatch, RetriesBackOffToAMinute) {
   EXPECT_EQ(HookRetryDelayMs(1000), 60000U);
 }
 
-}  // namespace
-
-namespace {
 
 TEST(SupportedLevels, CoarseListsStepToTheNearestLevelBeyondAndNeverStick) {
   const uint8_t coarse[] = {0, 25, 50, 75, 100};
@@ -288,9 +282,6 @@ TEST(MonitorBrightness, StepsAreTwoPercentOfTheMonitorsRange) {
   EXPECT_EQ(MonitorPercent(5, 5, 5), 100);
 }
 
-}  // namespace
-
-namespace {
 
 TEST(HookWatch, ChecksGrowApartWhileAReinstallBringsNoEventsBack) {
   EXPECT_EQ(NextHookCheckPeriodMs(kHookCheckPeriodMs, false, false), kHookCheckPeriodMs);
@@ -328,13 +319,6 @@ TEST(MonitorMemory, FailedMonitorWaitsACoolDownAndALevelSetCountsWhileItSettles)
   EXPECT_FALSE(memory.Recent(1999, minimum, current, maximum)) << "a clock that went back";
 }
 
-}  // namespace
-
-#include "core/ProgramRules.h"
-#include "core/SettingsRules.h"
-
-namespace {
-
 TEST(ProgramRules, ListsAreFileNamesSeparatedBySemicolonsOrCommas) {
   EXPECT_EQ(ParseProgramList(L" game.exe;editor.exe , ,player.exe ;"),
             (std::vector<std::wstring>{L"game.exe", L"editor.exe", L"player.exe"}));
@@ -361,15 +345,16 @@ TEST(CornerWheel, ProgramRulesAskTheNameOncePerWindowInFront) {
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Volume) << "the player in full screen";
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Volume);
   EXPECT_EQ(asked.names, 1);
-  asked.front = {2, 200};
-  asked.program = L"GAME.EXE";
-  asked.isFullScreen = false;
+  const auto bringToFront = [&asked](ForegroundWindow window, const wchar_t* program, bool fullScreen) {
+    asked.front = window;
+    asked.program = program;
+    asked.isFullScreen = fullScreen;
+  };
+  bringToFront({2, 200}, L"GAME.EXE", false);
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "the game is in front";
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 0)).kind, WheelStep::Kind::None);
   EXPECT_EQ(asked.names, 2);
-  asked.front = {3, 300};
-  asked.program = L"EDITOR.EXE";
-  asked.isFullScreen = true;
+  bringToFront({3, 300}, L"EDITOR.EXE", true);
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "any other full screen pauses";
 }
 
