@@ -11,7 +11,6 @@
 bool IsChecked(HWND dialog, int id);
 void SetChecked(HWND dialog, int id, bool checked);
 std::wstring TextOf(HWND control);
-inline std::wstring TextOf(HWND dialog, int id) { return TextOf(::GetDlgItem(dialog, id)); }
 
 // A control of a dialog, taken over by subclassing: its messages reach
 // OnMessage, and what that leaves goes to the control's own procedure.
