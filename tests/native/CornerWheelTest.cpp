@@ -27,6 +27,13 @@ MouseEvent Wheel(int32_t x, int32_t y, int16_t delta = 120) {
 
 using Questions = DesktopQuestions;
 
+// How many steps turns of `deltas` at x, y make.
+int StepsMade(CornerWheel& wheel, Questions& asked, int32_t x, int32_t y, std::initializer_list<int16_t> deltas) {
+  int made = 0;
+  for (const int16_t delta : deltas) made += asked.Ask(wheel, Wheel(x, y, delta)).kind != WheelStep::Kind::None;
+  return made;
+}
+
 TEST(CornerWheel, EventsOutsideActingCornersAskNothing) {
   CornerWheel wheel(Snapshot(100));
   Questions asked;
@@ -80,10 +87,8 @@ TEST(CornerWheel, VolumeClockStartsAtTheFirstTurnAndSurvivesNewSnapshots) {
 TEST(CornerWheel, FractionsOfANotchAddUpToOneStepPerNotch) {
   CornerWheel wheel(Snapshot(0));
   Questions asked;
-  auto steps = [&](int32_t x, int32_t y, std::initializer_list<int16_t> deltas) {
-    int made = 0;
-    for (const int16_t delta : deltas) made += asked.Ask(wheel, Wheel(x, y, delta)).kind != WheelStep::Kind::None;
-    return made;
+  const auto steps = [&](int32_t x, int32_t y, std::initializer_list<int16_t> deltas) {
+    return StepsMade(wheel, asked, x, y, deltas);
   };
   EXPECT_EQ(steps(0, 1079, {30, 30, 30}), 0);
   EXPECT_EQ(steps(0, 1079, {30}), 1) << "the fourth 30 makes a notch";
@@ -136,10 +141,8 @@ TEST(CornerWheel, OtherCodesClaimTheCornerButStepNothing) {
 TEST(CornerWheel, FractionSumsKeepTheirRestAndEndWhereTheySay) {
   CornerWheel wheel(Snapshot(0));
   Questions asked;
-  auto steps = [&](int32_t x, int32_t y, std::initializer_list<int16_t> deltas) {
-    int made = 0;
-    for (const int16_t delta : deltas) made += asked.Ask(wheel, Wheel(x, y, delta)).kind != WheelStep::Kind::None;
-    return made;
+  const auto steps = [&](int32_t x, int32_t y, std::initializer_list<int16_t> deltas) {
+    return StepsMade(wheel, asked, x, y, deltas);
   };
   EXPECT_EQ(steps(0, 1079, {50, 50, 50, 50, 50}), 2) << "250: two notches, the rest of each kept";
   EXPECT_EQ(steps(1919, 1079, {60, 0, 60}), 1) << "a delta of 0 ends nothing";
