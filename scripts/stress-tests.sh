@@ -30,7 +30,7 @@ finish() {
 }
 bench_start "$BRIMLET_ROOT/build/windows"
 trap finish EXIT
-BRIMLET_EXE=$(winepath -w "$BRIMLET_ROOT/build/release/bin/Brimlet.exe")
+BRIMLET_EXE=$(bench_windows_path "$BRIMLET_ROOT/build/release/bin/Brimlet.exe")
 export BRIMLET_EXE
 
 # One core busy for at most two hours, whatever happens to this script.

@@ -51,6 +51,6 @@ build_preset windows
 
 log "windows: tests under Wine, end to end with the packaged Brimlet.exe"
 bench_start "$BRIMLET_ROOT/build/windows"
-BRIMLET_EXE=$(winepath -w "$BRIMLET_ROOT/build/release/bin/Brimlet.exe")
+BRIMLET_EXE=$(bench_windows_path "$BRIMLET_ROOT/build/release/bin/Brimlet.exe")
 export BRIMLET_EXE
 ctest --preset windows

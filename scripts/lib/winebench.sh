@@ -5,6 +5,11 @@
 
 BENCH_XVFB_PID=""
 
+# The Windows name of a Unix path on the bench, made without a Wine process:
+# winepath can fail while a wineserver shuts down, and print nothing. Z: is the
+# prefix's drive for /.
+bench_windows_path() { printf 'Z:%s\n' "${1//\//\\}"; }
+
 # Finds a display number nobody uses.
 bench_free_display() {
   local n
