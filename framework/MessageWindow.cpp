@@ -1,6 +1,13 @@
 #include "framework/MessageWindow.h"
 
-MessageWindow::~MessageWindow() { Destroy(); }
+#include <utility>
+
+MessageWindow::~MessageWindow() {
+  // The derived part is gone: the messages of the window's end go to DefWindowProcW.
+  if (m_window == nullptr) return;
+  ::SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+  ::DestroyWindow(std::exchange(m_window, nullptr));
+}
 
 bool MessageWindow::Create(const wchar_t* className, DWORD extendedStyle, DWORD style, HWND parent) {
   if (m_window != nullptr) return true;
@@ -16,15 +23,6 @@ bool MessageWindow::Create(const wchar_t* className, DWORD extendedStyle, DWORD 
          nullptr;
 }
 
-void MessageWindow::Destroy() {
-  if (m_window != nullptr) ::DestroyWindow(m_window);
-}
-
-LRESULT MessageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CLOSE) return 0;
-  return ::DefWindowProcW(m_window, message, wParam, lParam);
-}
-
 LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* created = static_cast<MessageWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -38,5 +36,7 @@ LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wPar
     self->m_window = nullptr;
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
-  return self->OnMessage(message, wParam, lParam);
+  if (const std::optional<LRESULT> result = self->OnMessage(message, wParam, lParam)) return *result;
+  if (message == WM_CLOSE) return 0;
+  return ::DefWindowProcW(window, message, wParam, lParam);
 }

@@ -19,14 +19,13 @@ class MessageWindow {
   // Registers `className` if needed and creates the window; false if it could
   // not be made (then hwnd() is null).
   bool Create(const wchar_t* className, DWORD extendedStyle, DWORD style, HWND parent);
-  void Destroy();
   HWND hwnd() const { return m_window; }
   explicit operator bool() const { return m_window != nullptr; }
 
  protected:
-  // Every message after creation; what it does not handle goes here, to
-  // DefWindowProcW, but for WM_CLOSE, which is ignored.
-  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Every message after creation; a value handles it, none leaves it to
+  // DefWindowProcW (but WM_CLOSE, which is ignored).
+  virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -34,8 +33,7 @@ class MessageWindow {
 };
 
 // A window whose messages go to a member function of another object, for an
-// owner with more than one window; what the handler leaves (no value) gets the
-// default processing above.
+// owner with more than one window.
 template <class Owner>
 class WindowOf final : public MessageWindow {
  public:
@@ -43,9 +41,8 @@ class WindowOf final : public MessageWindow {
   WindowOf(Owner& owner, Handler handler) : m_owner(owner), m_handler(handler) {}
 
  protected:
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (const std::optional<LRESULT> result = (m_owner.*m_handler)(message, wParam, lParam)) return *result;
-    return MessageWindow::OnMessage(message, wParam, lParam);
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    return (m_owner.*m_handler)(message, wParam, lParam);
   }
 
  private:

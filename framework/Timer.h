@@ -24,8 +24,8 @@ class TimerOf final : public MessageWindow {
   }
 
  protected:
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message != WM_TIMER) return MessageWindow::OnMessage(message, wParam, lParam);
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM, LPARAM) override {
+    if (message != WM_TIMER) return std::nullopt;
     (m_owner.*m_tick)();
     return 0;
   }

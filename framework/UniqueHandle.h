@@ -10,11 +10,12 @@
 
 #include <utility>
 
-template <class Traits>
+// A handle released by `Close`; null is no handle, and so is
+// INVALID_HANDLE_VALUE where the system reports failure that way (CreateFileW,
+// FindFirstFileW).
+template <class Handle, auto Close, bool kInvalidValueToo = false>
 class UniqueHandle {
  public:
-  using Handle = typename Traits::Handle;
-
   UniqueHandle() = default;
   explicit UniqueHandle(Handle handle) : m_handle(handle) {}
   ~UniqueHandle() { reset(); }
@@ -28,90 +29,33 @@ class UniqueHandle {
   }
 
   Handle get() const { return m_handle; }
-  explicit operator bool() const { return Traits::IsValid(m_handle); }
+  explicit operator bool() const { return IsValid(m_handle); }
 
-  Handle release() { return std::exchange(m_handle, Traits::Empty()); }
-  void reset(Handle handle = Traits::Empty()) {
+  Handle release() { return std::exchange(m_handle, Handle{}); }
+  void reset(Handle handle = Handle{}) {
     Handle old = std::exchange(m_handle, handle);
-    if (Traits::IsValid(old)) Traits::Close(old);
+    if (IsValid(old)) Close(old);
   }
 
  private:
-  Handle m_handle = Traits::Empty();
+  static bool IsValid(Handle handle) {
+    if constexpr (kInvalidValueToo) {
+      if (handle == INVALID_HANDLE_VALUE) return false;
+    }
+    return handle != Handle{};
+  }
+  Handle m_handle{};
 };
 
-struct KernelHandleTraits {
-  using Handle = HANDLE;
-  static Handle Empty() { return nullptr; }
-  // CreateFileW reports failure as INVALID_HANDLE_VALUE, most others as null.
-  static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Close(Handle h) { ::CloseHandle(h); }
-};
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-
-struct MenuTraits {
-  using Handle = HMENU;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DestroyMenu(h); }
-};
-using UniqueMenu = UniqueHandle<MenuTraits>;
-
-struct GdiObjectTraits {
-  using Handle = HGDIOBJ;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DeleteObject(h); }
-};
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
-
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::FreeLibrary(h); }
-};
-using UniqueModule = UniqueHandle<ModuleTraits>;
-
-struct LocalMemoryTraits {
-  using Handle = HLOCAL;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::LocalFree(h); }
-};
-using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits>;
-
-struct IconTraits {
-  using Handle = HICON;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::DestroyIcon(h); }
-};
-using UniqueIcon = UniqueHandle<IconTraits>;
-
-struct FindTraits {
-  using Handle = HANDLE;
-  static Handle Empty() { return INVALID_HANDLE_VALUE; }
-  static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Close(Handle h) { ::FindClose(h); }
-};
-using UniqueFindHandle = UniqueHandle<FindTraits>;
-
-struct HookTraits {
-  using Handle = HHOOK;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::UnhookWindowsHookEx(h); }
-};
-using UniqueHook = UniqueHandle<HookTraits>;
-
-struct ItemIdListTraits {
-  using Handle = PIDLIST_ABSOLUTE;
-  static Handle Empty() { return nullptr; }
-  static bool IsValid(Handle h) { return h != nullptr; }
-  static void Close(Handle h) { ::CoTaskMemFree(h); }
-};
-using UniqueItemIdList = UniqueHandle<ItemIdListTraits>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, &::CloseHandle, true>;
+using UniqueFindHandle = UniqueHandle<HANDLE, &::FindClose, true>;
+using UniqueMenu = UniqueHandle<HMENU, &::DestroyMenu>;
+using UniqueGdiObject = UniqueHandle<HGDIOBJ, &::DeleteObject>;
+using UniqueModule = UniqueHandle<HMODULE, &::FreeLibrary>;
+using UniqueLocalMemory = UniqueHandle<HLOCAL, &::LocalFree>;
+using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
+using UniqueHook = UniqueHandle<HHOOK, &::UnhookWindowsHookEx>;
+using UniqueItemIdList = UniqueHandle<PIDLIST_ABSOLUTE, &::CoTaskMemFree>;
 
 // COM for the thread's lifetime, apartment-threaded (the shell link object needs it).
 class ComApartment {

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr UINT_PTR kHideTimer = 1;
-constexpr UINT_PTR kFadeTimer = 2;
 constexpr UINT kFadeStepMs = 25;
 constexpr int kFadeSteps = 8;
 constexpr BYTE kOpacity = 230;
@@ -91,8 +89,8 @@ void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner, const Scree
   ::SetLayeredWindowAttributes(hwnd(), 0, m_highContrast ? 255 : kOpacity, LWA_ALPHA);
   ::InvalidateRect(hwnd(), nullptr, FALSE);
   ::UpdateWindow(hwnd());  // drawn now, not when the queue gets to it
-  ::KillTimer(hwnd(), kFadeTimer);
-  ::SetTimer(hwnd(), kHideTimer, ShowMs(), nullptr);
+  m_fadeTimer.Stop();
+  m_hideTimer.Start(ShowMs());
 }
 
 void BrightnessIndicator::Paint(HDC dc) const {
@@ -126,9 +124,18 @@ void BrightnessIndicator::Paint(HDC dc) const {
   ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
 
+void BrightnessIndicator::StartFade() {
+  m_hideTimer.Stop();
+  if (m_highContrast) {
+    ::ShowWindow(hwnd(), SW_HIDE);
+  } else {
+    m_fadeTimer.Start(kFadeStepMs);
+  }
+}
+
 void BrightnessIndicator::Fade() {
   if (++m_fadeStep >= kFadeSteps) {
-    ::KillTimer(hwnd(), kFadeTimer);
+    m_fadeTimer.Stop();
     ::ShowWindow(hwnd(), SW_HIDE);
     return;
   }
@@ -136,20 +143,8 @@ void BrightnessIndicator::Fade() {
                                LWA_ALPHA);
 }
 
-LRESULT BrightnessIndicator::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> BrightnessIndicator::OnMessage(UINT message, WPARAM, LPARAM) {
   switch (message) {
-    case WM_TIMER:
-      if (wParam == kHideTimer) {
-        ::KillTimer(hwnd(), kHideTimer);
-        if (m_highContrast) {
-          ::ShowWindow(hwnd(), SW_HIDE);
-        } else {
-          ::SetTimer(hwnd(), kFadeTimer, kFadeStepMs, nullptr);
-        }
-      } else if (wParam == kFadeTimer) {
-        Fade();
-      }
-      return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint{};
       HDC dc = ::BeginPaint(hwnd(), &paint);
@@ -161,9 +156,7 @@ LRESULT BrightnessIndicator::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
       return HTTRANSPARENT;  // never catches the pointer
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
-    case WM_CLOSE:
-      return 0;  // another program's close request (taskkill) must not take it away
     default:
-      return MessageWindow::OnMessage(message, wParam, lParam);
+      return std::nullopt;
   }
 }

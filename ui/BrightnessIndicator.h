@@ -17,6 +17,7 @@
 #include "core/Desktop.h"
 #include "core/ScreenRect.h"
 #include "framework/MessageWindow.h"
+#include "framework/Timer.h"
 #include "ui/Texts.h"
 
 inline constexpr wchar_t kIndicatorClass[] = L"BRIMLET_BRIGHTNESS_INDICATOR";
@@ -37,10 +38,11 @@ class BrightnessIndicator final : public MessageWindow {
   void Show(int32_t percent, ScreenCorner corner, const ScreenRect& monitor = {});
 
  protected:
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Paint(HDC dc) const;
+  void StartFade();
   void Fade();
 
   const Texts& m_texts;
@@ -49,6 +51,8 @@ class BrightnessIndicator final : public MessageWindow {
   UINT m_dpi = 96;
   bool m_highContrast = false;
   int m_fadeStep = 0;  // 0: fully shown
+  TimerOf<BrightnessIndicator> m_hideTimer{*this, &BrightnessIndicator::StartFade};
+  TimerOf<BrightnessIndicator> m_fadeTimer{*this, &BrightnessIndicator::Fade};
 };
 
 // Where the panel goes for a corner of `workArea`, at `dpi`.
