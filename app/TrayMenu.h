@@ -1,14 +1,43 @@
 #pragma once
+// The tray menu: Settings, About, a separator, Exit. It opens from the icon by
+// a right click or from the keyboard (Enter, Shift+F10, the menu key), one at a
+// time; the WM_CONTEXTMENU that follows a right click's own menu asks for
+// nothing new; Esc gives the focus back to the notification area; and when the
+// program is to end while the menu is open, the menu closes first and answers
+// Exit, since its own loop would swallow a quit request.
 #include <windows.h>
 
+#include "app/TrayIcon.h"
 #include "framework/UniqueHandle.h"
 #include "ui/Texts.h"
 
-// The tray menu: Settings, About, a separator, Exit. Null if it cannot be created.
-UniqueMenu BuildTrayMenu(const Texts& texts);
+inline constexpr int kExitCommand = 0x1000;
+inline constexpr int kSettingsCommand = 0x1001;
+inline constexpr int kAboutCommand = 0x1002;
 
-// Opens the menu at `at` (the pointer, or the icon for a keyboard user) and
-// returns the chosen command (0 when dismissed). `owner` must be a top-level
-// window: only one that can come to the foreground lets the menu close when the
-// user clicks elsewhere.
-int ChooseFromTrayMenu(HWND owner, POINT at, const Texts& texts);
+class TrayMenu {
+ public:
+  TrayMenu(const Texts& texts, TrayIcon& icon) : m_texts(texts), m_icon(icon) {}
+
+  // The icon's callback, version 4: `event` is the low word of its lParam,
+  // `iconAt` the icon's place from its wParam. Opens the menu where the event
+  // asks for it, owned by `owner`, a top-level window that can come to the
+  // front (only then does the menu close when the user clicks elsewhere).
+  // The command chosen, or 0.
+  int OnIconEvent(UINT event, POINT iconAt, HWND owner);
+  // The program is to end: false when no menu is open (it may end now);
+  // otherwise the menu closes and answers Exit.
+  bool CloseForExit();
+
+  // The menu's items, in the language spoken; null if it cannot be created.
+  static UniqueMenu Build(const Texts& texts);
+
+ private:
+  int Open(POINT at, HWND owner, bool byRightClick);
+
+  const Texts& m_texts;
+  TrayIcon& m_icon;
+  bool m_open = false;
+  bool m_exitAsked = false;
+  ULONGLONG m_rightClickMenuClosedAt = 0;
+};
