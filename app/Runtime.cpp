@@ -8,12 +8,8 @@
 #include <wtsapi32.h>
 
 #include "app/ScreenMeasure.h"
-#include "app/TrayCommands.h"
-#include "app/TrayMenu.h"
 #include "core/Language.h"
-#include "core/ProgramRules.h"
 #include "core/ValueText.h"
-#include "devices/SystemDevices.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -23,8 +19,6 @@ constexpr wchar_t kShellWatchClass[] = L"BRIMLET_SHELL_WATCH";
 // set a brightness level; they carry nothing.
 constexpr UINT kHookReportMessage = WM_APP + 0x10;
 constexpr UINT kBrightnessSetMessage = WM_APP + 0x11;
-// A WM_CONTEXTMENU this soon after a right click's menu closed belongs to that click.
-constexpr ULONGLONG kSameMenuRequestMs = 500;
 
 std::wstring SystemErrorText(DWORD code) {
   wchar_t* text = nullptr;
@@ -84,7 +78,7 @@ void Runtime::Run() {
   Shutdown();
 }
 
-bool Runtime::TakenByADialog(MSG& msg) const {
+bool Runtime::TakenByADialog(MSG& msg) {
   return (m_settingsDialog && m_settingsDialog->TakeKeyboardInput(msg)) ||
          (m_aboutDialog && m_aboutDialog->TakeKeyboardInput(msg));
 }
@@ -116,21 +110,7 @@ void Runtime::TakeSettings() {
   Publish();
 }
 
-namespace {
-
-// A program list of the settings, its names folded as the desktop folds a program's name.
-std::vector<std::wstring> FoldedNames(const std::wstring& list) {
-  std::vector<std::wstring> names = ParseProgramList(list);
-  for (std::wstring& name : names) name = FoldedFileName(name);
-  return names;
-}
-
-}  // namespace
-
-void Runtime::Publish() {
-  m_hook.Publish({ComputeScreenZones(m_monitors), m_settings,
-                  ProgramRules(FoldedNames(m_settings.ignorePrograms), FoldedNames(m_settings.actInFullScreen))});
-}
+void Runtime::Publish() { m_hook.Publish({ComputeScreenZones(m_monitors), m_settings}); }
 
 void Runtime::PublishMonitors(std::vector<ScreenRect> monitors) {
   m_monitors = {m_monitors.version + 1, std::move(monitors)};
@@ -155,26 +135,7 @@ std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARA
       ShowBrightness();
       return 0;
     case kTrayIconMessage:
-      // Version 4: the event in the low word, and for the keyboard's events the
-      // icon's position in wParam.
-      switch (LOWORD(lParam)) {
-        case WM_RBUTTONDOWN: {
-          POINT pointer{};
-          ::GetCursorPos(&pointer);
-          OpenMenu(pointer, true);
-          break;
-        }
-        case WM_CONTEXTMENU:  // Shift+F10, the menu key, or what follows a right click
-          // The right click's own, after its menu closed: the same request again.
-          if (::GetTickCount64() - std::exchange(m_rightClickMenuClosedAt, 0) < kSameMenuRequestMs) break;
-          OpenMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, false);
-          break;
-        case NIN_KEYSELECT:  // Enter
-          OpenMenu({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, false);
-          break;
-        default:
-          break;
-      }
+      RunCommand(m_menu.OnIconEvent(LOWORD(lParam), {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, MenuOwner()));
       return 0;
     default:
       return std::nullopt;
@@ -220,33 +181,16 @@ std::optional<LRESULT> Runtime::OnShellMessage(UINT message, WPARAM wParam, LPAR
   return std::nullopt;
 }
 
-void Runtime::OpenMenu(POINT at, bool byRightClick) {
-  if (m_menuOpen) return;
-  m_menuOpen = true;
-  // An open dialog owns the menu, so it is still in front when the menu closes.
-  HWND owner = m_settingsDialog && m_settingsDialog->IsOpen() ? m_settingsDialog->hwnd() : nullptr;
-  if (owner == nullptr && m_aboutDialog && m_aboutDialog->IsOpen()) owner = m_aboutDialog->hwnd();
-  if (owner == nullptr) owner = m_shellWindow ? m_shellWindow.hwnd() : m_trayWindow.hwnd();
-  const int command = ChooseFromTrayMenu(owner, at, m_texts);
-  m_menuOpen = false;
-  if (m_endAsked) {
-    ::PostQuitMessage(0);
-    return;
-  }
-  if (byRightClick) m_rightClickMenuClosedAt = ::GetTickCount64();
-  if (command == 0 && !byRightClick && (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) != 0) m_icon.GiveFocusBack();
-  RunCommand(command);
+// An open dialog owns the menu, so it is still in front when the menu closes.
+HWND Runtime::MenuOwner() const {
+  if (m_settingsDialog && m_settingsDialog->IsOpen()) return m_settingsDialog->hwnd();
+  if (m_aboutDialog && m_aboutDialog->IsOpen()) return m_aboutDialog->hwnd();
+  return m_shellWindow ? m_shellWindow.hwnd() : m_trayWindow.hwnd();
 }
 
-// The program ends as by Exit. A menu's own loop would swallow a quit request,
-// so an open menu closes first and the request follows once it has.
+// The program ends as by Exit; an open menu closes first and answers Exit.
 void Runtime::EndTheProgram() {
-  if (!m_menuOpen) {
-    ::PostQuitMessage(0);
-    return;
-  }
-  m_endAsked = true;
-  ::EndMenu();
+  if (!m_menu.CloseForExit()) ::PostQuitMessage(0);
 }
 
 void Runtime::RunCommand(int command) {

@@ -12,6 +12,7 @@
 #include "app/HookKeeper.h"
 #include "app/SessionNotifications.h"
 #include "app/TrayIcon.h"
+#include "app/TrayMenu.h"
 #include "config/SettingsStore.h"
 #include "core/CornerZones.h"
 #include "core/ReportBoxes.h"
@@ -45,10 +46,10 @@ class Runtime final : private SettingsDialog::Owner {
   bool CreateWindows();
   void FollowTheDisplay(bool always);
   void PublishMonitors(std::vector<ScreenRect> monitors);
-  void OpenMenu(POINT at, bool byRightClick);
+  HWND MenuOwner() const;
   void EndTheProgram();
   void RunCommand(int command);
-  bool TakenByADialog(MSG& msg) const;
+  bool TakenByADialog(MSG& msg);
   void ShowHookReports();
   void ShowBrightness();
   void Publish();
@@ -73,9 +74,7 @@ class Runtime final : private SettingsDialog::Owner {
   // Hidden top-level: "TaskbarCreated", display, power and session news, the menu's owner.
   WindowOf<Runtime> m_shellWindow{*this, &Runtime::OnShellMessage};
   UINT m_taskbarCreated = 0;
-  bool m_menuOpen = false;
-  bool m_endAsked = false;  // an end request came while the menu was open
-  ULONGLONG m_rightClickMenuClosedAt = 0;  // a right click's own WM_CONTEXTMENU follows its menu
+  TrayMenu m_menu{m_texts, m_icon};
   std::unique_ptr<SettingsDialog> m_settingsDialog;  // open or closed: a new request opens a new one
   std::unique_ptr<AboutDialog> m_aboutDialog;
   std::unique_ptr<SessionNotifications> m_session;

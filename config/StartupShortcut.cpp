@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include "core/PathText.h"
+#include "framework/FileNames.h"
 #include "framework/UniqueHandle.h"
 
 namespace {
@@ -88,11 +89,6 @@ class SystemShortcutFiles final : public ShortcutFiles {
   }
 };
 
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-  return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-         CSTR_EQUAL;
-}
-
 }  // namespace
 
 void RepairStartupShortcut(const std::wstring& shortcutPath, const std::wstring& exePath) {
@@ -109,7 +105,7 @@ void RepairStartupShortcut(ShortcutFiles& files, const std::wstring& shortcutPat
   if (files.Look(gone) != PathState::Missing) return;
   std::wstring folder = DirectoryPart(exePath);
   if (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();  // "C:\" keeps its backslash
-  const bool ownIcon = !fields.iconFile.empty() && (SamePath(files.Expand(fields.iconFile), gone));
+  const bool ownIcon = !fields.iconFile.empty() && SameFileName(files.Expand(fields.iconFile), gone);
   fields.target = exePath;
   fields.workingFolder = folder;
   if (ownIcon) fields.iconFile = exePath;

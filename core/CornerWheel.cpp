@@ -44,7 +44,7 @@ WheelStep CornerWheel::OnMiddlePress(const MouseEvent& event, Desktop& desktop) 
 }
 
 bool CornerWheel::ActsIn(const CornerHit& hit, Desktop& desktop) {
-  const ProgramRules& programs = m_snapshot.programs;
+  const ProgramRules& programs = m_programs;
   const bool pause = m_snapshot.settings.pauseInFullScreen;
   if (!pause && !programs.IgnoresAny()) return true;
   const ForegroundWindow front = desktop.Foreground();
@@ -57,7 +57,7 @@ bool CornerWheel::ActsIn(const CornerHit& hit, Desktop& desktop) {
 const ProgramVerdict& CornerWheel::VerdictOn(const ForegroundWindow& front, Desktop& desktop) {
   if (!m_verdictKnown || !(front == m_verdictFor)) {
     // No window in front: no program, and no name to read.
-    m_verdict = front.window == 0 ? ProgramVerdict{} : m_snapshot.programs.For(desktop.ProgramName(front.process));
+    m_verdict = front.window == 0 ? ProgramVerdict{} : m_programs.For(desktop.ProgramName(front.process), desktop);
     m_verdictFor = front;
     m_verdictKnown = true;
   }

@@ -18,7 +18,6 @@
 struct CornerSnapshot {
   ScreenZones zones;
   Settings settings;
-  ProgramRules programs{};  // the settings' program lists, folded as the desktop folds names
 };
 
 // WM_MOUSEWHEEL: only the vertical wheel acts.
@@ -56,12 +55,14 @@ inline int32_t WheelDelta(uint32_t mouseData) { return static_cast<int16_t>(stat
 class CornerWheel {
  public:
   CornerWheel() = default;
-  explicit CornerWheel(const CornerSnapshot& snapshot) : m_snapshot(snapshot) {}
+  explicit CornerWheel(const CornerSnapshot& snapshot) { Take(snapshot); }
 
-  // New zones, settings and program rules; the volume clock goes on, and so
-  // does a middle click under way.
+  // New zones and settings, and the program rules of its lists; the window in
+  // front is judged again. The volume clock goes on, and so does a middle
+  // click under way.
   void Take(const CornerSnapshot& snapshot) {
     m_snapshot = snapshot;
+    m_programs = ProgramRules(snapshot.settings.ignorePrograms, snapshot.settings.actInFullScreen);
     m_verdictKnown = false;
   }
 
@@ -106,6 +107,7 @@ class CornerWheel {
   void ForgetFractionOutside(const MouseEvent& event);
 
   CornerSnapshot m_snapshot;
+  ProgramRules m_programs;
   uint64_t m_lastVolumeStep = 0;  // end of the last volume step; 0 before the first turn
   int32_t m_fraction = 0;         // fractions of a notch added up, signed; 0: none
   ScreenCorner m_fractionCorner = ScreenCorner::TopLeft;

@@ -5,6 +5,7 @@
 // another process, a disk or a person.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/ScreenRect.h"
 
@@ -30,9 +31,11 @@ class Desktop {
   // `window` covers `monitor` exactly, as a game or a video in full screen does;
   // a maximised window, the desktop and the shell's window never do.
   virtual bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) = 0;
-  // The file name of the program `process` runs ("GAME.EXE"), folded to the
-  // one case file names are compared in; empty when the process cannot be opened.
+  // The file name of the program `process` runs ("Game.exe"); empty when the
+  // process cannot be opened.
   virtual std::wstring ProgramName(uint32_t process) = 0;
+  // The two file names name the same file, as the file system compares names.
+  virtual bool SameFileName(std::wstring_view a, std::wstring_view b) = 0;
 
  protected:
   ~Desktop() = default;

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/FullScreen.h"
+#include "framework/FileNames.h"
 #include "framework/Geometry.h"
 #include "framework/SystemLibrary.h"
 
@@ -42,28 +42,21 @@ ForegroundWindow SystemDevices::Foreground() {
   return {reinterpret_cast<uintptr_t>(window), process};
 }
 
-std::wstring FoldedFileName(std::wstring_view name) {
-  if (name.empty()) return {};
-  // Upper case by the invariant rules, as the file system compares names.
-  std::wstring folded(name.size(), L'\0');
-  const int length = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()),
-                                     folded.data(), static_cast<int>(folded.size()), nullptr, nullptr, 0);
-  folded.resize(static_cast<size_t>(length > 0 ? length : 0));
-  return folded;
-}
-
 std::wstring SystemDevices::ProgramName(uint32_t process) {
   // Limited information: granted for most processes, and answered without
-  // waiting on the process itself.
+  // waiting on the process itself. Only the file name counts, so the kernel's
+  // own path will do: its conversion to a drive path can ask the network.
   const UniqueKernelHandle opened(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
   if (!opened) return {};
   wchar_t path[MAX_PATH * 2] = {};
   DWORD size = static_cast<DWORD>(std::size(path));
-  if (!::QueryFullProcessImageNameW(opened.get(), 0, path, &size)) return {};
+  if (!::QueryFullProcessImageNameW(opened.get(), PROCESS_NAME_NATIVE, path, &size)) return {};
   const std::wstring_view image(path, size);
   const size_t slash = image.find_last_of(L"\\/");
-  return FoldedFileName(slash == std::wstring_view::npos ? image : image.substr(slash + 1));
+  return std::wstring(slash == std::wstring_view::npos ? image : image.substr(slash + 1));
 }
+
+bool SystemDevices::SameFileName(std::wstring_view a, std::wstring_view b) { return ::SameFileName(a, b); }
 
 bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect& monitor) {
   if (front.window == 0) return false;
@@ -75,7 +68,9 @@ bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect
       !::GetWindowRect(window, &rect) || ToScreenRect(info.rcMonitor) != monitor) {
     return false;
   }
-  return CoversMonitorExactly(ToScreenRect(rect), monitor);
+  // Exactly the monitor's rectangle: a maximised window leaves the taskbar or
+  // reaches past the edges with its frame.
+  return ToScreenRect(rect) == monitor;
 }
 
 namespace {

@@ -3,11 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/UniqueHandle.h"
 #include "devices/Devices.h"
-
-// A program's file name in the one case file names are compared in.
-std::wstring FoldedFileName(std::wstring_view name);
+#include "framework/UniqueHandle.h"
 
 class SystemDevices final : public Clock,
                             public Desktop,
@@ -30,6 +27,7 @@ class SystemDevices final : public Clock,
   ForegroundWindow Foreground() override;
   bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) override;
   std::wstring ProgramName(uint32_t process) override;
+  bool SameFileName(std::wstring_view a, std::wstring_view b) override;
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
   void Play() override;

@@ -14,7 +14,8 @@ constexpr uint32_t kMouseMove = 0x0200;
 struct InstantDesktop final : Desktop, Clock {
   ForegroundWindow Foreground() override { return {1, 100}; }
   bool FullScreenOn(const ForegroundWindow&, const ScreenRect&) override { return false; }
-  std::wstring ProgramName(uint32_t) override { return L"EXPLORER.EXE"; }
+  std::wstring ProgramName(uint32_t) override { return L"explorer.exe"; }
+  bool SameFileName(std::wstring_view a, std::wstring_view b) override { return a == b; }
   uint64_t NowMs() override { return 10'000; }
 };
 
@@ -24,7 +25,8 @@ CornerSnapshot FourMonitors() {
   snapshot.settings.allScreens = true;
   snapshot.settings.volumeInterval = 0;
   snapshot.settings.middleClickMute = true;
-  snapshot.programs = ProgramRules({L"GAME.EXE", L"EDITOR.EXE"}, {L"PLAYER.EXE"});
+  snapshot.settings.ignorePrograms = L"game.exe; editor.exe";
+  snapshot.settings.actInFullScreen = L"player.exe";
   return snapshot;
 }
 

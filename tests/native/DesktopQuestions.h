@@ -4,6 +4,10 @@
 #include "core/CornerWheel.h"
 #include "core/Desktop.h"
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 struct DesktopQuestions final : Desktop, Clock {
   int fullScreen = 0;
   int clock = 0;
@@ -12,12 +16,19 @@ struct DesktopQuestions final : Desktop, Clock {
   ScreenRect lastMonitor;  // the monitor the full-screen rule was asked about
   uint64_t now = 10'000;
   ForegroundWindow front{1, 100};
-  std::wstring program = L"PLAYER.EXE";  // the program in front, folded
+  std::wstring program = L"player.exe";  // the program in front
 
   ForegroundWindow Foreground() override { return front; }
   std::wstring ProgramName(uint32_t) override {
     ++names;
     return program;
+  }
+  // As the file system compares names: ignoring case (ASCII is all the tests use).
+  bool SameFileName(std::wstring_view a, std::wstring_view b) override {
+    const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) {
+             return lower(x) == lower(y);
+           });
   }
   bool FullScreenOn(const ForegroundWindow&, const ScreenRect& monitor) override {
     ++fullScreen;
