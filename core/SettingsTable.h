@@ -1,9 +1,10 @@
 #pragma once
 // The settings as config.ini holds them and the Settings dialog shows them.
 // One table (in the .cpp) lists each setting once: its key, as users' files
-// spell it ("Controll" included), the member it fills, its kind, its default
-// text, whether it is read from the file and written to it, and the dialog
-// control that shows it. Adding a setting is adding a row.
+// spell it ("Controll" included), the member it fills, its default text, its
+// rule, whether it is read from the file and written to it, and the dialog
+// control that shows it. The file and the dialog read a value by the same
+// rule. Adding a setting is adding a row.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -15,7 +16,7 @@
 enum class ControlKind : uint8_t {
   None,            // not in the dialog, which keeps the file's value
   CheckBox,        // a flag
-  CornerList,      // a corner's action: the list item's index is the action code
+  ActionList,      // a zone's action: the list item's index is the action code
   IntervalSlider,  // a number on a slider, shown beside it in `partner`
   NumberBox,       // a number typed, or stepped by the up-down control `partner`
   TextBox,         // a line of text
@@ -25,18 +26,25 @@ struct SettingControl {
   ControlKind kind = ControlKind::None;
   int id = 0;       // the control's id in the Settings dialog
   int partner = 0;  // a second control that belongs to it, or 0
-  int32_t minimum = 0;  // a number box's range and step
+};
+
+// A number kept within a range: whole steps from `minimum` up to `maximum`.
+// A number outside is taken at the nearer end, one between two steps at the
+// step below it; text that is no number, and an empty value, is the default.
+struct NumberRange {
+  int32_t minimum = 0;
   int32_t maximum = 0;
-  int32_t step = 1;
+  int32_t step = 0;  // 0: any number goes, as ParseInt32 reads it
 };
 
 struct SettingRow {
   const wchar_t* key;
   bool Settings::*flag;          // a boolean setting, or
-  int32_t Settings::*number;     // a number setting, read by `parse`, or
+  int32_t Settings::*number;     // a number setting, or
   std::wstring Settings::*text;  // a text setting
-  int32_t (*parse)(std::wstring_view text);
   const wchar_t* defaultText;
+  int32_t (*parse)(std::wstring_view text);  // a number without a range; null: ParseInt32
+  NumberRange range;
   bool read;     // taken from the file
   bool written;  // set by a save
   SettingControl control;
@@ -44,6 +52,11 @@ struct SettingRow {
 
 // Every setting, in the order a new file lists them.
 std::span<const SettingRow> SettingRows();
+
+// A number setting's value for `text`, by its row's rule.
+int32_t ReadNumber(const SettingRow& row, std::wstring_view text);
+// `value` within the row's range (unchanged for a number without one).
+int32_t NumberWithin(const SettingRow& row, int64_t value);
 
 // The record a settings text describes: each key read from the text where it
 // has a value, from its default text where not. `autoRun` is whether the

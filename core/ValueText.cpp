@@ -11,6 +11,12 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 }  // namespace
 
 int32_t ParseInt32(std::wstring_view text) {
+  int32_t value = 0;
+  ParseNumber(text, value);
+  return value;
+}
+
+bool ParseNumber(std::wstring_view text, int32_t& value) {
   size_t i = 0;
   while (i < text.size() && IsSpace(text[i])) ++i;
   bool negative = false;
@@ -20,12 +26,14 @@ int32_t ParseInt32(std::wstring_view text) {
   constexpr int64_t kMinMagnitude = kMax + 1;
   const int64_t limit = negative ? kMinMagnitude : kMax;
   int64_t magnitude = 0;
+  const size_t digits = i;
   for (; i < text.size() && IsDigit(text[i]); ++i) {
     // Stops growing at the limit, so any number of digits is safe.
     if (magnitude < limit) magnitude = magnitude * 10 + (text[i] - L'0');
     if (magnitude > limit) magnitude = limit;
   }
-  return static_cast<int32_t>(negative ? -magnitude : magnitude);
+  value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+  return i > digits;
 }
 
 bool ParseBool(std::wstring_view text) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/CornerWheel.h"
-#include "core/FullScreen.h"
 
 namespace {
 
@@ -110,24 +109,6 @@ TEST(CornerAt, NamesTheCornerThatClaimsTheTurn) {
   EXPECT_EQ(CornerAt(1919, 0, kFullHd, kDistinct).corner, ScreenCorner::TopRight);
   EXPECT_EQ(CornerAt(0, 1079, kFullHd, kDistinct).corner, ScreenCorner::BottomLeft);
   EXPECT_EQ(CornerAt(1919, 1079, kFullHd, kDistinct).corner, ScreenCorner::BottomRight);
-}
-
-TEST(FullScreenRule, OnlyTheExactMonitorRectangleCounts) {
-  const ScreenRect monitor{0, 0, 1920, 1080};
-  EXPECT_TRUE(CoversMonitorExactly({0, 0, 1920, 1080}, monitor));
-  EXPECT_FALSE(CoversMonitorExactly({0, 0, 1920, 1040}, monitor));    // maximised above a taskbar
-  EXPECT_FALSE(CoversMonitorExactly({-8, -8, 1928, 1048}, monitor));  // maximised with borders
-  EXPECT_FALSE(CoversMonitorExactly({1, 0, 1921, 1080}, monitor));
-  EXPECT_TRUE(CoversMonitorExactly({1920, 0, 3840, 1080}, {1920, 0, 3840, 1080}));
-}
-
-TEST(WheelDelta, SignedHighWord) {
-  EXPECT_EQ(WheelDelta(120U << 16U), 120);
-  EXPECT_EQ(WheelDelta((1U << 16U) | 0xFFFFU), 1);
-  EXPECT_EQ(WheelDelta(0), 0);
-  EXPECT_EQ(WheelDelta(0xFF88U << 16U), -120);
-  EXPECT_EQ(WheelDelta(0x8000U << 16U), -32768);
-  EXPECT_EQ(WheelDelta(0x7FFFU << 16U), 32767);
 }
 
 }  // namespace

@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/BrightnessLevel.h"
-#include "core/HookWatch.h"
-#include "core/Mailbox.h"
-#include "core/ProgramRules.h"
-#include "core/ReportBoxes.h"
-#include "core/SettingsRules.h"
+#include <limits>
+
 #include "tests/native/DesktopQuestions.h"
 
 namespace {
@@ -178,167 +174,14 @@ TEST(CornerWheel, EachCornerAsksAboutAndStepsItsOwnMonitor) {
   EXPECT_EQ(asked.Ask(wheel, Wheel(-1, 0)).kind, WheelStep::Kind::None);
 }
 
-TEST(BrightnessAfterSteps, TurnsThatArriveMeanwhileAddUpAndClamp) {
-  EXPECT_EQ(BrightnessAfterSteps(50, 3), 56);
-  EXPECT_EQ(BrightnessAfterSteps(50, -2), 46);
-  EXPECT_EQ(BrightnessAfterSteps(98, 5), 100);
-  EXPECT_EQ(BrightnessAfterSteps(3, -4), 0);
-  EXPECT_EQ(BrightnessAfterSteps(0, 1'000'000'000), 100);
-}
-
-struct Report {
-  int error;
-  int code;
-  friend bool operator==(const Report&, const Report&) = default;
-};
-
-TEST(ReportBoxes, OneBoxAtATimeAndNoRepeatOfTheOneOnScreen) {
-  ReportBoxes<Report> boxes;
-  const Report sendFailed{2, 5};
-  const Report other{2, 87};
-  const Report missing{1, 0};
-  EXPECT_TRUE(boxes.Arrived(sendFailed));
-  EXPECT_FALSE(boxes.Arrived(sendFailed)) << "identical to the box on screen: dropped";
-  EXPECT_FALSE(boxes.Arrived(other));
-  EXPECT_FALSE(boxes.Arrived(missing));  // the latest waiting report wins
-  EXPECT_EQ(boxes.Closed(), missing);
-  EXPECT_FALSE(boxes.Arrived(missing));
-  EXPECT_EQ(boxes.Closed(), std::nullopt);
-  EXPECT_TRUE(boxes.Arrived(sendFailed)) << "after the box closed, the same failure may show again";
-}
-
-TEST(Mailbox, KeepsTheFirstOrTheLatestValueUntilTaken) {
-  struct Small {
-    int16_t value;
-    uint8_t kind;
-  };
-  Mailbox<Small> box;
-  Small taken{};
-  EXPECT_FALSE(box.Take(taken));
-  EXPECT_TRUE(box.PutIfEmpty({0, 0})) << "a value of all zeros still counts";
-  EXPECT_FALSE(box.PutIfEmpty({7, 1}));
-  ASSERT_TRUE(box.Take(taken));
-  EXPECT_EQ(taken.value, 0);
-  EXPECT_FALSE(box.Take(taken)) << "taken once";
-  box.Replace({-3, 2});
-  box.Replace({-4, 9});
-  ASSERT_TRUE(box.Take(taken));
-  EXPECT_EQ(taken.value, -4);
-  EXPECT_EQ(taken.kind, 9);
-}
-
-TEST(HookWatch, OnlyMouseInputTheHookMissedCounts) {
-  const HookCheck previous{50'000, 7, 100, 200};
-  EXPECT_FALSE(MouseInputMissed(previous, {60'000, 7, 100, 200}, 55'000)) << "typing: the pointer stayed";
-  EXPECT_FALSE(MouseInputMissed(previous, {60'000, 9, 300, 200}, 55'000)) << "the hook saw the moves";
-  EXPECT_FALSE(MouseInputMissed(previous, {60'000, 7, 300, 200}, 49'000)) << "moved without input (by a program)";
-  EXPECT_TRUE(MouseInputMissed(previous, {60'000, 7, 300, 200}, 55'000));
-  EXPECT_TRUE(MouseInputMissed(previous, {60'000, 7, 100, 201}, 50'001));
-  // Across the wrap of the 32-bit tick.
-  const HookCheck beforeWrap{0xFFFF'FF00U, 1, 0, 0};
-  EXPECT_TRUE(MouseInputMissed(beforeWrap, {5'000, 1, 1, 0}, 2'000));
-  EXPECT_FALSE(MouseInputMissed(beforeWrap, {5'000, 1, 1, 0}, 0xFFFF'FE00U));
-}
-
-TEST(HookWatch, RetriesBackOffToAMinute) {
-  EXPECT_EQ(HookRetryDelayMs(0), 2000U);
-  EXPECT_EQ(HookRetryDelayMs(1), 4000U);
-  EXPECT_EQ(HookRetryDelayMs(4), 32000U);
-  EXPECT_EQ(HookRetryDelayMs(5), 60000U);
-  EXPECT_EQ(HookRetryDelayMs(1000), 60000U);
-}
-
-
-TEST(SupportedLevels, CoarseListsStepToTheNearestLevelBeyondAndNeverStick) {
-  const uint8_t coarse[] = {0, 25, 50, 75, 100};
-  const SupportedLevels levels(coarse, std::size(coarse));
-  EXPECT_FALSE(levels.Any());
-  EXPECT_EQ(levels.After(50, 1), 75);
-  EXPECT_EQ(levels.After(52, -1), 50);
-  EXPECT_EQ(levels.After(50, 3), 100) << "three turns, as one change";
-  EXPECT_EQ(levels.After(100, 1), 100) << "stays at the end";
-  EXPECT_EQ(levels.After(0, -2), 0);
-  EXPECT_EQ(levels.After(74, 1), 100) << "at or beyond the 2 % step: 75 is only 1 away";
-  EXPECT_EQ(levels.After(99, 1), 100) << "else the nearest beyond, never stuck";
-
-  // A full list, or none, behaves as the plain 2 % steps.
-  uint8_t all[101];
-  for (uint8_t i = 0; i <= 100; ++i) all[i] = i;
-  for (const SupportedLevels& plain : {SupportedLevels(all, 101), SupportedLevels(nullptr, 0)}) {
-    EXPECT_TRUE(plain.Any());
-    EXPECT_EQ(plain.After(50, 3), 56);
-    EXPECT_EQ(plain.After(1, -1), 0);
-  }
-  const uint8_t outOfRange[] = {0, 200, 100};
-  EXPECT_EQ(SupportedLevels(outOfRange, 3).After(0, 1), 100);
-}
-
-TEST(MonitorBrightness, StepsAreTwoPercentOfTheMonitorsRange) {
-  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 50, 100, 1), 52U);
-  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 50, 100, 3), 56U);
-  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 20, 50, 1), 21U) << "2 % of 50 is 1";
-  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 49, 50, 5), 50U);
-  EXPECT_EQ(MonitorBrightnessAfterSteps(10, 11, 60, -3), 10U);
-  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 5, 10, -1), 4U) << "at least one unit";
-  EXPECT_EQ(MonitorPercent(0, 21, 50), 42);
-  EXPECT_EQ(MonitorPercent(10, 60, 60), 100);
-  EXPECT_EQ(MonitorPercent(5, 5, 5), 100);
-}
-
-
-TEST(HookWatch, ChecksGrowApartWhileAReinstallBringsNoEventsBack) {
-  EXPECT_EQ(NextHookCheckPeriodMs(kHookCheckPeriodMs, false, false), kHookCheckPeriodMs);
-  EXPECT_EQ(NextHookCheckPeriodMs(kHookCheckPeriodMs, false, true), 20000U);
-  EXPECT_EQ(NextHookCheckPeriodMs(160000, false, true), kLongestHookCheckPeriodMs);
-  EXPECT_EQ(NextHookCheckPeriodMs(kLongestHookCheckPeriodMs, false, true), kLongestHookCheckPeriodMs);
-  EXPECT_EQ(NextHookCheckPeriodMs(80000, false, false), 80000U) << "a quiet check keeps the period";
-  EXPECT_EQ(NextHookCheckPeriodMs(kLongestHookCheckPeriodMs, true, false), kHookCheckPeriodMs);
-}
-
-TEST(PanelLevel, TheSourceThePanelRunsOnIsReadAndSet) {
-  EXPECT_EQ(PanelSourceLevel({kPanelOnMains, 30, 70}), 30);
-  EXPECT_EQ(PanelSourceLevel({kPanelOnBattery, 30, 70}), 70);
-  EXPECT_EQ(PanelSourceLevel({0, 30, 70}), 70);
-  const PanelLevel mains = PanelWithSourceLevel({kPanelOnMains, 30, 70}, 32);
-  EXPECT_EQ(std::vector<int>({mains.policy, mains.onMains, mains.onBattery}), (std::vector<int>{1, 32, 70}));
-  const PanelLevel other = PanelWithSourceLevel({9, 30, 70}, 72);
-  EXPECT_EQ(std::vector<int>({other.policy, other.onMains, other.onBattery}), (std::vector<int>{2, 30, 72}));
-}
-
-TEST(MonitorMemory, FailedMonitorWaitsACoolDownAndALevelSetCountsWhileItSettles) {
-  MonitorMemory memory;
-  EXPECT_TRUE(memory.Ready(1000));
-  memory.Failed(1000);
-  EXPECT_FALSE(memory.Ready(1000 + kMonitorCoolDownMs - 1));
-  EXPECT_TRUE(memory.Ready(1000 + kMonitorCoolDownMs));
-  uint32_t minimum = 0;
-  uint32_t current = 0;
-  uint32_t maximum = 0;
-  EXPECT_FALSE(memory.Recent(2000, minimum, current, maximum)) << "nothing set yet";
-  memory.Set(2000, 10, 52, 90);
-  ASSERT_TRUE(memory.Recent(2000 + kMonitorSettleMs - 1, minimum, current, maximum));
-  EXPECT_EQ(std::vector<uint32_t>({minimum, current, maximum}), (std::vector<uint32_t>{10, 52, 90}));
-  EXPECT_FALSE(memory.Recent(2000 + kMonitorSettleMs, minimum, current, maximum)) << "settled: read it again";
-  EXPECT_FALSE(memory.Recent(1999, minimum, current, maximum)) << "a clock that went back";
-}
-
-TEST(ProgramRules, ListsAreFileNamesSeparatedBySemicolonsOrCommas) {
-  EXPECT_EQ(ParseProgramList(L" game.exe;editor.exe , ,player.exe ;"),
-            (std::vector<std::wstring>{L"game.exe", L"editor.exe", L"player.exe"}));
-  EXPECT_TRUE(ParseProgramList(L"  ; , ").empty());
-  const ProgramRules rules({L"GAME.EXE"}, {L"PLAYER.EXE", L"GAME.EXE"});
-  EXPECT_TRUE(rules.For(L"GAME.EXE").ignored);
-  EXPECT_TRUE(rules.For(L"PLAYER.EXE").actsInFullScreen);
-  EXPECT_FALSE(rules.For(L"PLAYER.EXE").ignored);
-  EXPECT_FALSE(rules.For(L"").ignored) << "a process that cannot be opened matches no name";
-}
-
 // A program in IgnorePrograms in front stops every corner; one in
 // ActInFullScreen is not paused by its full-screen window. The name is read
-// once for each window in front, and only for an event in an acting corner.
-TEST(CornerWheel, ProgramRulesAskTheNameOncePerWindowInFront) {
+// once for each window in front, only for an event in an acting corner, and
+// only when a rule needs it.
+TEST(CornerWheel, ProgramRulesAskTheNameOncePerWindowInFrontAndOnlyWhenNeeded) {
   CornerSnapshot snapshot = Snapshot(0);
-  snapshot.programs = ProgramRules({L"GAME.EXE"}, {L"PLAYER.EXE"});
+  snapshot.settings.ignorePrograms = L"game.exe";
+  snapshot.settings.actInFullScreen = L"vlc.exe, player";
   CornerWheel wheel(snapshot);
   Questions asked;
   asked.Ask(wheel, Wheel(960, 540));
@@ -353,12 +196,37 @@ TEST(CornerWheel, ProgramRulesAskTheNameOncePerWindowInFront) {
     asked.program = program;
     asked.isFullScreen = fullScreen;
   };
-  bringToFront({2, 200}, L"GAME.EXE", false);
+  bringToFront({2, 200}, L"Game.exe", false);
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "the game is in front";
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 0)).kind, WheelStep::Kind::None);
   EXPECT_EQ(asked.names, 2);
-  bringToFront({3, 300}, L"EDITOR.EXE", true);
+  bringToFront({3, 300}, L"editor.exe", true);
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "any other full screen pauses";
+
+  // Edited lists judge the window already in front again.
+  snapshot.settings.ignorePrograms = L"editor";
+  wheel.Take(snapshot);
+  asked.isFullScreen = false;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "the editor is ignored now";
+
+  // No rule needs a name: none is read.
+  Questions quiet;
+  CornerSnapshot noRules = Snapshot(0);
+  CornerWheel plain(noRules);
+  quiet.isFullScreen = true;
+  quiet.Ask(plain, Wheel(0, 1079));
+  noRules.settings.actInFullScreen = L"player.exe";
+  plain.Take(noRules);
+  quiet.isFullScreen = false;
+  quiet.Ask(plain, Wheel(0, 1079));
+  EXPECT_EQ(quiet.names, 0) << "ActInFullScreen alone needs a name only under a full-screen window";
+  noRules.settings.pauseInFullScreen = false;
+  noRules.settings.ignorePrograms = L"game.exe";
+  plain.Take(noRules);
+  quiet.program = L"player.exe";
+  quiet.isFullScreen = true;
+  EXPECT_EQ(quiet.Ask(plain, Wheel(0, 1079)).kind, WheelStep::Kind::Volume)
+      << "with the pause off, IgnorePrograms set leaves full screen unpaused";
 }
 
 // A middle press in a volume corner mutes and is kept, and so is its release
@@ -384,28 +252,72 @@ TEST(CornerWheel, MiddleClickInAVolumeCornerMutesAndKeepsBothHalves) {
   EXPECT_FALSE(press(1919, 1079).swallow) << "paused in full screen as the wheel is";
 }
 
-TEST(StepSizes, VolumeNotchesPressTheKeyPerTwoPercentAndBrightnessStepsBySize) {
-  EXPECT_EQ(ParseVolumeStep(L"6"), 6);
-  EXPECT_EQ(ParseVolumeStep(L"7"), 6) << "an odd value rounds down";
-  for (const wchar_t* other : {L"0", L"1", L"22", L"abc", L"", L"-4"}) EXPECT_EQ(ParseVolumeStep(other), 2) << other;
-  EXPECT_EQ(ParseBrightnessStep(L"5"), 5);
-  for (const wchar_t* other : {L"0", L"21", L"x"}) EXPECT_EQ(ParseBrightnessStep(other), 2) << other;
-  EXPECT_EQ(DialogNumber(7, 2, 20, 2), 6);
-  EXPECT_EQ(DialogNumber(25, 2, 20, 2), 20);
-  EXPECT_EQ(DialogNumber(0, 1, 20, 1), 1);
-
+TEST(CornerWheel, StepSizesReachTheSteps) {
   CornerSnapshot snapshot = Snapshot(0);
   snapshot.settings.volumeStep = 6;
   snapshot.settings.brightnessStep = 5;
   CornerWheel wheel(snapshot);
   Questions asked;
-  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).presses, 3);
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).presses, 3) << "a press per 2 %";
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 0)).brightness.stepPercent, 5);
+}
 
-  EXPECT_EQ(BrightnessAfterSteps(50, 2, 5), 60);
-  const uint8_t coarse[] = {0, 25, 50, 75, 100};
-  EXPECT_EQ(SupportedLevels(coarse, 5).After(50, 1, 30), 100) << "the next level at least 30 away";
-  EXPECT_EQ(MonitorBrightnessAfterSteps(0, 20, 50, 1, 10), 25U) << "10 % of a range of 50";
+// A wheel whose bottom-left corner steps the volume at `interval`.
+class VolumeCorner {
+ public:
+  explicit VolumeCorner(int32_t interval) {
+    CornerSnapshot snapshot{ComputeCornerZones(1920, 1080), Settings{}};
+    snapshot.settings.volumeInterval = interval;
+    m_wheel.Take(snapshot);
+  }
+  // A turn at `now`: true when it makes a step, which then ends at `now`.
+  bool Turn(uint64_t now) {
+    const MouseEvent event{kVerticalWheelMessage, 0, 1079, 120U << 16U};
+    DesktopQuestions machine;
+    machine.now = now;
+    const WheelStep step = machine.Ask(m_wheel, event);
+    if (step.kind != WheelStep::Kind::Volume) return false;
+    m_wheel.VolumeStepEnded(now);
+    return true;
+  }
+
+ private:
+  CornerWheel m_wheel;
+};
+
+TEST(VolumeClock, FirstEventOnlyStartsTheClock) {
+  VolumeCorner corner(100);
+  EXPECT_FALSE(corner.Turn(5000));
+  EXPECT_FALSE(corner.Turn(5099));
+  EXPECT_TRUE(corner.Turn(5100));
+  EXPECT_FALSE(corner.Turn(5150));  // 50 ms after a step: dropped, not saved up
+  EXPECT_TRUE(corner.Turn(5200));
+}
+
+TEST(VolumeClock, ZeroOrNegativeIntervalLetsEveryEventThrough) {
+  VolumeCorner zero(0);
+  EXPECT_TRUE(zero.Turn(7000));
+  EXPECT_TRUE(zero.Turn(7000));
+  VolumeCorner negative(-5);
+  EXPECT_TRUE(negative.Turn(7001));
+}
+
+TEST(VolumeClock, ClockGoingBackwardsDoesNotWrapToAHugeElapsedTime) {
+  VolumeCorner corner(100);
+  corner.Turn(10000);
+  EXPECT_FALSE(corner.Turn(9000));
+  VolumeCorner longest(std::numeric_limits<int32_t>::max());
+  longest.Turn(1000);
+  EXPECT_FALSE(longest.Turn(2000));
+}
+
+TEST(WheelDelta, SignedHighWord) {
+  EXPECT_EQ(WheelDelta(120U << 16U), 120);
+  EXPECT_EQ(WheelDelta((1U << 16U) | 0xFFFFU), 1);
+  EXPECT_EQ(WheelDelta(0), 0);
+  EXPECT_EQ(WheelDelta(0xFF88U << 16U), -120);
+  EXPECT_EQ(WheelDelta(0x8000U << 16U), -32768);
+  EXPECT_EQ(WheelDelta(0x7FFFU << 16U), 32767);
 }
 
 }  // namespace

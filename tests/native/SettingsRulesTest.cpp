@@ -26,10 +26,15 @@ TEST(DecideOk, NothingChangedWritesNothing) {
   EXPECT_EQ(DecideOk(false, none), OkOutcome::KeepEverything);
 }
 
-TEST(DecideOk, AllCornersNoneIsRefused) {
+TEST(DecideOk, AllCornersNoneIsRefusedAndAnyOneCornerSaves) {
   Settings none;
   none.topLeft = none.bottomLeft = none.topRight = none.bottomRight = 0;
   EXPECT_EQ(DecideOk(true, none), OkOutcome::RefuseNoCornerAction);
+  for (int32_t Settings::*corner : {&Settings::topLeft, &Settings::bottomLeft, &Settings::topRight, &Settings::bottomRight}) {
+    Settings one = none;
+    one.*corner = 1;
+    EXPECT_EQ(DecideOk(true, one), OkOutcome::Save);
+  }
   none.bottomRight = 3;  // a code the lists cannot show still counts as an action
   EXPECT_EQ(DecideOk(true, none), OkOutcome::Save);
   EXPECT_EQ(DecideOk(true, Settings{}), OkOutcome::Save);

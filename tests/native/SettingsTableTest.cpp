@@ -4,6 +4,9 @@
 
 #include "tests/support/ConfigImage.h"
 
+#include <string>
+#include <utility>
+
 namespace {
 
 TEST(SettingsFromText, EmptyTextGivesTheDefaults) {
@@ -18,7 +21,10 @@ TEST(SettingsFromText, EmptyTextGivesTheDefaults) {
   EXPECT_EQ(settings.volumeInterval, 100);
   EXPECT_TRUE(settings.brightnessIndicator);
   EXPECT_FALSE(settings.allScreens);
-  EXPECT_EQ(settings, Settings{});
+  EXPECT_FALSE(settings.middleClickMute);
+  EXPECT_EQ(settings.volumeStep, 2);
+  EXPECT_EQ(settings.brightnessStep, 2);
+  EXPECT_EQ(settings.ignorePrograms, L"");
 }
 
 TEST(SettingsFromText, AutoRunComesFromTheShortcutNeverFromTheFile) {
@@ -65,19 +71,48 @@ TEST(SettingsFromText, PresentButEmptyIsNotMissing) {
   EXPECT_FALSE(settings.pauseInFullScreen);
 }
 
-}  // namespace
+// A step size is read by one rule wherever it comes from: a number outside its
+// range is taken at the nearer end, one between two steps at the step below,
+// and text that is no number, or nothing, is the default.
+TEST(SettingsFromText, StepSizesAreReadClampedAndWrittenTheOneWay) {
+  const auto read = [](const wchar_t* volume, const wchar_t* brightness) {
+    const Settings settings = SettingsFromText(
+        std::wstring(L"[Brimlet]\nVolumeStep = ") + volume + L"\nBrightnessStep = " + brightness + L"\n", false);
+    return std::pair(settings.volumeStep, settings.brightnessStep);
+  };
+  EXPECT_EQ(read(L"30", L"30"), std::pair(20, 20)) << "over the range: the top";
+  EXPECT_EQ(read(L"1", L"0"), std::pair(2, 1)) << "under the range: the bottom";
+  EXPECT_EQ(read(L"-4", L"-4"), std::pair(2, 1));
+  EXPECT_EQ(read(L"7", L"7"), std::pair(6, 7)) << "an odd volume step rounds down";
+  EXPECT_EQ(read(L"abc-5", L"x"), std::pair(2, 2)) << "no number: the default";
+  EXPECT_EQ(read(L"", L""), std::pair(2, 2)) << "empty: the default";
+  EXPECT_EQ(read(L"9ms", L"5%"), std::pair(8, 5)) << "digits up to the first other character";
 
-#include "core/Language.h"
+  Settings settings;
+  settings.volumeStep = 8;
+  settings.brightnessStep = 5;
+  std::wstring text;
+  WriteSettingsText(text, settings);
+  EXPECT_NE(text.find(L"VolumeStep = 8\n"), std::wstring::npos);
+  EXPECT_EQ(SettingsFromText(text, false).brightnessStep, 5);
+}
 
-namespace {
+TEST(SettingsFromText, ProgramListsAreKeptAsWritten) {
+  const Settings settings = SettingsFromText(
+      L"[Brimlet]\nIgnorePrograms = \"C:\\Games\\Game.exe\"; editor\nActInFullScreen = player.exe,\n", false);
+  EXPECT_EQ(settings.ignorePrograms, L"\"C:\\Games\\Game.exe\"; editor");
+  EXPECT_EQ(settings.actInFullScreen, L"player.exe,");
+}
 
-TEST(Language, ChineseWhereTheUserInterfaceIsAnyChineseUnlessTheKeySays) {
-  const int32_t automatic = SettingsFromText(L"[Brimlet]\nLanguage = fr\n", false).language;
-  for (const uint16_t chinese : {0x0804, 0x0404, 0x0C04}) EXPECT_TRUE(SpeaksChinese(chinese, automatic)) << chinese;
-  for (const uint16_t other : {0x0409, 0x0411}) EXPECT_FALSE(SpeaksChinese(other, automatic)) << other;
-  EXPECT_FALSE(SpeaksChinese(0x0804, SettingsFromText(L"[Brimlet]\nLanguage = en\n", false).language));
-  EXPECT_TRUE(SpeaksChinese(0x0409, SettingsFromText(L"[Brimlet]\nLanguage = zh\n", false).language));
-  EXPECT_EQ(Settings{}.language, automatic) << "no key: automatic";
+// A text value becomes one line without surrounding blanks: a line break
+// would start a key of its own in the file.
+TEST(WriteSettingsText, TextValuesAreWrittenAsOneTrimmedLine) {
+  Settings settings;
+  settings.ignorePrograms = L"  game.exe\r\nSound = true\n ";
+  std::wstring text;
+  WriteSettingsText(text, settings);
+  EXPECT_NE(text.find(L"IgnorePrograms = game.exe  Sound = true\n"), std::wstring::npos) << std::string(text.begin(), text.end());
+  EXPECT_FALSE(SettingsFromText(text, false).stepSound) << "no key smuggled in";
 }
 
 }  // namespace
