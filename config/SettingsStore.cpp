@@ -15,10 +15,11 @@ Settings SettingsStore::Read() const {
 }
 
 bool SettingsStore::Write(const Settings& settings) const {
-  UpdateStartupShortcut(settings.startAtLogon, m_paths.shortcut, m_paths.exe);
   ConfigFile file(m_paths.config);
   WriteSettingsText(file.text, settings);
-  return file.Save();
+  if (!file.Save()) return false;
+  UpdateStartupShortcut(settings.startAtLogon, m_paths.shortcut, m_paths.exe);
+  return true;
 }
 
 bool SettingsStore::Exists() const { return ::GetFileAttributesW(m_paths.config.c_str()) != INVALID_FILE_ATTRIBUTES; }

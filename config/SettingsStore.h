@@ -15,9 +15,9 @@ class SettingsStore {
   // startAtLogon from whether the shortcut exists. Reads the file anew on every
   // call; never fails and shows nothing.
   Settings Read() const;
-  // Creates or deletes the shortcut, then sets every key the program writes in
-  // config.ini, keeping every other key and line; true when the file was saved.
-  // Needs COM on the calling thread.
+  // Sets every key the program writes in config.ini, keeping every other key
+  // and line, and only once that is saved creates or deletes the shortcut:
+  // all or nothing. True when the file was saved. Needs COM on the calling thread.
   bool Write(const Settings& settings) const;
   // config.ini is there (none: Brimlet has never saved its settings here).
   bool Exists() const;

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-bool IsChecked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool IsChecked(HWND button) { return ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void SetChecked(HWND dialog, int id, bool checked) {
-  ::CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+void SetChecked(HWND button, bool checked) {
+  ::SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 std::wstring TextOf(HWND control) {

@@ -1,6 +1,6 @@
 #pragma once
-// The standard controls of a dialog, by id, and a control whose messages reach
-// an object of the program's own first.
+// The standard controls of a dialog, and a control whose messages reach an
+// object of the program's own first.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-bool IsChecked(HWND dialog, int id);
-void SetChecked(HWND dialog, int id, bool checked);
+bool IsChecked(HWND button);
+void SetChecked(HWND button, bool checked);
 std::wstring TextOf(HWND control);
 
 // A control of a dialog, taken over by subclassing: its messages reach

@@ -14,7 +14,13 @@
 #define IDC_ABOUT_LINE 1004
 #define IDC_ABOUT_ICON 311
 
+// The Settings dialog: its tabs, OK and Cancel, and a template per page.
 #define IDD_SETTINGS 313
+#define IDD_PAGE_GENERAL 314
+#define IDD_PAGE_ZONES 315
+#define IDD_PAGE_VOLUME_BRIGHTNESS 316
+#define IDD_PAGE_PROGRAMS 317
+#define IDC_SETTINGS_TABS 1070
 #define IDC_AUTORUN_CHECK 1018
 #define IDC_SOUND_CHECK 1023
 #define IDC_FULLSCREEN_CHECK 1024
@@ -45,6 +51,9 @@
 #define IDC_ACT_LABEL 1060
 #define IDC_ACT_EDIT 1061
 #define IDC_PROGRAMS_HINT 1062
+#define IDC_SCREENS_GROUP 1071
+#define IDC_VOLUME_GROUP 1072
+#define IDC_BRIGHTNESS_GROUP 1073
 
 // Strings: the Chinese text at IDS_CHINESE + n, the English one at IDS_ENGLISH + n.
 // n is a control's or a dialog's id (above, and IDOK, IDCANCEL), or one of these.

@@ -22,37 +22,61 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-std::wstring ControlText(HWND dialog, int id) { return WindowText(::GetDlgItem(dialog, id)); }
-int CheckState(HWND dialog, int id) { return static_cast<int>(Send(::GetDlgItem(dialog, id), BM_GETCHECK)); }
-int ListSelection(HWND dialog, int id) { return static_cast<int>(Send(::GetDlgItem(dialog, id), CB_GETCURSEL)); }
-int ListCount(HWND dialog, int id) { return static_cast<int>(Send(::GetDlgItem(dialog, id), CB_GETCOUNT)); }
-int SliderPosition(HWND dialog, int id) { return static_cast<int>(Send(::GetDlgItem(dialog, id), TBM_GETPOS)); }
+HWND FindControl(HWND dialog, int id) {
+  if (HWND control = ::GetDlgItem(dialog, id)) return control;
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  ::EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM parameter) -> BOOL {
+        auto& wanted = *reinterpret_cast<Search*>(parameter);
+        if (::GetDlgCtrlID(child) != wanted.id) return TRUE;
+        wanted.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring ControlText(HWND dialog, int id) { return WindowText(FindControl(dialog, id)); }
+int CheckState(HWND dialog, int id) { return static_cast<int>(Send(FindControl(dialog, id), BM_GETCHECK)); }
+int ListSelection(HWND dialog, int id) { return static_cast<int>(Send(FindControl(dialog, id), CB_GETCURSEL)); }
+int ListCount(HWND dialog, int id) { return static_cast<int>(Send(FindControl(dialog, id), CB_GETCOUNT)); }
+int SliderPosition(HWND dialog, int id) { return static_cast<int>(Send(FindControl(dialog, id), TBM_GETPOS)); }
 
 std::wstring ListItemText(HWND dialog, int id, int index) {
   wchar_t text[256] = {};
-  Send(::GetDlgItem(dialog, id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  Send(FindControl(dialog, id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
   return text;
 }
 
-void ClickCheck(HWND dialog, int id) { Send(::GetDlgItem(dialog, id), BM_CLICK); }
+void ClickCheck(HWND dialog, int id) { Send(FindControl(dialog, id), BM_CLICK); }
 
+// A control notifies its parent: the dialog, or the page it is on.
 void ChooseListItem(HWND dialog, int id, int index) {
-  HWND list = ::GetDlgItem(dialog, id);
+  HWND list = FindControl(dialog, id);
   Send(list, CB_SETCURSEL, static_cast<WPARAM>(index));
-  Send(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  Send(::GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
 void DragSliderTo(HWND dialog, int id, int position) {
-  HWND slider = ::GetDlgItem(dialog, id);
+  HWND slider = FindControl(dialog, id);
   Send(slider, TBM_SETPOS, TRUE, position);
-  Send(dialog, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), reinterpret_cast<LPARAM>(slider));
-  Send(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+  Send(::GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), reinterpret_cast<LPARAM>(slider));
+  Send(::GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
 }
 
 void TypeInto(HWND dialog, int id, const std::wstring& text) {
-  HWND field = ::GetDlgItem(dialog, id);
+  HWND field = FindControl(dialog, id);
   Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  Send(dialog, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
+  Send(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
+}
+
+void LeaveField(HWND dialog, int id) {
+  HWND field = FindControl(dialog, id);
+  Send(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), reinterpret_cast<LPARAM>(field));
 }
 
 void PressButton(HWND dialog, int id) {
@@ -67,6 +91,6 @@ bool WaitForWindowGone(HWND window, DWORD milliseconds) {
 
 POINT ControlCentre(HWND dialog, int id) {
   RECT rect{};
-  ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+  ::GetWindowRect(FindControl(dialog, id), &rect);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+// Control `id` of the dialog or of any of its pages.
+HWND FindControl(HWND dialog, int id);
 std::wstring ControlText(HWND dialog, int id);
 int CheckState(HWND dialog, int id);
 int ListSelection(HWND dialog, int id);
@@ -17,6 +19,8 @@ void ChooseListItem(HWND dialog, int id, int index);
 void DragSliderTo(HWND dialog, int id, int position);
 // Text typed into a field: the field tells the dialog it changed.
 void TypeInto(HWND dialog, int id, const std::wstring& text);
+// The focus leaves the field: it shows what will be saved.
+void LeaveField(HWND dialog, int id);
 // Presses a button without waiting, since a message box may follow.
 void PressButton(HWND dialog, int id);
 

@@ -63,11 +63,45 @@ TEST_F(SettingsTest, ShowsTheDefaultsWithoutAConfigFile) {
   }
   EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 100);
   EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"100");
-  SaveScreenshot(L"settings-dialog");
 
   PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
   EXPECT_FALSE(FileExists(brimlet->ConfigPath()));
+}
+
+// Every page shows from the keyboard: Ctrl+Tab and Ctrl+Shift+Tab go round,
+// and Alt with a tab's access key chooses it. Each page's picture is taken.
+TEST_F(SettingsTest, PagesChangeByCtrlTabAndByTheTabsAccessKeys) {
+  WriteConfig(L"[Brimlet]\n");  // no first-start notice over the pictures
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 5000));
+  // A control of each page, in tab order, and the page's picture.
+  const struct {
+    int control;
+    const wchar_t* picture;
+  } pages[] = {{IDC_AUTORUN_CHECK, L"settings-general"},
+               {IDC_ALLSCREENS_CHECK, L"settings-zones"},
+               {IDC_MUTE_CHECK, L"settings-volume-brightness"},
+               {IDC_IGNORE_EDIT, L"settings-programs"}};
+  const auto shows = [&](int control) {
+    return WaitUntil([&] { return ::IsWindowVisible(FindControl(dialog, control)) != FALSE; }, 3000);
+  };
+  for (const auto& page : pages) {
+    ASSERT_TRUE(shows(page.control)) << "page of control " << page.control;
+    ::Sleep(300);  // let it paint
+    SaveScreenshot(page.picture);
+    PressChord({VK_CONTROL, VK_TAB});
+  }
+  EXPECT_TRUE(shows(IDC_AUTORUN_CHECK)) << "Ctrl+Tab goes round to the first page";
+  PressChord({VK_CONTROL, VK_SHIFT, VK_TAB});
+  EXPECT_TRUE(shows(IDC_IGNORE_EDIT)) << "Ctrl+Shift+Tab goes back to the last";
+  PressChord({VK_MENU, 'Z'});
+  EXPECT_TRUE(shows(IDC_ALLSCREENS_CHECK)) << "Alt+Z chooses the zones";
+  EXPECT_FALSE(::IsWindowVisible(FindControl(dialog, IDC_IGNORE_EDIT)));
+  PressButton(dialog, IDCANCEL);
+  EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
 }
 
 TEST_F(SettingsTest, ShowsTheFileAndKeepsWhatTheControlsCannotShow) {
@@ -105,7 +139,7 @@ TEST_F(SettingsTest, ProgramListsMuteAndStepSizesAreShownAndSaved) {
   EXPECT_EQ(ControlText(dialog, IDC_ACT_EDIT), L"");
   EXPECT_EQ(CheckState(dialog, IDC_MUTE_CHECK), BST_UNCHECKED);
   EXPECT_EQ(ControlText(dialog, IDC_VOLUME_STEP_EDIT), L"6") << "an odd step rounds down";
-  EXPECT_EQ(ControlText(dialog, IDC_BRIGHTNESS_STEP_EDIT), L"2") << "30 is no step size";
+  EXPECT_EQ(ControlText(dialog, IDC_BRIGHTNESS_STEP_EDIT), L"20") << "30 is taken at the top of the range";
   TypeInto(dialog, IDC_IGNORE_EDIT, L" game.exe; editor.exe ");
   TypeInto(dialog, IDC_ACT_EDIT, L"player.exe");
   ClickCheck(dialog, IDC_MUTE_CHECK);
@@ -177,17 +211,27 @@ TEST_F(SettingsTest, ChangingAndChangingBackStillSaves) {
   EXPECT_EQ(ConfigBytes(), DiskBytes(ConfigImage().Text()));
 }
 
-TEST_F(SettingsTest, AllCornersNoneIsRefused) {
+// The refusal keeps the dialog open with everything typed on every page;
+// nothing is written until an OK that saves.
+TEST_F(SettingsTest, AllCornersNoneIsRefusedAndKeepsWhatWasTyped) {
   WriteConfig(L"[Brimlet]\nInterval = 250\n");
   const std::string before = ReadFileBytes(m_folder + L"\\config.ini");
   auto brimlet = Start();
   HWND dialog = OpenSettings(*brimlet);
   ASSERT_NE(dialog, nullptr);
+  TypeInto(dialog, IDC_IGNORE_EDIT, L"game.exe");
   for (const int list : kCornerLists) ChooseListItem(dialog, list, 0);
   PressButton(dialog, IDOK);
   EXPECT_EQ(AcceptMessage(*brimlet), L"不允许所有边缘都没有操作鸭");
-  EXPECT_TRUE(WaitForWindowGone(dialog, 5000)) << "the dialog closes after the message";
+  ::Sleep(300);
+  ASSERT_TRUE(::IsWindowVisible(dialog)) << "the dialog stays open after the message";
   EXPECT_EQ(ConfigBytes(), before);
+  EXPECT_EQ(ControlText(dialog, IDC_IGNORE_EDIT), L"game.exe");
+  ChooseListItem(dialog, IDC_RT_COMBO, 1);
+  Confirm(dialog);
+  const std::string saved = ConfigBytes();
+  EXPECT_NE(saved.find("RTControll = 1\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("IgnorePrograms = game.exe\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, SliderSnapsDownToMultiplesOfFive) {
@@ -198,7 +242,7 @@ TEST_F(SettingsTest, SliderSnapsDownToMultiplesOfFive) {
   EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 535);
   EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"535");
   // Keyboard: each arrow key moves one step of 5, either way.
-  HWND slider = ::GetDlgItem(dialog, IDC_INTERVAL_SLIDER);
+  HWND slider = FindControl(dialog, IDC_INTERVAL_SLIDER);
   ::SetForegroundWindow(dialog);
   ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(slider), TRUE);
   // Keys go to the focus of the thread in front: wait until that is the slider.

@@ -1,5 +1,7 @@
 #include "tests/support/Input.h"
 
+#include <iterator>
+
 namespace {
 
 // Absolute coordinates in 1/65536 of the virtual screen that land on exactly this pixel.
@@ -48,6 +50,25 @@ void PressKey(WORD virtualKey) {
   keys[1] = keys[0];
   keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(2, keys, sizeof(INPUT));
+  ::Sleep(60);
+}
+
+void PressChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> events;
+  for (const WORD key : keys) {
+    INPUT press{};
+    press.type = INPUT_KEYBOARD;
+    press.ki.wVk = key;
+    events.push_back(press);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT release{};
+    release.type = INPUT_KEYBOARD;
+    release.ki.wVk = *key;
+    release.ki.dwFlags = KEYEVENTF_KEYUP;
+    events.push_back(release);
+  }
+  SendAll(events);
   ::Sleep(60);
 }
 

@@ -2,6 +2,7 @@
 // Real input, injected as the system would deliver it.
 #include <windows.h>
 
+#include <initializer_list>
 #include <vector>
 
 // A mouse event at exactly (x, y) of the virtual screen (every monitor): the
@@ -18,5 +19,7 @@ void PointerAt(int x, int y);
 // A vertical (or horizontal) wheel turn with the pointer at exactly (x, y).
 void WheelAt(int x, int y, int delta, bool horizontal = false);
 void PressKey(WORD virtualKey);
+// Keys held down in order and let go in the reverse order, as Ctrl+Shift+Tab.
+void PressChord(std::initializer_list<WORD> keys);
 // A left click at exactly (x, y); the pointer moves there with the press.
 void ClickAt(int x, int y);

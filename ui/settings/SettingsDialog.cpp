@@ -9,11 +9,12 @@
 #include "res/resource.h"
 #include "ui/MessageBoxes.h"
 
-namespace {
-
-void ShowNumber(HWND dialog, int id, int32_t value) { ::SetDlgItemTextW(dialog, id, FormatInt32(value).c_str()); }
-
-}  // namespace
+SettingsDialog::SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner)
+    : Dialog(IDD_SETTINGS, texts.ForDialogs(),
+             {IDC_SETTINGS_TABS, {IDD_PAGE_GENERAL, IDD_PAGE_ZONES, IDD_PAGE_VOLUME_BRIGHTNESS, IDD_PAGE_PROGRAMS}}),
+      m_store(store),
+      m_texts(texts),
+      m_owner(owner) {}
 
 std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -31,15 +32,19 @@ std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LP
       return std::nullopt;
     case WM_HSCROLL:
       for (const SettingRow& row : SettingRows()) {
-        if (row.control.kind == ControlKind::IntervalSlider &&
-            ::GetDlgItem(hwnd(), row.control.id) == reinterpret_cast<HWND>(lParam)) {
+        if (row.control.kind == ControlKind::IntervalSlider && Control(row.control.id) == reinterpret_cast<HWND>(lParam)) {
           TakeFrom(row, 0);
         }
       }
       return std::nullopt;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.code == UDN_DELTAPOS && StepNumber(*reinterpret_cast<const NMUPDOWN*>(lParam))) return TRUE;
+      return std::nullopt;
+    }
     case WM_DESTROY:
       for (const SettingRow& row : SettingRows()) {
-        if (row.control.kind == ControlKind::IntervalSlider) ClearAnnouncements(::GetDlgItem(hwnd(), row.control.id));
+        if (row.control.kind == ControlKind::IntervalSlider) ClearAnnouncements(Control(row.control.id));
       }
       return std::nullopt;
     default:
@@ -49,21 +54,26 @@ std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LP
 
 void SettingsDialog::ShowSettings() {
   m_settings = m_store.Read();
-  // Filling the fields makes them notify changes nobody made.
-  m_showing = true;
   for (const SettingRow& row : SettingRows()) ShowOn(row);
+}
+
+void SettingsDialog::ShowNumber(const SettingRow& row, int32_t value) {
+  HWND control = Control(row.control.kind == ControlKind::IntervalSlider ? row.control.partner : row.control.id);
+  // Filling a field makes it notify a change nobody made.
+  m_showing = true;
+  ::SetWindowTextW(control, FormatInt32(value).c_str());
   m_showing = false;
 }
 
 void SettingsDialog::ShowOn(const SettingRow& row) {
-  HWND control = ::GetDlgItem(hwnd(), row.control.id);
+  HWND control = Control(row.control.id);
   switch (row.control.kind) {
     case ControlKind::None:
       break;
     case ControlKind::CheckBox:
-      SetChecked(hwnd(), row.control.id, m_settings.*row.flag);
+      SetChecked(control, m_settings.*row.flag);
       break;
-    case ControlKind::CornerList: {
+    case ControlKind::ActionList: {
       // The item's index is the action code; a code the list cannot show (3,
       // say) leaves it without a selection and is kept.
       for (const TextId item : {TextId::CornerNone, TextId::CornerVolume, TextId::CornerBrightness}) {
@@ -86,35 +96,33 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       ::SendMessageW(control, TBM_SETLINESIZE, 0, kIntervalSliderStep);
       // Outside the range the thumb stops at the nearer end, and the number shows the value.
       ::SendMessageW(control, TBM_SETPOS, TRUE, interval);
-      ShowNumber(hwnd(), row.control.partner, interval);
+      ShowNumber(row, interval);
       AnnounceName(control, m_texts(TextId::IntervalName).c_str());
       break;
     }
-    case ControlKind::NumberBox: {
-      HWND spin = ::GetDlgItem(hwnd(), row.control.partner);
-      ::SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(row.control.minimum), row.control.maximum);
-      UDACCEL step{0, static_cast<UINT>(row.control.step)};
-      ::SendMessageW(spin, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
-      ::SendMessageW(spin, UDM_SETPOS32, 0, m_settings.*row.number);
-      ShowNumber(hwnd(), row.control.id, m_settings.*row.number);
+    case ControlKind::NumberBox:
+      ::SendMessageW(Control(row.control.partner), UDM_SETRANGE32, static_cast<WPARAM>(row.range.minimum),
+                     row.range.maximum);
+      ShowNumber(row, m_settings.*row.number);
       break;
-    }
     case ControlKind::TextBox:
-      ::SetDlgItemTextW(hwnd(), row.control.id, (m_settings.*row.text).c_str());
+      m_showing = true;
+      ::SetWindowTextW(control, (m_settings.*row.text).c_str());
+      m_showing = false;
       break;
   }
 }
 
 bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
-  HWND control = ::GetDlgItem(hwnd(), row.control.id);
+  HWND control = Control(row.control.id);
   switch (row.control.kind) {
     case ControlKind::None:
       return false;
     case ControlKind::CheckBox:
       if (notification != BN_CLICKED) return false;
-      m_settings.*row.flag = IsChecked(hwnd(), row.control.id);
+      m_settings.*row.flag = IsChecked(control);
       break;
-    case ControlKind::CornerList: {
+    case ControlKind::ActionList: {
       if (notification != CBN_SELCHANGE) return false;
       // Text typed into a list's field selects nothing and is not taken.
       const auto selection = static_cast<int32_t>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
@@ -126,15 +134,19 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       // Every scroll notification snaps the slider down to a multiple of 5.
       const int interval = SnapInterval(static_cast<int>(::SendMessageW(control, TBM_GETPOS, 0, 0)));
       m_settings.*row.number = interval;
-      ShowNumber(hwnd(), row.control.partner, interval);
+      ShowNumber(row, interval);
       ::SendMessageW(control, TBM_SETPOS, TRUE, interval);
       break;
     }
     case ControlKind::NumberBox:
-      // As typed, within its range and steps; the field keeps the typing.
+      // What is typed counts by the rule the file is read by; leaving the
+      // field shows what will be saved.
+      if (notification == EN_KILLFOCUS) {
+        ShowNumber(row, m_settings.*row.number);
+        return true;
+      }
       if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
-      m_settings.*row.number =
-          DialogNumber(ParseInt32(TextOf(control)), row.control.minimum, row.control.maximum, row.control.step);
+      m_settings.*row.number = ReadNumber(row, TextOf(control));
       break;
     case ControlKind::TextBox:
       if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
@@ -145,15 +157,31 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
   return true;
 }
 
+// An arrow of a number's up-down control: one step from what its field shows.
+bool SettingsDialog::StepNumber(const NMUPDOWN& step) {
+  for (const SettingRow& row : SettingRows()) {
+    if (row.control.kind != ControlKind::NumberBox || row.control.partner != static_cast<int>(step.hdr.idFrom)) {
+      continue;
+    }
+    const int32_t shown = ReadNumber(row, TextOf(Control(row.control.id)));
+    const int32_t next = NumberWithin(row, int64_t{shown} + (step.iDelta > 0 ? row.range.step : -row.range.step));
+    if (next != m_settings.*row.number) m_changed = true;
+    m_settings.*row.number = next;
+    ShowNumber(row, next);
+    return true;  // the control keeps its own position out of it
+  }
+  return false;
+}
+
 void SettingsDialog::OnOk() {
-  // Each box shows while the dialog is still there, its owner; the dialog
-  // closes after it, whatever it said.
+  // Each box shows while the dialog is still there, its owner.
   switch (DecideOk(m_changed, m_settings)) {
     case OkOutcome::KeepEverything:
       break;
     case OkOutcome::RefuseNoCornerAction:
+      // Nothing is written, and nothing typed on any page is lost.
       ShowMessage(m_texts, hwnd(), m_texts(TextId::NoCornerAction));
-      break;
+      return;
     case OkOutcome::Save: {
       const bool saved = m_store.Write(m_settings);
       // The running program takes what the file now holds, also when saving failed.

@@ -1,8 +1,16 @@
 #pragma once
 // The Settings dialog: edits its own working copy of the settings, read from
 // the store when it opens, with each setting on the control the key table
-// names for it. A saving OK hands the copy to the store (start-up shortcut and
-// config.ini) and tells the dialog's owner at once, before the dialog closes.
+// names for it, on pages: general (the first settings there were), zones,
+// volume and brightness, programs. Every page is filled when the dialog opens,
+// so a saving OK writes every key of every page, also of pages never looked at.
+// A saving OK hands the copy to the store (config.ini, then the start-up
+// shortcut) and tells the dialog's owner at once, before the dialog closes. An
+// OK that is refused keeps the dialog open with everything typed.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "config/SettingsStore.h"
 #include "core/Settings.h"
 #include "core/SettingsTable.h"
@@ -21,8 +29,7 @@ class SettingsDialog final : public Dialog {
     ~Owner() = default;
   };
 
-  SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner)
-      : Dialog(IDD_SETTINGS, texts.ForDialogs()), m_store(store), m_texts(texts), m_owner(owner) {}
+  SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner);
   ~SettingsDialog() override { Close(); }
 
  protected:
@@ -31,7 +38,9 @@ class SettingsDialog final : public Dialog {
  private:
   void ShowSettings();
   void ShowOn(const SettingRow& row);
+  void ShowNumber(const SettingRow& row, int32_t value);
   bool TakeFrom(const SettingRow& row, UINT notification);
+  bool StepNumber(const NMUPDOWN& step);
   void OnOk();
 
   const SettingsStore& m_store;
