@@ -28,7 +28,6 @@ add_library(brimlet_win STATIC
   config/SaveFiles.cpp
   config/SettingsStore.cpp
   config/StartupShortcut.cpp
-  config/TextCodec.cpp
   devices/BrightnessWorker.cpp
   devices/SystemDevices.cpp
   hook/MouseHook.cpp

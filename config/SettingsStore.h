@@ -2,10 +2,17 @@
 // Where the settings live: config.ini beside the executable, and the start-up
 // shortcut, whose existence is the start-at-logon setting. The one place that
 // reads and writes them.
+#include <string>
 #include <utility>
 
-#include "config/AppPaths.h"
 #include "core/Settings.h"
+
+// Where the running program's files are: fixed at start-up, read-only afterwards.
+struct AppPaths {
+  std::wstring exe;       // the running executable
+  std::wstring config;    // config.ini beside it
+  std::wstring shortcut;  // Brimlet.lnk in the Startup folder; empty when the folder is unknown
+};
 
 class SettingsStore {
  public:

@@ -1,7 +1,17 @@
 #include "ui/about/AboutDialog.h"
 
 #include "res/resource.h"
-#include "ui/about/ProjectLinks.h"
+
+namespace {
+
+// Where the links lead. The project has no addresses of its own yet: these are
+// placeholders under the reserved example domain, to be set at release.
+constexpr wchar_t kContactMailLink[] = L"mailto:author@example.com";
+constexpr wchar_t kWebSiteLink[] = L"https://brimlet.example.org/";
+
+constexpr wchar_t kProductVersionText[] = L"1.0.0";
+
+}  // namespace
 
 std::optional<LRESULT> AboutDialog::OnMessage(UINT message, WPARAM, LPARAM) {
   if (message != WM_INITDIALOG) return std::nullopt;
