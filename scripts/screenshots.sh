@@ -22,14 +22,15 @@ dialog() {
   echo "docs/$2.png"
 }
 
+pages=(settings-general settings-zones settings-volume-brightness settings-programs)
 wine build/windows/bin/brimlet_e2e.exe \
-  --gtest_filter='TrayTest.MenuOpensOnRightButtonDownAndFromTheKeyboardOnly:SettingsTest.ShowsTheDefaultsWithoutAConfigFile:AboutTest.*'
+  --gtest_filter='TrayTest.MenuOpensOnRightButtonDownAndFromTheKeyboardOnly:SettingsTest.PagesChangeByCtrlTabAndByTheTabsAccessKeys:AboutTest.*'
 menu tray-menu
-dialog settings-dialog settings-dialog
+for page in "${pages[@]}"; do dialog "$page" "$page"; done
 dialog about-dialog about-dialog
 LC_ALL=C.UTF-8 wine build/windows/bin/brimlet_e2e.exe --gtest_filter='EnglishTest.MenuDialogsAndBoxesSpeakEnglish'
 menu tray-menu-en
-dialog settings-dialog-en settings-dialog-en
+for page in "${pages[@]}"; do dialog "$page-en" "$page-en"; done
 dialog about-dialog-en about-dialog-en
 
 # The brightness indicator, last shown near the bottom-right corner.
@@ -42,5 +43,5 @@ bash tests/run-at-dpi.sh wine 144 wine build/windows/bin/brimlet_windows_tests.e
 convert "$shots/brightness-indicator-144dpi.bmp" -crop 348x132+1572+948 +repage docs/brightness-indicator-144dpi.png
 echo docs/brightness-indicator-144dpi.png
 bash tests/run-at-dpi.sh wine 144 wine build/windows/bin/brimlet_e2e.exe \
-  --gtest_filter='SettingsTest.ShowsTheDefaultsWithoutAConfigFile'
-dialog settings-dialog settings-dialog-144dpi
+  --gtest_filter='SettingsTest.PagesChangeByCtrlTabAndByTheTabsAccessKeys'
+dialog settings-general settings-general-144dpi

@@ -42,8 +42,14 @@ TEST_F(EnglishTest, MenuDialogsAndBoxesSpeakEnglish) {
     EXPECT_EQ(ListItemText(settings, list, 1), L"Volume");
     EXPECT_EQ(ListItemText(settings, list, 2), L"Brightness");
   }
-  ::Sleep(300);
-  SaveScreenshot(L"settings-dialog-en");
+  // Each page's picture, changing pages as a keyboard user does.
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == settings; }, 5000));
+  for (const wchar_t* page : {L"settings-general-en", L"settings-zones-en", L"settings-volume-brightness-en",
+                              L"settings-programs-en"}) {
+    ::Sleep(300);
+    SaveScreenshot(page);
+    PressChord({VK_CONTROL, VK_TAB});
+  }
   for (const int list : {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO}) ChooseListItem(settings, list, 0);
   PressButton(settings, IDOK);
   HWND box = nullptr;
@@ -52,6 +58,8 @@ TEST_F(EnglishTest, MenuDialogsAndBoxesSpeakEnglish) {
   EXPECT_EQ(MessageBoxText(box), L"At least one corner needs an action");
   PressButton(box, IDOK);
   ASSERT_TRUE(WaitForWindowGone(box, 5000));
+  PressButton(settings, IDCANCEL);  // the refusal kept it open
+  ASSERT_TRUE(WaitForWindowGone(settings, 5000));
 
   HWND about = OpenFromMenu(*brimlet, 1, L"About");
   ASSERT_NE(about, nullptr) << "no dialog captioned About";
