@@ -31,7 +31,15 @@ struct MouseEvent {
   int32_t x;
   int32_t y;
   uint32_t mouseData;  // the wheel delta in its high word
+  uint32_t time = 0;   // when the event happened, in the system's 32-bit milliseconds
 };
+
+// A kept press answered this late may have gone on already: the system passes
+// an event on when a hook misses its time-out (LowLevelHooksTimeout, 300 ms
+// unless set otherwise), so its release must go on too. A release let through
+// wrongly is one a window ignores; one kept wrongly leaves the button held
+// down in the window (autoscroll stuck), so the limit is well within.
+inline constexpr uint32_t kKeptPressLateMs = 150;
 
 struct WheelStep {
   enum class Kind { None, Volume, Brightness, Mute };
@@ -82,6 +90,7 @@ class CornerWheel {
   // With MiddleClickMute on, a middle press in a volume corner where the
   // corners act mutes and is kept from the other programs, and so is its
   // release, wherever it comes; every other press, and its release, goes on.
+  // A press starts clean: a kept press whose release never came keeps nothing.
   WheelStep OnMouseEvent(const MouseEvent& event, Desktop& desktop, Clock& clock) {
     if (event.message == kVerticalWheelMessage) return OnWheel(event, desktop, clock);
     if (event.message == kMiddleButtonDown) return OnMiddlePress(event, desktop);
@@ -92,6 +101,12 @@ class CornerWheel {
 
   // The volume step has been sent (or failed to be); the interval runs from `now`.
   void VolumeStepEnded(uint64_t now) { m_lastVolumeStep = now; }
+
+  // The hook answers for the kept press of `eventTime` at `now` (32-bit
+  // milliseconds, which may wrap): answered late, its release goes on.
+  void KeptPressAnswered(uint32_t eventTime, uint32_t now) {
+    if (now - eventTime >= kKeptPressLateMs) m_middlePressKept = false;
+  }
 
  private:
   WheelStep OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);

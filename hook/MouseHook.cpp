@@ -78,6 +78,10 @@ void MouseHook::TakePublished() {
 void MouseHook::Run() {
   MSG msg;
   ::PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue exists before anyone posts
+  // The callback sits on the path of every mouse event of the desktop and does
+  // a few compares: under load it must still answer within the system's
+  // time-out, after which the event goes on without it.
+  ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
   s_running = this;
   UniqueHook hook(Install());
   ::SetEvent(m_started.get());
@@ -91,9 +95,10 @@ void MouseHook::Run() {
       TakePublished();
     } else if (msg.hwnd == nullptr && msg.message == kReinstallMessage) {
       if (!m_reinstallAsked.exchange(false)) continue;
-      hook.reset();  // the old one goes first: never two hooks
-      m_installed = nullptr;
-      hook.reset(Install());
+      // The new hook is in before the old one goes, so no event passes between
+      // them; a new one that failed leaves the old one, which may still work.
+      UniqueHook fresh(Install());
+      if (fresh) hook = std::move(fresh);
       ::SetEvent(m_reinstalled.get());
     } else {
       ::TranslateMessage(&msg);
@@ -105,9 +110,14 @@ void MouseHook::Run() {
 }
 
 LRESULT CALLBACK MouseHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
-  // A kept event goes to no other hook and no window.
-  if (code >= 0 && s_running != nullptr && !s_running->Handle(wParam, lParam)) return 1;
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  MouseHook* hook = s_running;
+  // While a reinstall has both hooks in, an event comes here a second time
+  // from CallNextHookEx: it acts once. A kept event goes to no other hook and no window.
+  if (code >= 0 && hook != nullptr && !hook->m_passingOn && !hook->Handle(wParam, lParam)) return 1;
+  if (hook != nullptr) hook->m_passingOn = true;
+  const LRESULT result = ::CallNextHookEx(nullptr, code, wParam, lParam);
+  if (hook != nullptr) hook->m_passingOn = false;
+  return result;
 }
 
 bool MouseHook::Handle(WPARAM message, LPARAM lParam) {
@@ -117,7 +127,7 @@ bool MouseHook::Handle(WPARAM message, LPARAM lParam) {
   }
   const auto& record = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
   m_events.fetch_add(1, std::memory_order_relaxed);
-  const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData};
+  const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData, record.time};
   const WheelStep step = m_wheel.OnMouseEvent(event, m_devices.desktop, m_devices.clock);
   DWORD error = 0;
   switch (step.kind) {
@@ -136,6 +146,8 @@ bool MouseHook::Handle(WPARAM message, LPARAM lParam) {
       break;
     case WheelStep::Kind::Mute:
       if (!m_devices.keys.SendMute(error)) m_reports.PutIfEmpty({HookError::SendInputFailed, error});
+      // Last: the time the press is answered at.
+      m_wheel.KeptPressAnswered(record.time, static_cast<uint32_t>(m_devices.clock.NowMs()));
       break;
   }
   return !step.swallow;

@@ -50,9 +50,10 @@ class MouseHook {
   // Removes the hook and ends its thread. The thread ends only when asked: a
   // quit request another program posts to it is ignored.
   void Stop() { m_thread.Stop(); }
-  // Removes the hook and installs it again, on its own thread, keeping the
-  // volume clock; never two hooks at once. Starts the thread if it has ended.
-  // False, with the system's error, when no hook runs afterwards.
+  // Installs the hook again, on its own thread, keeping the volume clock and a
+  // middle click under way: the new hook is in before the old one goes, so no
+  // event passes unseen, and an event is acted on once. Starts the thread if it
+  // has ended. False, with the system's error, when no hook runs afterwards.
   bool Reinstall(DWORD& error);
   // A hook is installed and its thread runs.
   bool IsRunning() const { return m_thread.Started() && !m_thread.Ended() && m_installed.load() != nullptr; }
@@ -83,6 +84,7 @@ class MouseHook {
   HookReports m_reports;
   StepSoundPlayer m_sound;
   CornerWheel m_wheel;  // the hook thread's own once it runs
+  bool m_passingOn = false;  // the hook thread's own: an event is on its way down the chain
 
   SRWLOCK m_publishLock = SRWLOCK_INIT;
   std::optional<CornerSnapshot> m_published;  // guarded by m_publishLock

@@ -250,6 +250,35 @@ TEST(CornerWheel, MiddleClickInAVolumeCornerMutesAndKeepsBothHalves) {
   EXPECT_FALSE(press(960, 540).swallow);
   asked.isFullScreen = true;
   EXPECT_FALSE(press(1919, 1079).swallow) << "paused in full screen as the wheel is";
+  asked.isFullScreen = false;
+
+  // A kept press whose release was lost keeps nothing from the next press passed on.
+  EXPECT_TRUE(press(0, 1079).swallow);
+  EXPECT_FALSE(press(960, 540).swallow);
+  EXPECT_FALSE(release(960, 540).swallow) << "the release of the press passed on";
+
+  // A kept press answered late has gone on already: its release goes on too.
+  EXPECT_TRUE(press(0, 1079).swallow);
+  wheel.KeptPressAnswered(0xFFFF'FFF0U, 0xFFFF'FFF0U + kKeptPressLateMs - 1);
+  EXPECT_TRUE(release(0, 1079).swallow) << "answered in time";
+  EXPECT_TRUE(press(0, 1079).swallow);
+  wheel.KeptPressAnswered(0xFFFF'FFF0U, 0xFFFF'FFF0U + kKeptPressLateMs);  // across the wrap
+  EXPECT_FALSE(release(0, 1079).swallow) << "answered late";
+}
+
+// Without corners on every monitor a brightness turn steps the panel wherever
+// it is; a fraction that makes a volume step asks the clock once.
+TEST(CornerWheel, PanelTargetByDefaultAndOneClockReadPerFraction) {
+  CornerWheel wheel(Snapshot(0));
+  Questions asked;
+  const WheelStep brightness = asked.Ask(wheel, Wheel(1919, 0));
+  ASSERT_EQ(brightness.kind, WheelStep::Kind::Brightness);
+  EXPECT_EQ(brightness.brightness.target, kPanelAnywhere);
+  EXPECT_EQ(brightness.brightness.corner, ScreenCorner::TopRight);
+  asked.Ask(wheel, Wheel(0, 1079, 60));
+  asked.clock = 0;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079, 60)).kind, WheelStep::Kind::Volume);
+  EXPECT_EQ(asked.clock, 1);
 }
 
 TEST(CornerWheel, StepSizesReachTheSteps) {

@@ -32,6 +32,7 @@ bool FakeDevices::SendMute(DWORD& error) {
   const std::lock_guard<std::mutex> hold(m_lock);
   calls.emplace_back("mute");
   ++mutes;
+  now += tickPerSend;
   error = sendError;
   return sendWorks;
 }
@@ -45,6 +46,7 @@ void FakeDevices::Play() {
 
 HHOOK FakeDevices::InstallMouseHook(HOOKPROC procedure) {
   ++installs;
+  installPriority = ::GetThreadPriority(::GetCurrentThread());
   if (hookFails) {
     ::SetLastError(ERROR_ACCESS_DENIED);
     return nullptr;

@@ -66,6 +66,7 @@ class FakeDevices final : public Clock,
   std::vector<std::pair<size_t, DWORD>> monitorSets;  // which monitor, what value
   int monitorHandlesOut = 0;
   int installs = 0;
+  int installPriority = 0;  // the priority of the thread the hook was last installed on
   HHOOK lastHook = nullptr;  // the real hook last installed, for a test that removes it behind the program's back
   std::vector<std::string> calls;  // in order: "key", "mute", "sound", "supported", "read", "write", "monitors",
                                    // "read monitor", "write monitor", "release monitors"

@@ -32,6 +32,7 @@ class MouseHookTest : public ::testing::Test {
     MSLLHOOKSTRUCT event{};
     event.pt = {x, y};
     event.mouseData = static_cast<DWORD>(delta) << 16;
+    event.time = static_cast<DWORD>(m_fake.now);
     return m_hook.Handle(message, reinterpret_cast<LPARAM>(&event));
   }
   std::vector<WORD> KeyDowns() {

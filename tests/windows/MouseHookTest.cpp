@@ -112,6 +112,12 @@ TEST_F(MouseHookTest, MiddleClickThatMutesIsKeptAndANotchPressesOncePerTwoPercen
   EXPECT_TRUE(Turn(0, 1079, 0, WM_MBUTTONUP));
   EXPECT_TRUE(Turn(0, 1079)) << "a turn always goes on";
   EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_UP, VK_VOLUME_UP}));
+
+  // A press the hook answered too late for the system went on: so does its release.
+  m_fake.tickPerSend = kKeptPressLateMs;
+  EXPECT_FALSE(Turn(0, 1079, 0, WM_MBUTTONDOWN));
+  EXPECT_TRUE(Turn(0, 1079, 0, WM_MBUTTONUP)) << "the press came back late";
+  EXPECT_EQ(m_fake.mutes, 2) << "it muted all the same";
 }
 
 TEST_F(MouseHookTest, FullScreenWindowInFrontSwitchesTheCornersOff) {
@@ -200,6 +206,58 @@ TEST_F(MouseHookTest, CornerTurnsGiveTheirKeysWhileTheTrayThreadIsBlocked) {
     const double ms = 1000.0 * static_cast<double>(m_fake.keyTimes[i] - turned[i]) / static_cast<double>(frequency.QuadPart);
     EXPECT_LT(ms, 100.0) << "turn " << i;
   }
+}
+
+// Middle clicks in a volume corner while the hook is installed again and
+// again: each one mutes, and the window under the corner sees none of them,
+// nor a release without its press. The new hook is in before the old one goes.
+TEST_F(MouseHookTest, ReinstallsLetNoKeptClickThrough) {
+  m_fake.realHook = true;
+  m_fake.realClock = true;  // the events' own times are the system's
+  Settings settings = AllVolume();
+  settings.middleClickMute = true;
+  Use(settings);
+  DWORD error = 0;
+  ASSERT_TRUE(m_hook.Start(error)) << error;
+  EXPECT_EQ(m_fake.installPriority, THREAD_PRIORITY_TIME_CRITICAL) << "the hook's thread runs above the load";
+
+  static int s_buttons = 0;  // middle-button messages the window under the corner got
+  s_buttons = 0;
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) ++s_buttons;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  };
+  windowClass.lpszClassName = L"UnderTheCorner";
+  ::RegisterClassW(&windowClass);
+  HWND under = ::CreateWindowExW(WS_EX_TOPMOST, L"UnderTheCorner", L"", WS_POPUP | WS_VISIBLE, 0, 1000, 100, 80,
+                                 nullptr, nullptr, nullptr, nullptr);
+  const auto pump = [] {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+  };
+  constexpr int kClicks = 300;
+  std::thread clicks([] {
+    for (int click = 0; click < kClicks; ++click) {
+      SendAll({MouseAt(0, 1079, MOUSEEVENTF_MIDDLEDOWN), MouseAt(0, 1079, MOUSEEVENTF_MIDDLEUP)});
+      ::Sleep(1);
+    }
+  });
+  for (int reinstall = 0; reinstall < 60; ++reinstall) {
+    EXPECT_TRUE(m_hook.Reinstall(error)) << error;
+    pump();
+    ::Sleep(3);
+  }
+  clicks.join();
+  EXPECT_TRUE(m_fake.WaitFor("mute", kClicks));
+  for (int round = 0; round < 20; ++round) {
+    pump();
+    ::Sleep(10);
+  }
+  m_hook.Stop();
+  EXPECT_EQ(s_buttons, 0) << "middle-button messages reached the window under the corner";
+  ::DestroyWindow(under);
+  ::UnregisterClassW(L"UnderTheCorner", nullptr);
 }
 
 }  // namespace
