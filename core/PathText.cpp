@@ -33,6 +33,19 @@ bool IsAbsolutePath(std::wstring_view path) {
   return drive || path.substr(0, 2) == L"\\\\";
 }
 
+namespace {
+
+// The root a path starts from, without its last backslash: "C:" of a drive
+// path, "\\\\host\\share" of a network path.
+std::wstring RootOf(std::wstring_view path) {
+  if (path.substr(0, 2) != L"\\\\") return std::wstring(path.substr(0, 2));
+  const size_t host = path.find(L'\\', 2);
+  const size_t share = host == std::wstring_view::npos ? host : path.find(L'\\', host + 1);
+  return std::wstring(path.substr(0, share));
+}
+
+}  // namespace
+
 std::wstring LinkedPath(std::wstring_view linkPath, std::wstring_view stored) {
   constexpr std::wstring_view kNtPrefix = L"\\??\\";
   std::wstring path;
@@ -41,7 +54,7 @@ std::wstring LinkedPath(std::wstring_view linkPath, std::wstring_view stored) {
   } else if (IsAbsolutePath(stored)) {
     path = stored;
   } else if (!stored.empty() && stored[0] == L'\\') {
-    path = std::wstring(linkPath.substr(0, 2)) + std::wstring(stored);  // from the root of the link's drive
+    path = RootOf(linkPath) + std::wstring(stored);  // from the root of the link's drive or share
   } else {
     path = DirectoryPart(linkPath) + std::wstring(stored);
   }

@@ -91,6 +91,7 @@ TEST(StepSizes, LevelsStepByTheSizeChosen) {
   const uint8_t coarse[] = {0, 25, 50, 75, 100};
   EXPECT_EQ(SupportedLevels(coarse, 5).After(50, 1, 30), 100) << "the next level at least 30 away";
   EXPECT_EQ(MonitorBrightnessAfterSteps(0, 20, 50, 1, 10), 25U) << "10 % of a range of 50";
+  EXPECT_EQ(SupportedLevels(nullptr, 0).After(50, 1, 5), 55) << "a panel without a level list";
 }
 
 }  // namespace

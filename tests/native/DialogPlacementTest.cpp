@@ -32,6 +32,8 @@ TEST(DialogPlacement, CentredWithTheSizeItHasOnItsOwnMonitor) {
   RescaledFrame primary;
   CentreOnWorkArea(primary, {0, 0, 1920, 1040});
   EXPECT_EQ(primary.Bounds(), (ScreenRect{710, 395, 1210, 645}));
+  CentreOnWorkArea(primary, {0, 40, 1920, 1080});  // the taskbar at the top
+  EXPECT_EQ(primary.Bounds(), (ScreenRect{710, 435, 1210, 685}));
 }
 
 }  // namespace

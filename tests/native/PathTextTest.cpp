@@ -48,6 +48,9 @@ TEST(LinkedPath, StoredTargetsOfEveryFormBecomeOneAbsolutePath) {
   EXPECT_EQ(LinkedPath(link, L"..\\..\\..\\..\\shared.ini"), L"C:\\shared.ini") << "never above the root";
   EXPECT_EQ(LinkedPath(link, L"\\Users\\config.ini"), L"C:\\Users\\config.ini");
   EXPECT_EQ(LinkedPath(L"\\\\nas\\home\\config.ini", L"..\\other.ini"), L"\\\\nas\\home\\other.ini");
+  EXPECT_EQ(LinkedPath(L"\\\\nas\\home\\config.ini", L"\\Users\\config.ini"), L"\\\\nas\\home\\Users\\config.ini")
+      << "from the root of the share";
+  EXPECT_EQ(LinkedPath(link, L"d:\\sync\\config.ini"), L"d:\\sync\\config.ini") << "a lower-case drive";
 }
 
 TEST(IsAbsolutePath, DrivesAndNetworkPathsOnly) {

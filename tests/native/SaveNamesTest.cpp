@@ -14,7 +14,9 @@ TEST(SaveNames, LeftoversAreExactlyTheNamesASaveMakes) {
   for (const wchar_t* other : {L"config.ini", L"config.ini.new", L"config.ini.bak", L"config.ini.1-0.new",
                                L"config.ini.1-.tmp", L"config.ini.-1.tmp", L"config.ini.a-1.tmp",
                                L"config.ini.1-0.tmp.txt", L"config.ini.1-0.TMP", L"config.ini1-0.tmp",
-                               L"other.ini.1-0.tmp", L"config.ini.12345678901-0.tmp", L"config.ini.1-0-0.tmp"}) {
+                               L"other.ini.1-0.tmp", L"config.ini.12345678901-0.tmp", L"config.ini.1-0-0.tmp",
+                               L"config.ini.1-0tmp", L"config.ini.1-0bak",
+                               L"config.ini.18446744073709551617-0.tmp"}) {  // 2^64 + 1
     EXPECT_FALSE(IsSaveLeftoverName(other, L"config.ini")) << other;
   }
   EXPECT_FALSE(IsSaveLeftoverName(L".1-0.tmp", L""));
