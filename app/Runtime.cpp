@@ -30,48 +30,45 @@ std::wstring SystemErrorText(DWORD code) {
   return text != nullptr ? std::wstring(text) : FormatInt64(code);
 }
 
-void ShowHookError(const HookReport& report, const Texts& texts) {
+std::wstring HookErrorText(const HookReport& report, const Texts& texts) {
   switch (report.error) {
     case HookError::MissingEventRecord:
-      ShowMessage(texts, nullptr, texts(TextId::PointerFailed));
-      break;
+      return texts(TextId::PointerFailed);
     case HookError::SendInputFailed:
-      ShowMessage(texts, nullptr, SystemErrorText(report.code));
       break;
   }
+  return SystemErrorText(report.code);
 }
 
 }  // namespace
 
-void Runtime::ShowError(TextId text) const { ShowMessage(m_texts, nullptr, m_texts(text)); }
+void Runtime::ShowError(const std::wstring& text) const { ShowProgramMessage(m_texts, m_shellWindow.hwnd(), text); }
 
 Runtime::Runtime(const AppPaths& paths, std::vector<ScreenRect> monitors, const Devices& devices)
     : m_store(paths),
       m_devices(devices),
       m_monitors{1, std::move(monitors)},
       m_brightness(devices.clock, devices.panel, devices.monitors),
-      m_hook(CornerSnapshot{ComputeScreenZones(m_monitors), m_settings}, devices, m_brightness),
+      m_hook(CornerSnapshot{}, devices, m_brightness),  // acts nowhere until the settings are known
       m_keeper(m_hook, m_icon, m_texts) {
   m_brightness.TakeMonitors(m_monitors);
 }
 
 void Runtime::Run() {
   const ComApartment com;
-  // The settings first, read once: their language is the first box's already.
+  // The settings first: their language is the first box's already.
+  m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), static_cast<int32_t>(LanguageChoice::Automatic)));
   m_store.Recover();
-  const bool firstStart = !m_store.Exists();
-  TakeSettings();
+  m_loader.Load();
   const bool windows = CreateWindows();
   const bool hooked = m_keeper.Start();
-  // Nothing else shows that it runs: a new icon may sit in the hidden overflow.
-  if (firstStart) m_icon.ShowNotice(m_texts(TextId::NoticeTitle), m_texts(TextId::NoticeText));
   if (windows) m_icon.Add(m_trayWindow.hwnd());
   // The program keeps running without its hook, so Settings and Exit stay within reach.
-  if (!hooked) ShowError(TextId::HookFailed);
+  if (!hooked) ShowError(m_texts(TextId::HookFailed));
 
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TakenByADialog(msg)) continue;
+    if (m_dialogKeys.Take(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
@@ -85,7 +82,7 @@ bool Runtime::TakenByADialog(MSG& msg) {
 
 bool Runtime::CreateWindows() {
   if (!m_trayWindow.Create(kTrayWindowClass, 0, 0, HWND_MESSAGE)) {
-    ShowError(TextId::WindowFailed);
+    ShowError(m_texts(TextId::WindowFailed));
     return false;
   }
   m_hook.reports().AnnounceTo(m_trayWindow.hwnd(), kHookReportMessage);
@@ -104,13 +101,23 @@ bool Runtime::CreateWindows() {
 }
 
 // What the store holds now becomes what runs, the language included.
-void Runtime::TakeSettings() {
-  m_settings = m_store.Read();
+void Runtime::TakeSettings(const Settings& settings) {
+  m_settings = settings;
+  m_settingsTaken = true;
   m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), m_settings.language));
   Publish();
 }
 
-void Runtime::Publish() { m_hook.Publish({ComputeScreenZones(m_monitors), m_settings}); }
+// Nothing else shows that it runs: a new icon may sit in the hidden overflow.
+void Runtime::FirstStart() { m_icon.ShowNotice(m_texts(TextId::NoticeTitle), m_texts(TextId::NoticeText)); }
+
+void Runtime::SettingsUnreadable() {
+  m_icon.ShowNotice(m_texts(TextId::UnreadableTitle), m_texts(TextId::UnreadableText));
+}
+
+void Runtime::Publish() {
+  if (m_settingsTaken) m_hook.Publish({ComputeScreenZones(m_monitors), m_settings});
+}
 
 void Runtime::PublishMonitors(std::vector<ScreenRect> monitors) {
   m_monitors = {m_monitors.version + 1, std::move(monitors)};
@@ -122,6 +129,7 @@ void Runtime::PublishMonitors(std::vector<ScreenRect> monitors) {
 void Runtime::FollowTheDisplay(bool always) {
   std::vector<ScreenRect> monitors = MeasureScreens();
   if (!always && monitors == m_monitors.monitors) return;
+  m_icon.FollowDpi();
   PublishMonitors(std::move(monitors));
   m_keeper.Reinstall();
 }
@@ -199,6 +207,7 @@ void Runtime::RunCommand(int command) {
       ::PostQuitMessage(0);
       break;
     case kSettingsCommand:
+      m_loader.ReadIfUnread();  // the dialog shows what the program runs on
       // A closed dialog is never brought forward: a new one opens.
       if (!m_settingsDialog || !m_settingsDialog->IsOpen()) {
         m_settingsDialog = std::make_unique<SettingsDialog>(m_store, m_texts, static_cast<SettingsDialog::Owner&>(*this));
@@ -218,7 +227,7 @@ void Runtime::ShowHookReports() {
   HookReport report;
   if (!m_hook.reports().Take(report) || !m_boxes.Arrived(report)) return;
   // The box's own loop may bring further reports: ReportBoxes keeps them for afterwards.
-  for (std::optional<HookReport> next = report; next; next = m_boxes.Closed()) ShowHookError(*next, m_texts);
+  for (std::optional<HookReport> next = report; next; next = m_boxes.Closed()) ShowError(HookErrorText(*next, m_texts));
 }
 
 void Runtime::ShowBrightness() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/HookKeeper.h"
+#include "app/SettingsLoader.h"
 #include "app/SessionNotifications.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
@@ -19,6 +20,7 @@
 #include "core/Settings.h"
 #include "devices/BrightnessWorker.h"
 #include "devices/Devices.h"
+#include "framework/DialogKeys.h"
 #include "framework/MessageWindow.h"
 #include "hook/MouseHook.h"
 #include "ui/BrightnessIndicator.h"
@@ -28,7 +30,7 @@
 
 inline constexpr wchar_t kTrayWindowClass[] = L"BRIMLET_LAUNCHER_TRAY";
 
-class Runtime final : private SettingsDialog::Owner {
+class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Owner {
  public:
   Runtime(const AppPaths& paths, std::vector<ScreenRect> monitors, const Devices& devices);
   ~Runtime() = default;
@@ -53,16 +55,20 @@ class Runtime final : private SettingsDialog::Owner {
   void ShowHookReports();
   void ShowBrightness();
   void Publish();
-  void TakeSettings();
-  void SettingsSaved() override { TakeSettings(); }
-  void ShowError(TextId text) const;
+  void TakeSettings(const Settings& settings) override;
+  void FirstStart() override;
+  void SettingsUnreadable() override;
+  void SettingsSaved() override { m_loader.Reload(); }
+  void ShowError(const std::wstring& text) const;
   void Shutdown();
 
   SettingsStore m_store;
+  SettingsLoader m_loader{m_store, *this};
   Devices m_devices;
   Texts m_texts;  // the language spoken: from the settings and the user's UI language
   MonitorList m_monitors;  // the one list: zones, worker and indicator go by its version
   Settings m_settings;
+  bool m_settingsTaken = false;  // until then nothing acts
   ReportBoxes<HookReport> m_boxes;
   BrightnessWorker m_brightness;
   MouseHook m_hook;
@@ -77,6 +83,7 @@ class Runtime final : private SettingsDialog::Owner {
   TrayMenu m_menu{m_texts, m_icon};
   std::unique_ptr<SettingsDialog> m_settingsDialog;  // open or closed: a new request opens a new one
   std::unique_ptr<AboutDialog> m_aboutDialog;
+  DialogKeys m_dialogKeys = DialogKeys::For<&Runtime::TakenByADialog>(*this);
   std::unique_ptr<SessionNotifications> m_session;
   BrightnessIndicator m_indicator{m_texts, m_devices.desktop};
 };

@@ -33,6 +33,7 @@ void TrayIcon::Add(HWND window) {
 
 void TrayIcon::AddAgain() {
   if (m_window == nullptr) return;
+  m_icon.reset();
   m_added = TryAdd();
   if (m_added) {
     m_retry.Stop();
@@ -52,12 +53,7 @@ bool TrayIcon::TryAdd() {
   // NIF_SHOWTIP: a version-4 icon shows its standard tip only when asked to.
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
   record.uCallbackMessage = kTrayIconMessage;
-  // The small image drawn for the DPI, not the large one shrunk by the system.
-  HICON small = nullptr;
-  if (!m_icon && SUCCEEDED(::LoadIconMetric(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), LIM_SMALL, &small))) {
-    m_icon.reset(small);
-  }
-  record.hIcon = m_icon ? m_icon.get() : ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
+  record.hIcon = Image();
   ::wcscpy_s(record.szTip, sizeof(record.szTip) / sizeof(wchar_t), m_tip.c_str());
   record.uTimeout = kIconTimeoutAndVersion;
   const bool added = m_area.Notify(NIM_ADD, record) != FALSE;
@@ -66,6 +62,24 @@ bool TrayIcon::TryAdd() {
   version.uVersion = NOTIFYICON_VERSION_4;
   m_area.Notify(NIM_SETVERSION, version);
   return added;
+}
+
+// The small image drawn for the DPI, not the large one shrunk by the system.
+HICON TrayIcon::Image() {
+  HICON small = nullptr;
+  if (!m_icon && SUCCEEDED(::LoadIconMetric(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), LIM_SMALL, &small))) {
+    m_icon.reset(small);
+  }
+  return m_icon ? m_icon.get() : ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
+}
+
+void TrayIcon::FollowDpi() {
+  m_icon.reset();
+  if (!m_added) return;
+  NOTIFYICONDATAW record = EmptyIconRecord(m_window);
+  record.uFlags = NIF_ICON;
+  record.hIcon = Image();
+  m_area.Notify(NIM_MODIFY, record);
 }
 
 void TrayIcon::SetTip(std::wstring tip) {

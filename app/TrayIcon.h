@@ -41,8 +41,11 @@ class TrayIcon {
 
   // Adds the icon for `window`, retrying until the notification area takes it.
   void Add(HWND window);
-  // The shell has restarted ("TaskbarCreated"): the icon is gone from it.
+  // The shell has restarted ("TaskbarCreated"): the icon is gone from it, and
+  // its image is taken anew for the DPI in force.
   void AddAgain();
+  // The display changed: the image is taken anew for the DPI in force.
+  void FollowDpi();
   void Remove();
   // The keyboard focus goes back to the notification area (a menu was closed by Esc).
   void GiveFocusBack();
@@ -54,6 +57,7 @@ class TrayIcon {
 
  private:
   bool TryAdd();
+  HICON Image();
   void TryNotice();
   void OnRetryTimer();
 

@@ -8,6 +8,7 @@ add_library(brimlet_framework STATIC
   framework/Accessibility.cpp
   framework/Controls.cpp
   framework/Dialog.cpp
+  framework/DialogKeys.cpp
   framework/Executable.cpp
   framework/MessageWindow.cpp
   framework/WorkerThread.cpp)
@@ -21,6 +22,7 @@ add_library(brimlet_win STATIC
   app/HookKeeper.cpp
   app/Runtime.cpp
   app/SessionNotifications.cpp
+  app/SettingsLoader.cpp
   app/ScreenMeasure.cpp
   app/TrayIcon.cpp
   app/TrayMenu.cpp

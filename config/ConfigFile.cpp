@@ -8,7 +8,6 @@
 
 #include "core/SaveNames.h"
 #include "core/PathText.h"
-#include "framework/UniqueHandle.h"
 
 namespace {
 
@@ -41,26 +40,40 @@ std::string EncodeUtf8(std::wstring_view text) {
 
 bool IsMissingFileError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-ReadOutcome ReadWholeFile(const std::wstring& path, std::string& bytes) {
-  const UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return IsMissingFileError(::GetLastError()) ? ReadOutcome::Missing : ReadOutcome::Unreadable;
+// A handle the seam gave, closed through it.
+class SeamHandle {
+ public:
+  SeamHandle(SaveFiles& files, HANDLE handle) : m_files(files), m_handle(handle) {}
+  ~SeamHandle() { Close(); }
+  SeamHandle(const SeamHandle&) = delete;
+  SeamHandle& operator=(const SeamHandle&) = delete;
 
-  LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(file.get(), &size) || static_cast<ULONGLONG>(size.QuadPart) > kLargestConfigFile) {
+  HANDLE get() const { return m_handle; }
+  explicit operator bool() const { return m_handle != nullptr && m_handle != INVALID_HANDLE_VALUE; }
+  void reset(HANDLE handle) {
+    Close();
+    m_handle = handle;
+  }
+  // False when the close failed.
+  bool Close() {
+    const bool open = static_cast<bool>(*this);
+    const HANDLE handle = std::exchange(m_handle, nullptr);
+    return !open || m_files.Close(handle);
+  }
+
+ private:
+  SaveFiles& m_files;
+  HANDLE m_handle;
+};
+
+ReadOutcome ReadWholeFile(SaveFiles& files, const std::wstring& path, std::string& bytes) {
+  SeamHandle file(files, files.OpenForReading(path));
+  if (!file) return IsMissingFileError(::GetLastError()) ? ReadOutcome::Missing : ReadOutcome::Unreadable;
+  // A byte past the largest file tells a larger one (or one that grew meanwhile).
+  if (!files.Read(file.get(), kLargestConfigFile + 1, bytes) || bytes.size() > kLargestConfigFile) {
     return ReadOutcome::Unreadable;
   }
-  bytes.reserve(static_cast<size_t>(size.QuadPart));
-  char chunk[64 * 1024];
-  for (;;) {
-    DWORD read = 0;
-    if (!::ReadFile(file.get(), chunk, sizeof(chunk), &read, nullptr)) return ReadOutcome::Unreadable;
-    if (read == 0) return ReadOutcome::Read;
-    // The file may have grown since its size was taken.
-    if (bytes.size() + read > kLargestConfigFile) return ReadOutcome::Unreadable;
-    bytes.append(chunk, read);
-  }
+  return ReadOutcome::Read;
 }
 
 std::wstring DecodeFileText(const PreparedText& prepared) {
@@ -93,7 +106,7 @@ std::wstring SaveTarget(SaveFiles& files, const std::wstring& path) {
 // `createDenied`: the file could not be created for lack of rights.
 bool WriteTemporary(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::wstring& temporary,
                     bool& createDenied) {
-  UniqueKernelHandle file;
+  SeamHandle file(files, nullptr);
   for (uint32_t attempt = 0; attempt < 100 && !file; ++attempt) {
     temporary = SaveSiblingName(target, ::GetCurrentProcessId(), attempt, kTemporarySuffix);
     file.reset(files.CreateNew(temporary));
@@ -105,7 +118,7 @@ bool WriteTemporary(SaveFiles& files, const std::wstring& target, std::string_vi
   if (!file) return false;
 
   bool written = files.Write(file.get(), bytes) && files.Flush(file.get());
-  written = ::CloseHandle(file.release()) && written;
+  written = file.Close() && written;
   if (!written) files.Delete(temporary);
   return written;
 }
@@ -155,7 +168,7 @@ bool ReadsBack(SaveFiles& files, HANDLE file, std::string_view expected) {
 // The last resort where files may be written but not created: rewrites the file
 // itself, checks what it reads back, and puts the old bytes back on failure.
 bool WriteInPlace(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::string_view original) {
-  const UniqueKernelHandle file(files.OpenExisting(target));
+  const SeamHandle file(files, files.OpenExisting(target));
   if (!file) return false;
   if (Rewrite(files, file.get(), bytes) && ReadsBack(files, file.get(), bytes)) return true;
   Rewrite(files, file.get(), original);
@@ -165,7 +178,14 @@ bool WriteInPlace(SaveFiles& files, const std::wstring& target, std::string_view
 }  // namespace
 
 ConfigFile::ConfigFile(std::wstring filePath) : path(std::move(filePath)) {
-  const ReadOutcome outcome = ReadWholeFile(path, m_original);
+  SystemSaveFiles files;
+  Load(files);
+}
+
+ConfigFile::ConfigFile(std::wstring filePath, SaveFiles& files) : path(std::move(filePath)) { Load(files); }
+
+void ConfigFile::Load(SaveFiles& files) {
+  const ReadOutcome outcome = ReadWholeFile(files, path, m_original);
   m_unreadable = outcome == ReadOutcome::Unreadable;
   if (outcome != ReadOutcome::Read) {
     m_original.clear();

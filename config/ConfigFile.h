@@ -17,6 +17,11 @@ class ConfigFile {
   // system's ANSI code page otherwise. Never fails: a missing or unreadable file
   // gives an empty text.
   explicit ConfigFile(std::wstring filePath);
+  ConfigFile(std::wstring filePath, SaveFiles& files);
+
+  // The file is there but could not be read (held open by another program, too
+  // large, no rights): its empty text says nothing of it, and it is never saved over.
+  bool unreadable() const { return m_unreadable; }
 
   // Writes the text as UTF-8 with a byte order mark and CR LF line breaks,
   // followed by whatever reading stopped short of (after a NUL or Ctrl+Z), byte
@@ -33,6 +38,8 @@ class ConfigFile {
   std::wstring text;
 
  private:
+  void Load(SaveFiles& files);
+
   // The file exists but could not be read: saving over it would lose its content.
   bool m_unreadable = false;
   PreparedText m_read;     // how it was read, with the bytes reading stopped short of

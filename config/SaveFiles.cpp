@@ -91,6 +91,13 @@ HANDLE SystemSaveFiles::OpenExisting(const std::wstring& path) {
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+HANDLE SystemSaveFiles::OpenForReading(const std::wstring& path) {
+  return ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool SystemSaveFiles::Close(HANDLE file) { return ::CloseHandle(file) != FALSE; }
+
 bool SystemSaveFiles::Write(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD wrote = 0;

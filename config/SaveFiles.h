@@ -1,8 +1,9 @@
 #pragma once
-// The file-system calls a save makes, and those that deal with what an
-// interrupted save left: each one is a place where a full disk, missing rights
-// or a crash can stop it. A save goes through this seam alone, so a test can
-// make any call fail or see their order; SystemSaveFiles makes the system's calls.
+// The file-system calls a load and a save make, and those that deal with what
+// an interrupted save left: each one is a place where a full disk, missing
+// rights, another program holding the file or a crash can stop it. A load and
+// a save go through this seam alone, so a test can make any call fail or see
+// their order; SystemSaveFiles makes the system's calls.
 #include <windows.h>
 
 #include <cstdint>
@@ -32,6 +33,12 @@ class SaveFiles {
   virtual HANDLE CreateNew(const std::wstring& path) = 0;
   // An existing file, for reading and writing it in place.
   virtual HANDLE OpenExisting(const std::wstring& path) = 0;
+  // An existing file, for reading it while others may read, write or delete
+  // it; INVALID_HANDLE_VALUE with the last error.
+  virtual HANDLE OpenForReading(const std::wstring& path) = 0;
+  // Closes a handle the seam gave; false when the close failed (a write the
+  // system held back may have failed with it).
+  virtual bool Close(HANDLE file) = 0;
   // All of `bytes` at the file's position.
   virtual bool Write(HANDLE file, std::string_view bytes) = 0;
   virtual bool Flush(HANDLE file) = 0;
@@ -68,6 +75,8 @@ class SystemSaveFiles : public SaveFiles {
   std::wstring FinalPath(const std::wstring& path) override;
   HANDLE CreateNew(const std::wstring& path) override;
   HANDLE OpenExisting(const std::wstring& path) override;
+  HANDLE OpenForReading(const std::wstring& path) override;
+  bool Close(HANDLE file) override;
   bool Write(HANDLE file, std::string_view bytes) override;
   bool Flush(HANDLE file) override;
   bool SetEnd(HANDLE file) override;

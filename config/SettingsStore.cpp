@@ -8,11 +8,21 @@
 #include "config/StartupShortcut.h"
 #include "core/SettingsTable.h"
 
-Settings SettingsStore::Read() const {
-  const ConfigFile file(m_paths.config);
-  const bool autoRun = !m_paths.shortcut.empty() && ::PathFileExistsW(m_paths.shortcut.c_str());
-  return SettingsFromText(file.text, autoRun);
+namespace {
+
+bool ShortcutExists(const std::wstring& shortcut) {
+  return !shortcut.empty() && ::PathFileExistsW(shortcut.c_str());
 }
+
+}  // namespace
+
+std::optional<Settings> SettingsStore::Read() const {
+  const ConfigFile file(m_paths.config);
+  if (file.unreadable()) return std::nullopt;
+  return SettingsFromText(file.text, ShortcutExists(m_paths.shortcut));
+}
+
+Settings SettingsStore::Defaults() const { return SettingsFromText(L"", ShortcutExists(m_paths.shortcut)); }
 
 bool SettingsStore::Write(const Settings& settings) const {
   ConfigFile file(m_paths.config);
@@ -23,6 +33,12 @@ bool SettingsStore::Write(const Settings& settings) const {
 }
 
 bool SettingsStore::Exists() const { return ::GetFileAttributesW(m_paths.config.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool SettingsStore::WriteFirst(const Settings& settings) const {
+  ConfigFile file(m_paths.config);
+  WriteSettingsText(file.text, settings);
+  return file.Save();
+}
 
 void SettingsStore::Recover() const {
   RecoverSaveLeftovers(m_paths.config);

@@ -2,6 +2,7 @@
 // Where the settings live: config.ini beside the executable, and the start-up
 // shortcut, whose existence is the start-at-logon setting. The one place that
 // reads and writes them.
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,16 +19,23 @@ class SettingsStore {
  public:
   explicit SettingsStore(AppPaths paths) : m_paths(std::move(paths)) {}
 
-  // A complete record from the file (defaults for what it lacks) and
-  // startAtLogon from whether the shortcut exists. Reads the file anew on every
-  // call; never fails and shows nothing.
-  Settings Read() const;
+  // A complete record from the file (defaults for what it lacks, all of them
+  // when there is no file) and startAtLogon from whether the shortcut exists;
+  // nothing when the file is there but cannot be read. Reads the file anew on
+  // every call and shows nothing.
+  std::optional<Settings> Read() const;
+  // The defaults, with startAtLogon from whether the shortcut exists.
+  Settings Defaults() const;
   // Sets every key the program writes in config.ini, keeping every other key
   // and line, and only once that is saved creates or deletes the shortcut:
   // all or nothing. True when the file was saved. Needs COM on the calling thread.
   bool Write(const Settings& settings) const;
-  // config.ini is there (none: Brimlet has never saved its settings here).
+  // config.ini is there (none: this copy of Brimlet has never run here).
   bool Exists() const;
+  // The first start of this copy: writes config.ini with every key the
+  // program writes, leaving the start-up shortcut as it is (it may belong to
+  // another copy). False when the file could not be written.
+  bool WriteFirst(const Settings& settings) const;
   // At start-up, before the first load: restores config.ini from what an
   // interrupted save left beside it when it is missing, else removes that; and
   // points a start-up shortcut whose program is gone at this one (the folder

@@ -19,11 +19,19 @@ bool MakeLink(ComPtr<IShellLinkW>& link, ComPtr<IPersistFile>& file) {
          link && SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.out())) && file;
 }
 
+// The folder a program started from its shortcut runs in: its own.
+std::wstring WorkingFolderOf(const std::wstring& exePath) {
+  std::wstring folder = DirectoryPart(exePath);
+  if (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();  // "C:\" keeps its backslash
+  return folder;
+}
+
 void SaveShortcut(const std::wstring& shortcutPath, const std::wstring& exePath) {
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
   if (!MakeLink(link, file)) return;
   link->SetPath(exePath.c_str());
+  link->SetWorkingDirectory(WorkingFolderOf(exePath).c_str());
   link->SetDescription(kShortcutDescription);
   file->Save(shortcutPath.c_str(), TRUE);
 }
@@ -103,11 +111,9 @@ void RepairStartupShortcut(ShortcutFiles& files, const std::wstring& shortcutPat
   const std::wstring gone = files.Expand(fields.target);
   // Another Brimlet.exe that exists, or may, is the user's choice.
   if (files.Look(gone) != PathState::Missing) return;
-  std::wstring folder = DirectoryPart(exePath);
-  if (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();  // "C:\" keeps its backslash
   const bool ownIcon = !fields.iconFile.empty() && SameFileName(files.Expand(fields.iconFile), gone);
   fields.target = exePath;
-  fields.workingFolder = folder;
+  fields.workingFolder = WorkingFolderOf(exePath);
   if (ownIcon) fields.iconFile = exePath;
   files.Write(shortcutPath, fields);
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr wchar_t kStepSoundFile[] = L"C:\\Windows\\Media\\Windows Background.wav";
+constexpr wchar_t kStepSoundFile[] = L"\\Media\\Windows Background.wav";  // in the Windows folder
 constexpr wchar_t kPanelDevicePath[] = L"\\\\.\\LCD";
 
 static_assert(sizeof(DISPLAY_BRIGHTNESS) == 3);
@@ -29,6 +29,10 @@ UniqueKernelHandle OpenPanel() {
 
 SystemDevices::SystemDevices() : m_winmm(LoadSystemLibrary(L"winmm.dll")) {
   Resolve(m_winmm.get(), "PlaySoundW", m_playSound);
+  // Windows need not be on C:.
+  wchar_t windows[MAX_PATH] = {};
+  const UINT length = ::GetWindowsDirectoryW(windows, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) m_stepSound = std::wstring(windows, length) + kStepSoundFile;
 }
 
 uint64_t SystemDevices::NowMs() { return ::GetTickCount64(); }
@@ -102,7 +106,7 @@ bool SystemDevices::SendStep(bool up, int32_t presses, DWORD& error) {
 bool SystemDevices::SendMute(DWORD& error) { return SendKey(VK_VOLUME_MUTE, 0x20, 1, error); }  // E0 20
 
 void SystemDevices::Play() {
-  if (m_playSound != nullptr) m_playSound(kStepSoundFile, nullptr, SND_FILENAME | SND_ASYNC);
+  if (m_playSound != nullptr && !m_stepSound.empty()) m_playSound(m_stepSound.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
 HHOOK SystemDevices::InstallMouseHook(HOOKPROC procedure) {

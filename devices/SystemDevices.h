@@ -47,6 +47,7 @@ class SystemDevices final : public Clock,
 
   UniqueModule m_winmm;
   PlaySoundFunction m_playSound = nullptr;
+  std::wstring m_stepSound;  // the step sound's file
 
   // dxva2.dll, loaded by the brightness worker on its first DDC/CI step.
   UniqueModule m_dxva2;

@@ -2,10 +2,10 @@
 
 #include "framework/Executable.h"
 
-void ShowMessage(const Texts& texts, HWND raisedBy, const std::wstring& text) {
-  if (raisedBy != nullptr) {
-    ::MessageBoxW(raisedBy, text.c_str(), ExecutableTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
-  } else {
-    ::MessageBoxW(nullptr, text.c_str(), texts(TextId::ErrorCaption).c_str(), MB_OK | MB_SETFOREGROUND);
-  }
+void ShowDialogMessage(HWND dialog, const std::wstring& text) {
+  ::MessageBoxW(dialog, text.c_str(), ExecutableTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ShowProgramMessage(const Texts& texts, HWND programWindow, const std::wstring& text) {
+  ::MessageBoxW(programWindow, text.c_str(), texts(TextId::ErrorCaption).c_str(), MB_OK | MB_SETFOREGROUND);
 }

@@ -31,6 +31,8 @@ enum class TextId : UINT {
   DialogFontWeight = IDS_DIALOG_FONT_WEIGHT,
   NoticeTitle = IDS_NOTICE_TITLE,  // the first start's notice
   NoticeText = IDS_NOTICE_TEXT,
+  UnreadableTitle = IDS_UNREADABLE_TITLE,  // config.ini could not be read at start
+  UnreadableText = IDS_UNREADABLE_TEXT,
 };
 
 class Texts {

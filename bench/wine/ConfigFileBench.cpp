@@ -52,7 +52,7 @@ Figures Measure(const std::wstring& path, const std::string& bytes, int rounds) 
   for (int round = 0; round < rounds; ++round) {
     WriteFileBytes(path, bytes);
     LONGLONG start = Now();
-    const Settings settings = store.Read();
+    const Settings settings = store.Read().value_or(Settings{});
     loads.push_back(Milliseconds(Now() - start));
 
     start = Now();

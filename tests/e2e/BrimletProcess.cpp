@@ -130,11 +130,14 @@ bool BrimletProcess::Launch() {
   return true;
 }
 
-bool BrimletProcess::Start() {
-  if (!Launch()) return false;
-  if (!WaitUntil([this] { return (m_trayWindow = FindTrayWindow(m_pid)) != nullptr || !IsRunning(); }, 15000)) {
-    return false;
-  }
+bool BrimletProcess::Start() { return Launch() && WaitForTrayWindow() && WaitUntilServing(); }
+
+bool BrimletProcess::WaitForTrayWindow() {
+  return WaitUntil([this] { return (m_trayWindow = FindTrayWindow(m_pid)) != nullptr || !IsRunning(); }, 15000) &&
+         m_trayWindow != nullptr;
+}
+
+bool BrimletProcess::WaitUntilServing() {
   if (m_trayWindow == nullptr) return false;
   // The icon goes in after the settings and the hook. Adding it can take a
   // while (the shell may create its notification area first), and messages

@@ -39,6 +39,10 @@ class BrimletProcess {
   bool Start();
   // Starts the process without waiting for anything.
   bool Launch();
+  // Waits until the tray window exists (the settings have been read, or tried).
+  bool WaitForTrayWindow();
+  // Waits until the icon is in and the tray thread serves messages.
+  bool WaitUntilServing();
   bool WaitForExit(DWORD milliseconds, DWORD* exitCode = nullptr) const;
   bool IsRunning() const;
   // Ends the process as Exit would, by force if it does not end.

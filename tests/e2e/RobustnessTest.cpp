@@ -205,4 +205,31 @@ TEST_F(RobustnessTest, StartupShortcutToAMovedProgramFollowsIt) {
   }
 }
 
+// A config.ini another program holds open without sharing at start (an
+// editor, a sync client, a virus scanner for a moment) is read as soon as it
+// is free: a corner the user turned off never acts on the defaults meanwhile.
+TEST_F(RobustnessTest, SettingsHeldOpenAtStartAreReadOnceFree) {
+  WriteConfig(L"[Brimlet]\nLBControll = 0\nRBControll = 1\nInterval = 0\n");
+  const std::wstring config = m_folder + L"\\config.ini";
+  UniqueKernelHandle held(::CreateFileW(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
+  BrimletProcess brimlet(m_folder);
+  ASSERT_TRUE(brimlet.Launch());
+  ASSERT_TRUE(brimlet.WaitForTrayWindow()) << "the first read is behind it";
+  held.reset();  // well within the time it is tried again
+  ASSERT_TRUE(brimlet.WaitUntilServing());
+  KeyWatcher keys;
+  // The bottom-right corner acts once the file is read; the bottom-left never.
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        WheelAt(0, 1079, 120);
+        WheelAt(1919, 1079, -120);
+        return keys.WaitForCount(1, 200);
+      },
+      10000));
+  for (const DWORD key : keys.KeyDowns()) EXPECT_EQ(key, DWORD{VK_VOLUME_DOWN}) << "the corner turned off acted";
+  EXPECT_EQ(ReadFileBytes(config), Utf8ConfigBytes(L"[Brimlet]\nLBControll = 0\nRBControll = 1\nInterval = 0\n"))
+      << "a copy's first file is never written over a file that is there";
+}
+
 }  // namespace

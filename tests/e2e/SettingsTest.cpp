@@ -10,10 +10,13 @@
 #include "tests/e2e/KeyWatcher.h"
 #include "tests/support/ConfigImage.h"
 #include "tests/support/Screenshot.h"
+#include "framework/UniqueHandle.h"
 
 namespace {
 
 const std::string kDefaultsWithAutoRun = DiskBytes(ConfigImage().Set(L"AutoRun", L"true").Text());
+// What a copy's first start writes, so that its first-start notice shows once.
+const std::string kFirstFile = DiskBytes(ConfigImage().Text());
 
 const int kCornerLists[] = {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO};
 
@@ -66,7 +69,7 @@ TEST_F(SettingsTest, ShowsTheDefaultsWithoutAConfigFile) {
 
   PressButton(dialog, IDCANCEL);
   ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
-  EXPECT_FALSE(FileExists(brimlet->ConfigPath()));
+  EXPECT_EQ(ConfigBytes(), kFirstFile) << "the first start wrote the defaults, and Cancel nothing";
 }
 
 // Every page shows from the keyboard: Ctrl+Tab and Ctrl+Shift+Tab go round,
@@ -177,7 +180,7 @@ TEST_F(SettingsTest, OkWithoutChangesWritesNothing) {
   ASSERT_NE(dialog, nullptr);
   Confirm(dialog);
   ::Sleep(300);
-  EXPECT_FALSE(FileExists(brimlet->ConfigPath())) << "a missing file stays missing";
+  EXPECT_EQ(ConfigBytes(), kFirstFile) << "the first start's file stays as it was";
   EXPECT_FALSE(FileExists(StartupShortcutPath())) << "the shortcut is not touched";
 }
 
@@ -423,7 +426,7 @@ TEST_F(SettingsTest, CancelAndTheCloseBoxChangeNothing) {
   ::PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
   ::Sleep(200);
-  EXPECT_FALSE(FileExists(brimlet->ConfigPath()));
+  EXPECT_EQ(ConfigBytes(), kFirstFile);
   EXPECT_FALSE(FileExists(StartupShortcutPath()));
 }
 
@@ -435,7 +438,58 @@ TEST_F(SettingsTest, ExitWhileTheDialogIsOpenEndsTheProgram) {
   ASSERT_NE(brimlet->OpenMenu(), nullptr);
   brimlet->ChooseMenuItem(2);
   EXPECT_TRUE(brimlet->WaitForExit(10000)) << "Exit from a nested menu did not end the program";
-  EXPECT_FALSE(FileExists(brimlet->ConfigPath())) << "the open dialog was not confirmed";
+  EXPECT_EQ(ConfigBytes(), kFirstFile) << "the open dialog was not confirmed";
+}
+
+// All or nothing: a save that fails (the file held open by another program)
+// says so and leaves start at logon as it was.
+TEST_F(SettingsTest, AFailedSaveLeavesStartAtLogonAsItWas) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  const UniqueKernelHandle held(
+      ::CreateFileW(brimlet->ConfigPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
+  ClickCheck(dialog, IDC_AUTORUN_CHECK);
+  PressButton(dialog, IDOK);
+  EXPECT_EQ(AcceptMessage(*brimlet), L"保存失败");
+  EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
+  EXPECT_FALSE(FileExists(StartupShortcutPath())) << "the shortcut came although nothing was saved";
+}
+
+// A step size's field shows what will be saved once it loses the focus, read
+// by the rule the file is read by, and its arrows step from what it shows.
+TEST_F(SettingsTest, StepFieldsShowWhatWillBeSavedAndStepFromIt) {
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  const auto leaves = [&](int field, const wchar_t* typed) {
+    TypeInto(dialog, field, typed);
+    LeaveField(dialog, field);
+    return ControlText(dialog, field);
+  };
+  EXPECT_EQ(leaves(IDC_VOLUME_STEP_EDIT, L"7"), L"6");
+  EXPECT_EQ(leaves(IDC_BRIGHTNESS_STEP_EDIT, L"0"), L"1");
+  EXPECT_EQ(leaves(IDC_BRIGHTNESS_STEP_EDIT, L"abc-5"), L"2") << "no number: the default";
+  EXPECT_EQ(leaves(IDC_BRIGHTNESS_STEP_EDIT, L""), L"2");
+
+  PressChord({VK_MENU, 'M'});  // the page of the step sizes
+  HWND volume = FindControl(dialog, IDC_VOLUME_STEP_EDIT);
+  ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(volume) != FALSE; }, 3000));
+  TypeInto(dialog, IDC_VOLUME_STEP_EDIT, L"50");
+  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(volume), TRUE);
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        GUITHREADINFO front{};
+        front.cbSize = sizeof(front);
+        return ::GetGUIThreadInfo(0, &front) && front.hwndFocus == volume;
+      },
+      5000));
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, IDC_VOLUME_STEP_EDIT) == L"18"; }, 2000))
+      << "50 is taken as 20, one step down is 18";
+  Confirm(dialog);
+  EXPECT_NE(ConfigBytes().find("VolumeStep = 18\r\nBrightnessStep = 2\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -162,7 +162,7 @@ TEST_F(ConfigFileTest, FilesOverOneMebibyteCountAsUnreadableAndAreNeverSavedOver
   ASSERT_TRUE(WriteFileBytes(Config(), bytes));
   ConfigFile larger(Config());
   EXPECT_TRUE(larger.text.empty());
-  EXPECT_EQ(SettingsStore({L"", Config(), L""}).Read().volumeInterval, 100) << "defaults apply";
+  EXPECT_FALSE(SettingsStore({L"", Config(), L""}).Read()) << "unreadable, which the store says";
   ini::SetValue(larger.text, L"Interval", L"300");
   EXPECT_FALSE(larger.Save());
   EXPECT_EQ(ReadFileBytes(Config()), bytes);
@@ -464,7 +464,7 @@ TEST_F(ConfigFileTest, SaveIntoAMissingFolderFails) {
 TEST_F(ConfigFileTest, LoadSettingsTakesAutoRunFromTheShortcutAlone) {
   const std::wstring shortcut = m_folder.File(L"Brimlet.lnk");
   auto LoadSettings = [](const std::wstring& config, const std::wstring& link) {
-    return SettingsStore({L"", config, link}).Read();
+    return SettingsStore({L"", config, link}).Read().value();
   };
   ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nAutoRun = true\r\nInterval = 7\r\n"));
   EXPECT_FALSE(LoadSettings(Config(), shortcut).startAtLogon);

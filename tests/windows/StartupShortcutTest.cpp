@@ -20,6 +20,7 @@ namespace {
 struct ShortcutContents {
   std::wstring target;
   std::wstring description;
+  std::wstring workingFolder;
 };
 
 ShortcutContents ReadShortcut(const std::wstring& path) {
@@ -37,6 +38,9 @@ ShortcutContents ReadShortcut(const std::wstring& path) {
       contents.target = text;
       link->GetDescription(text, MAX_PATH);
       contents.description = text;
+      text[0] = L'\0';
+      link->GetWorkingDirectory(text, MAX_PATH);
+      contents.workingFolder = text;
     }
     file->Release();
   }
@@ -76,6 +80,7 @@ TEST_F(StartupShortcutTest, CreatedWithTheExecutablesPathOverwrittenAndDeleted) 
   ShortcutContents contents = ReadShortcut(m_shortcut);
   EXPECT_EQ(contents.target, exe) << "target kept whole, without quotes";
   EXPECT_EQ(contents.description, L"Brimlet");
+  EXPECT_EQ(contents.workingFolder, exe.substr(0, exe.rfind(L'\\'))) << "started in its own folder";
 
   // A later OK rewrites it with the executable's present place.
   const std::wstring moved = PlaceExecutable(L"moved here");

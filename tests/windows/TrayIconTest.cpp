@@ -7,6 +7,16 @@
 
 namespace {
 
+int ImageWidth(HICON icon) {
+  ICONINFO info{};
+  if (!::GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  ::GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+  ::DeleteObject(info.hbmColor);
+  ::DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
 // A notification area that takes the icon only from its `takesFrom`-th add on,
 // as at logon before the shell is ready, and records every request.
 struct RecordingArea final : NotificationArea {
@@ -14,9 +24,13 @@ struct RecordingArea final : NotificationArea {
   int takesFrom = 1;
   std::vector<DWORD> requests;
   std::vector<NOTIFYICONDATAW> notices;
+  std::vector<int> images;  // the width of each image the icon was given
 
   bool Notify(DWORD request, NOTIFYICONDATAW& record) override {
     requests.push_back(request);
+    if ((request == NIM_ADD || request == NIM_MODIFY) && (record.uFlags & NIF_ICON) != 0) {
+      images.push_back(ImageWidth(record.hIcon));
+    }
     if (request == NIM_ADD) return ++adds >= takesFrom;
     if (request == NIM_MODIFY && (record.uFlags & NIF_INFO) != 0) notices.push_back(record);
     return true;
@@ -42,6 +56,22 @@ TEST(TrayIconNotice, ShownOnceTheIconIsThereAndOnlyOnce) {
   EXPECT_EQ(notice.hWnd, window);
   icon.AddAgain();  // the shell restarted
   EXPECT_EQ(area.notices.size(), 1U) << "shown once";
+  icon.Remove();
+  ::DestroyWindow(window);
+}
+
+// After a display change and a new taskbar the icon is given the image drawn
+// for the DPI in force (24 pixels at 144 DPI), not the one it was added with.
+TEST(TrayIconImage, TakenAnewForTheDpiInForce) {
+  RecordingArea area;
+  TrayIcon icon(area);
+  HWND window = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  icon.Add(window);
+  icon.FollowDpi();
+  icon.AddAgain();
+  ASSERT_EQ(area.images.size(), 3U) << "added, then given its image after the display change and the new taskbar";
+  const int small = ::GetSystemMetricsForDpi(SM_CXSMICON, ::GetDpiForSystem());
+  for (const int width : area.images) EXPECT_EQ(width, small);
   icon.Remove();
   ::DestroyWindow(window);
 }

@@ -53,7 +53,8 @@ std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LP
 }
 
 void SettingsDialog::ShowSettings() {
-  m_settings = m_store.Read();
+  // A file that cannot be read shows the defaults; OK will not save over it.
+  m_settings = m_store.Read().value_or(m_store.Defaults());
   for (const SettingRow& row : SettingRows()) ShowOn(row);
 }
 
@@ -180,13 +181,13 @@ void SettingsDialog::OnOk() {
       break;
     case OkOutcome::RefuseNoCornerAction:
       // Nothing is written, and nothing typed on any page is lost.
-      ShowMessage(m_texts, hwnd(), m_texts(TextId::NoCornerAction));
+      ShowDialogMessage(hwnd(), m_texts(TextId::NoCornerAction));
       return;
     case OkOutcome::Save: {
       const bool saved = m_store.Write(m_settings);
       // The running program takes what the file now holds, also when saving failed.
       m_owner.SettingsSaved();
-      if (!saved) ShowMessage(m_texts, hwnd(), m_texts(TextId::SaveFailed));
+      if (!saved) ShowDialogMessage(hwnd(), m_texts(TextId::SaveFailed));
       break;
     }
   }

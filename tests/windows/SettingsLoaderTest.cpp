@@ -1,0 +1,92 @@
+#include "app/SettingsLoader.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/UniqueHandle.h"
+#include "tests/support/ConfigImage.h"
+#include "tests/windows/TestFolder.h"
+
+namespace {
+
+struct RecordingOwner final : SettingsLoader::Owner {
+  std::vector<Settings> taken;
+  int firstStarts = 0;
+  int unreadable = 0;
+  void TakeSettings(const Settings& settings) override { taken.push_back(settings); }
+  void FirstStart() override { ++firstStarts; }
+  void SettingsUnreadable() override { ++unreadable; }
+};
+
+// Runs the thread's timers until `condition` holds, for up to 10 s.
+template <class Condition>
+bool PumpUntil(Condition condition) {
+  for (const ULONGLONG end = ::GetTickCount64() + 10000; ::GetTickCount64() < end; ::Sleep(10)) {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    if (condition()) return true;
+  }
+  return false;
+}
+
+// The first start of a copy writes its config.ini, so the notice shows once
+// per copy; where the file cannot be written, it shows never.
+TEST(SettingsLoader, TheFirstStartNoticeShowsOncePerCopy) {
+  TestFolder folder;
+  const SettingsStore store({L"", folder.File(L"config.ini"), L""});
+  RecordingOwner first;
+  SettingsLoader(store, first).Load();
+  EXPECT_EQ(first.firstStarts, 1);
+  ASSERT_EQ(first.taken.size(), 1U);
+  EXPECT_EQ(ReadFileBytes(folder.File(L"config.ini")), DiskBytes(ConfigImage().Text()));
+
+  RecordingOwner again;
+  SettingsLoader(store, again).Load();
+  EXPECT_EQ(again.firstStarts, 0) << "the notice showed at the second start";
+  EXPECT_EQ(again.taken.size(), 1U);
+
+  const SettingsStore unwritable({L"", folder.File(L"no such folder\\config.ini"), L""});
+  RecordingOwner nowhere;
+  SettingsLoader(unwritable, nowhere).Load();
+  EXPECT_EQ(nowhere.firstStarts, 0) << "it would show at every start";
+  EXPECT_EQ(nowhere.taken.size(), 1U) << "the defaults act";
+}
+
+// A file held open without sharing at start: nothing acts while it is tried
+// again; after 3 s the defaults act and a notice says so; the file is read as
+// soon as it can be, and at once when Settings opens.
+TEST(SettingsLoader, AFileThatCannotBeReadIsTriedAgainUntilItIs) {
+  TestFolder folder;
+  const std::wstring config = folder.File(L"config.ini");
+  ASSERT_TRUE(WriteFileBytes(config, "[Brimlet]\r\nLBControll = 0\r\n"));
+  const SettingsStore store({L"", config, L""});
+  RecordingOwner owner;
+  SettingsLoader loader(store, owner);
+  UniqueKernelHandle held(::CreateFileW(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held);
+  const ULONGLONG start = ::GetTickCount64();
+  loader.Load();
+  EXPECT_TRUE(owner.taken.empty()) << "nothing acts while the file is tried again";
+  ASSERT_TRUE(PumpUntil([&] { return owner.unreadable == 1; }));
+  EXPECT_GE(::GetTickCount64() - start, 2900U) << "given up too soon";
+  ASSERT_EQ(owner.taken.size(), 1U);
+  EXPECT_EQ(owner.taken[0].bottomLeft, 1) << "the defaults act meanwhile";
+  EXPECT_EQ(owner.firstStarts, 0);
+
+  held.reset();
+  ASSERT_TRUE(PumpUntil([&] { return owner.taken.size() == 2; })) << "not read again once it could be";
+  EXPECT_EQ(owner.taken[1].bottomLeft, 0);
+
+  RecordingOwner opening;
+  SettingsLoader settingsOpen(store, opening);
+  held.reset(::CreateFileW(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  settingsOpen.Load();
+  held.reset();
+  settingsOpen.ReadIfUnread();
+  ASSERT_EQ(opening.taken.size(), 1U) << "Settings opening reads it at once";
+  EXPECT_EQ(opening.taken[0].bottomLeft, 0);
+  EXPECT_EQ(opening.unreadable, 0);
+}
+
+}  // namespace
