@@ -1,5 +1,7 @@
 #include "app/TrayIcon.h"
 
+#include "res/resource.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -74,6 +76,17 @@ TEST(TrayIconImage, TakenAnewForTheDpiInForce) {
   for (const int width : area.images) EXPECT_EQ(width, small);
   icon.Remove();
   ::DestroyWindow(window);
+}
+
+// Every image of the program's icon loads at its own size, the PNG-compressed
+// ones (40 pixels and more) too.
+TEST(TrayIconImage, EveryImageOfTheIconLoads) {
+  for (const int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
+    const UniqueIcon icon(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0)));
+    ASSERT_TRUE(icon) << size;
+    EXPECT_EQ(ImageWidth(icon.get()), size);
+  }
 }
 
 }  // namespace
