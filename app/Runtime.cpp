@@ -59,6 +59,7 @@ void Runtime::Run() {
   // The settings first: their language is the first box's already.
   m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), static_cast<int32_t>(LanguageChoice::Automatic)));
   m_store.Recover();
+  m_taskbarStrips = MeasureTaskbarStrips();
   m_loader.Load();
   const bool windows = CreateWindows();
   const bool hooked = m_keeper.Start();
@@ -116,7 +117,15 @@ void Runtime::SettingsUnreadable() {
 }
 
 void Runtime::Publish() {
-  if (m_settingsTaken) m_hook.Publish({ComputeScreenZones(m_monitors), m_settings});
+  if (m_settingsTaken) m_hook.Publish({ComputeScreenZones(m_monitors, m_taskbarStrips), m_settings});
+}
+
+// A taskbar moved, came back or started hiding: its strip is measured again.
+void Runtime::FollowTheTaskbars() {
+  std::vector<ScreenRect> strips = MeasureTaskbarStrips();
+  if (strips == m_taskbarStrips) return;
+  m_taskbarStrips = std::move(strips);
+  Publish();
 }
 
 void Runtime::PublishMonitors(std::vector<ScreenRect> monitors) {
@@ -130,6 +139,7 @@ void Runtime::FollowTheDisplay(bool always) {
   std::vector<ScreenRect> monitors = MeasureScreens();
   if (!always && monitors == m_monitors.monitors) return;
   m_icon.FollowDpi();
+  m_taskbarStrips = MeasureTaskbarStrips();
   PublishMonitors(std::move(monitors));
   m_keeper.Reinstall();
 }
@@ -153,6 +163,7 @@ std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARA
 std::optional<LRESULT> Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
   if (message == m_taskbarCreated && message != 0) {
     m_icon.AddAgain();
+    FollowTheTaskbars();
     return 0;
   }
   switch (message) {
@@ -172,8 +183,11 @@ std::optional<LRESULT> Runtime::OnShellMessage(UINT message, WPARAM wParam, LPAR
       FollowTheDisplay(true);
       break;
     case WM_SETTINGCHANGE:
-    case WM_DPICHANGED:
+      if (wParam == SPI_SETWORKAREA) FollowTheTaskbars();
       FollowTheDisplay(false);  // only when a monitor has changed
+      break;
+    case WM_DPICHANGED:
+      FollowTheDisplay(false);
       break;
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {

@@ -47,6 +47,7 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   std::optional<LRESULT> OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateWindows();
   void FollowTheDisplay(bool always);
+  void FollowTheTaskbars();
   void PublishMonitors(std::vector<ScreenRect> monitors);
   HWND MenuOwner() const;
   void EndTheProgram();
@@ -67,6 +68,7 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   Devices m_devices;
   Texts m_texts;  // the language spoken: from the settings and the user's UI language
   MonitorList m_monitors;  // the one list: zones, worker and indicator go by its version
+  std::vector<ScreenRect> m_taskbarStrips;  // where auto-hidden taskbars come back
   Settings m_settings;
   bool m_settingsTaken = false;  // until then nothing acts
   ReportBoxes<HookReport> m_boxes;

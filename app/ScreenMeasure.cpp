@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include "core/ZoneChoice.h"
+#include "framework/FileNames.h"
 #include "framework/Geometry.h"
 
 namespace {
@@ -35,4 +39,34 @@ std::vector<ScreenRect> MeasureScreens() {
   std::vector<ScreenRect> screens{MeasurePrimaryScreen()};
   ::EnumDisplayMonitors(nullptr, nullptr, &AddOtherMonitor, reinterpret_cast<LPARAM>(&screens));
   return screens;
+}
+
+namespace {
+
+BOOL CALLBACK AddStripOfTaskbar(HWND window, LPARAM strips) {
+  wchar_t name[32] = {};
+  const int length = ::GetClassNameW(window, name, 32);
+  RECT bar{};
+  if (!::IsWindowVisible(window) || !IsTaskbarClass(std::wstring_view(name, length > 0 ? static_cast<size_t>(length) : 0)) ||
+      !::GetWindowRect(window, &bar)) {
+    return TRUE;
+  }
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!::GetMonitorInfoW(::MonitorFromRect(&bar, MONITOR_DEFAULTTONEAREST), &info)) return TRUE;
+  const ScreenRect monitor = ToScreenRect(info.rcMonitor);
+  reinterpret_cast<std::vector<ScreenRect>*>(strips)->push_back(OutermostLine(monitor, SideOf(ToScreenRect(bar), monitor)));
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<ScreenRect> MeasureTaskbarStrips() {
+  std::vector<ScreenRect> strips;
+  APPBARDATA bar{};
+  bar.cbSize = sizeof(bar);
+  // Windows hides all its taskbars, or none.
+  if ((::SHAppBarMessage(ABM_GETSTATE, &bar) & ABS_AUTOHIDE) == 0) return strips;
+  ::EnumWindows(&AddStripOfTaskbar, reinterpret_cast<LPARAM>(&strips));
+  return strips;
 }

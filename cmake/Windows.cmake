@@ -61,6 +61,7 @@ add_library(brimlet_test_support STATIC
   tests/support/BrimletWindows.cpp
   tests/support/Input.cpp
   tests/support/Screenshot.cpp
+  tests/support/StandInTaskbar.cpp
   tests/support/TestFiles.cpp)
 target_include_directories(brimlet_test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(brimlet_test_support PUBLIC user32 shell32 gdi32)

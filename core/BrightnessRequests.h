@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "core/BrightnessLevel.h"
-#include "core/CornerChoice.h"
+#include "core/ZoneChoice.h"
 #include "core/CornerZones.h"
 
 // A request's target: the panel wherever it is, or 1 + a monitor's index in its list.

@@ -2,8 +2,26 @@
 
 #include <algorithm>
 
+ZoneHit CornerWheel::ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const {
+  const ScreenZones& zones = m_snapshot.zones;
+  const Settings& settings = m_snapshot.settings;
+  // A corner with an action keeps it over a taskbar and on an edge.
+  if (const ZoneHit corner = CornerAt(x, y, zones, settings); corner.action != 0) return corner;
+  if (settings.taskbar != 0) {
+    // The window under the pointer is looked at only for a wheel turn, and
+    // only when the taskbar has an action.
+    const int screen = ScreenAt(x, y, zones);
+    if (screen >= 0 && (OnTaskbarStrip(x, y, zones) || desktop.OverTaskbar(x, y))) {
+      const auto index = static_cast<uint8_t>(screen);
+      return {settings.taskbar, ZoneKind::Taskbar, NearestCorner(x, y, zones.screens[index].monitor),
+              ScreenEdge::Top, index};
+    }
+  }
+  return EdgeAt(x, y, zones, settings);
+}
+
 WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {
-  const CornerHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
+  const ZoneHit hit = ZoneOfWheel(event.x, event.y, desktop);
   if (hit.action == 0) {
     m_fraction = 0;
     return {};
@@ -23,8 +41,10 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
   if (hit.action == ActionCode(CornerAction::Brightness)) {
     WheelStep step{.kind = WheelStep::Kind::Brightness, .up = up, .corner = hit.corner};
     step.brightness.listVersion = m_snapshot.zones.listVersion;
-    // With corners on every monitor, the monitor turned; else the panel wherever it is.
-    step.brightness.target = settings.allScreens ? static_cast<uint8_t>(1 + hit.screen) : kPanelAnywhere;
+    // A taskbar's own monitor; a corner's or an edge's with zones on every
+    // monitor; else the panel wherever it is.
+    const bool ownMonitor = hit.kind == ZoneKind::Taskbar || settings.allScreens;
+    step.brightness.target = ownMonitor ? static_cast<uint8_t>(1 + hit.screen) : kPanelAnywhere;
     step.brightness.steps = up ? 1 : -1;
     step.brightness.stepPercent = static_cast<uint8_t>(settings.brightnessStep);
     step.brightness.corner = hit.corner;
@@ -37,19 +57,19 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
 WheelStep CornerWheel::OnMiddlePress(const MouseEvent& event, Desktop& desktop) {
   m_middlePressKept = false;
   if (!m_snapshot.settings.middleClickMute) return {};
-  const CornerHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
+  const ZoneHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
   if (hit.action != ActionCode(CornerAction::Volume) || !ActsIn(hit, desktop)) return {};
   m_middlePressKept = true;
   return {.kind = WheelStep::Kind::Mute, .swallow = true, .corner = hit.corner};
 }
 
-bool CornerWheel::ActsIn(const CornerHit& hit, Desktop& desktop) {
+bool CornerWheel::ActsIn(const ZoneHit& hit, Desktop& desktop) {
   const ProgramRules& programs = m_programs;
   const bool pause = m_snapshot.settings.pauseInFullScreen;
   if (!pause && !programs.IgnoresAny()) return true;
   const ForegroundWindow front = desktop.Foreground();
   if (programs.IgnoresAny() && VerdictOn(front, desktop).ignored) return false;
-  // The corner's own monitor: the primary one unless every monitor has corners.
+  // The zone's own monitor.
   if (!pause || !desktop.FullScreenOn(front, m_snapshot.zones.screens[hit.screen].monitor)) return true;
   return programs.ActsInFullScreenForAny() && VerdictOn(front, desktop).actsInFullScreen;
 }
@@ -64,24 +84,31 @@ const ProgramVerdict& CornerWheel::VerdictOn(const ForegroundWindow& front, Desk
   return m_verdict;
 }
 
-bool CornerWheel::AddFraction(int32_t delta, const CornerHit& hit, uint64_t now) {
+bool CornerWheel::AddFraction(int32_t delta, const ZoneHit& hit, uint64_t now) {
   const bool sameWay = (m_fraction > 0) == (delta > 0);
-  const bool sameCorner = hit.corner == m_fractionCorner && hit.screen == m_fractionScreen;
-  if (m_fraction == 0 || !sameWay || !sameCorner || now < m_fractionAt || now - m_fractionAt > kWheelFractionPauseMs) {
+  if (m_fraction == 0 || !sameWay || !hit.SameZone(m_fractionZone) || now < m_fractionAt ||
+      now - m_fractionAt > kWheelFractionPauseMs) {
     m_fraction = 0;
   }
   m_fraction += delta;
-  m_fractionCorner = hit.corner;
-  m_fractionScreen = hit.screen;
+  m_fractionZone = hit;
   m_fractionAt = now;
   if (m_fraction > -kWheelNotch && m_fraction < kWheelNotch) return false;
   m_fraction -= delta > 0 ? kWheelNotch : -kWheelNotch;
   return true;
 }
 
+// A move out of the zone the sum was made in forgets it. A taskbar is not
+// looked for on a move (that would ask the desktop): leaving its monitor does.
 void CornerWheel::ForgetFractionOutside(const MouseEvent& event) {
-  const CornerHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
-  if (hit.action == 0 || hit.corner != m_fractionCorner || hit.screen != m_fractionScreen) m_fraction = 0;
+  const ScreenZones& zones = m_snapshot.zones;
+  if (m_fractionZone.kind == ZoneKind::Taskbar) {
+    if (ScreenAt(event.x, event.y, zones) != m_fractionZone.screen) m_fraction = 0;
+    return;
+  }
+  ZoneHit hit = CornerAt(event.x, event.y, zones, m_snapshot.settings);
+  if (hit.action == 0) hit = EdgeAt(event.x, event.y, zones, m_snapshot.settings);
+  if (hit.action == 0 || !hit.SameZone(m_fractionZone)) m_fraction = 0;
 }
 
 WheelStep CornerWheel::VolumeStep(bool up, uint64_t now, ScreenCorner corner) {

@@ -1,14 +1,15 @@
 #pragma once
 // What the mouse hook asks once per low-level mouse event: the step, if any,
-// that the event makes, and whether the event goes on. It knows the zones,
-// settings and program rules of one snapshot, keeps the volume clock, adds up
-// the fractions of a notch that smooth-scrolling wheels and touchpads send, and
-// remembers which middle-button press it kept from the other programs.
+// that the event makes, and whether the event goes on. It knows the zones
+// (corners, taskbars, edges), settings and program rules of one snapshot, keeps
+// the volume clock, adds up the fractions of a notch that smooth-scrolling
+// wheels and touchpads send, and remembers which middle-button press it kept
+// from the other programs.
 #include <cstdint>
 #include <utility>
 
 #include "core/BrightnessRequests.h"
-#include "core/CornerChoice.h"
+#include "core/ZoneChoice.h"
 #include "core/CornerZones.h"
 #include "core/Desktop.h"
 #include "core/ProgramRules.h"
@@ -48,7 +49,7 @@ struct WheelStep {
   bool sound = false;    // volume: play the step sound afterwards
   int32_t presses = 1;   // volume: presses of the volume key, each 2 %
   bool swallow = false;  // the event is kept from the other programs
-  ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned
+  ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned (or nearest to the zone turned)
   BrightnessRequest brightness{};               // brightness: what to step, and where it shows
 };
 
@@ -76,15 +77,17 @@ class CornerWheel {
 
   // The step for one event. Runs for every mouse event of the desktop, so
   // anything but a wheel turn or a middle click is a compare or two and asks
-  // nothing. Only an event in a corner that claims it asks `desktop` (whether
-  // the window in front is full screen on that corner's monitor, when the
-  // settings pause there; which program is in front, when program rules are
-  // set, its name at most once for each window in front) and, for a volume
-  // step or a fraction of a notch, `clock`.
+  // nothing. A wheel turn is claimed by a corner with an action, else by a
+  // taskbar (when it has an action: the desktop says whether one is under the
+  // pointer), else by an edge. Only an event in a zone that claims it asks
+  // `desktop` more (whether the window in front is full screen on that zone's
+  // monitor, when the settings pause there; which program is in front, when a
+  // program rule needs it, its name at most once for each window in front)
+  // and, for a volume step or a fraction of a notch, `clock`.
   //
-  // A message of a notch or more makes one step. Smaller ones add up, per corner
+  // A message of a notch or more makes one step. Smaller ones add up, per zone
   // and direction, and each whole notch makes one step; turning the other way,
-  // leaving the corner and a pause of more than a second forget the sum. A
+  // leaving the zone and a pause of more than a second forget the sum. A
   // delta of 0 makes nothing.
   //
   // With MiddleClickMute on, a middle press in a volume corner where the
@@ -109,24 +112,24 @@ class CornerWheel {
   }
 
  private:
+  ZoneHit ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const;
   WheelStep OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
   WheelStep OnMiddlePress(const MouseEvent& event, Desktop& desktop);
-  // The corner that claims an event acts: no program named in IgnorePrograms
+  // The zone that claims an event acts: no program named in IgnorePrograms
   // is in front, and no full-screen window pauses it.
-  bool ActsIn(const CornerHit& hit, Desktop& desktop);
+  bool ActsIn(const ZoneHit& hit, Desktop& desktop);
   // The rules' verdict on the program in front, asked once for each window.
   const ProgramVerdict& VerdictOn(const ForegroundWindow& front, Desktop& desktop);
   WheelStep VolumeStep(bool up, uint64_t now, ScreenCorner corner);
   // Adds a fraction of a notch; true when the sum made a whole notch.
-  bool AddFraction(int32_t delta, const CornerHit& hit, uint64_t now);
+  bool AddFraction(int32_t delta, const ZoneHit& hit, uint64_t now);
   void ForgetFractionOutside(const MouseEvent& event);
 
   CornerSnapshot m_snapshot;
   ProgramRules m_programs;
   uint64_t m_lastVolumeStep = 0;  // end of the last volume step; 0 before the first turn
   int32_t m_fraction = 0;         // fractions of a notch added up, signed; 0: none
-  ScreenCorner m_fractionCorner = ScreenCorner::TopLeft;
-  uint8_t m_fractionScreen = 0;
+  ZoneHit m_fractionZone;         // the zone they were added up in
   uint64_t m_fractionAt = 0;      // when the last fraction came
   bool m_middlePressKept = false;  // its release is kept too
   bool m_verdictKnown = false;

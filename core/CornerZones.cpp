@@ -14,12 +14,16 @@ CornerZones ZonesOnMonitor(const ScreenRect& monitor) {
   return zones;
 }
 
-ScreenZones ComputeScreenZones(const MonitorList& list) {
+ScreenZones ComputeScreenZones(const MonitorList& list, const std::vector<ScreenRect>& taskbarStrips) {
   ScreenZones zones;
   zones.listVersion = list.version;
   for (const ScreenRect& monitor : list.monitors) {
     if (zones.count == kMostScreens) break;
     zones.screens[zones.count++] = ZonesOnMonitor(monitor);
+  }
+  for (const ScreenRect& strip : taskbarStrips) {
+    if (zones.taskbarStripCount == kMostScreens) break;
+    zones.taskbarStrips[zones.taskbarStripCount++] = strip;
   }
   return zones;
 }

@@ -39,8 +39,9 @@ struct MonitorList {
   std::vector<ScreenRect> monitors;
 };
 
-// The zones of every monitor of a list, the primary one first; the hook looks
-// at the primary one alone unless the settings ask for every screen.
+// The zones of every monitor of a list, the primary one first; corners and
+// edges are looked for on the primary one alone unless the settings ask for
+// every screen; taskbars act on every monitor. No monitor: nothing acts.
 inline constexpr size_t kMostScreens = 16;
 struct ScreenZones {
   ScreenZones() = default;
@@ -49,9 +50,13 @@ struct ScreenZones {
   std::array<CornerZones, kMostScreens> screens{};
   uint8_t count = 0;
   uint32_t listVersion = 0;  // the monitor list they were worked out from
+  // Where auto-hidden taskbars come back: the outermost row or column of
+  // their monitor along their edge.
+  std::array<ScreenRect, kMostScreens> taskbarStrips{};
+  uint8_t taskbarStripCount = 0;
 
   friend bool operator==(const ScreenZones&, const ScreenZones&) = default;
 };
 
-// Monitors beyond kMostScreens have no corners.
-ScreenZones ComputeScreenZones(const MonitorList& list);
+// Monitors beyond kMostScreens have no zones, nor strips beyond as many.
+ScreenZones ComputeScreenZones(const MonitorList& list, const std::vector<ScreenRect>& taskbarStrips = {});

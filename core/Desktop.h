@@ -1,5 +1,6 @@
 #pragma once
-// What the corner rules ask of the machine: the time, and the window in front.
+// What the zone rules ask of the machine: the time, the window in front, and
+// whether a taskbar is under the pointer.
 // The system's answers are in devices/; tests stand in for them and count the
 // questions. Both are asked from the hook's thread: an answer never waits for
 // another process, a disk or a person.
@@ -36,6 +37,8 @@ class Desktop {
   virtual std::wstring ProgramName(uint32_t process) = 0;
   // The two file names name the same file, as the file system compares names.
   virtual bool SameFileName(std::wstring_view a, std::wstring_view b) = 0;
+  // A visible taskbar, or a window inside one, is at (x, y).
+  virtual bool OverTaskbar(int32_t x, int32_t y) = 0;
 
  protected:
   ~Desktop() = default;

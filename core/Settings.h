@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// What a wheel turn does in a corner; the code is also the item's index in the
-// Settings dialog's corner lists.
+// What a wheel turn does in a zone (a corner, the taskbar, an edge); the code
+// is also the item's index in the Settings dialog's lists of actions.
 enum class CornerAction : int32_t { None = 0, Volume = 1, Brightness = 2 };
 
 constexpr int32_t ActionCode(CornerAction action) { return static_cast<int32_t>(action); }
@@ -30,6 +30,12 @@ struct Settings {
   int32_t volumeStep{};          // percent per notch: even, 2 to 20
   int32_t brightnessStep{};      // percent per notch: 1 to 20
   int32_t language{};            // a LanguageChoice; not in the Settings dialog
+  // The taskbars' and the screen's edges' actions, codes as the corners'.
+  int32_t taskbar{};
+  int32_t leftEdge{};
+  int32_t rightEdge{};
+  int32_t topEdge{};
+  int32_t bottomEdge{};
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -18,9 +18,12 @@ std::wstring OneLineValue(std::wstring_view text) {
 
 OkOutcome DecideOk(bool changed, const Settings& settings) {
   if (!changed) return OkOutcome::KeepEverything;
-  if (settings.topLeft == 0 && settings.bottomLeft == 0 && settings.topRight == 0 &&
-      settings.bottomRight == 0) {
-    return OkOutcome::RefuseNoCornerAction;
+  // The wheel must act somewhere: every corner set to none is fine while the
+  // taskbar or an edge acts.
+  for (const int32_t action : {settings.topLeft, settings.bottomLeft, settings.topRight, settings.bottomRight,
+                               settings.taskbar, settings.leftEdge, settings.rightEdge, settings.topEdge,
+                               settings.bottomEdge}) {
+    if (action != 0) return OkOutcome::Save;
   }
-  return OkOutcome::Save;
+  return OkOutcome::RefuseNoCornerAction;
 }

@@ -19,7 +19,7 @@ std::wstring OneLineValue(std::wstring_view text);
 
 enum class OkOutcome {
   KeepEverything,        // nothing was changed: nothing is written
-  RefuseNoCornerAction,  // every corner is "none": refused, nothing is written
+  RefuseNoCornerAction,  // no corner, edge or taskbar acts: refused, nothing is written
   Save,
 };
 OkOutcome DecideOk(bool changed, const Settings& settings);

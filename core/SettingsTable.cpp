@@ -46,6 +46,11 @@ constexpr SettingRow kSettingRows[] = {
            {ControlKind::NumberBox, IDC_VOLUME_STEP_EDIT, IDC_VOLUME_STEP_SPIN}, {2, 20, 2}),
     Number(L"BrightnessStep", &Settings::brightnessStep, L"2",
            {ControlKind::NumberBox, IDC_BRIGHTNESS_STEP_EDIT, IDC_BRIGHTNESS_STEP_SPIN}, {1, 20, 1}),
+    Action(L"Taskbar", &Settings::taskbar, L"0", IDC_TASKBAR_COMBO),
+    Action(L"LeftEdge", &Settings::leftEdge, L"0", IDC_LEFT_EDGE_COMBO),
+    Action(L"RightEdge", &Settings::rightEdge, L"0", IDC_RIGHT_EDGE_COMBO),
+    Action(L"TopEdge", &Settings::topEdge, L"0", IDC_TOP_EDGE_COMBO),
+    Action(L"BottomEdge", &Settings::bottomEdge, L"0", IDC_BOTTOM_EDGE_COMBO),
     // Not in the Settings dialog, which keeps them as it keeps every key it does not know.
     {L"BrightnessIndicator", &Settings::brightnessIndicator, nullptr, nullptr, L"true", nullptr, {}, true, false, {}},
     {L"Language", nullptr, &Settings::language, nullptr, L"", &ParseLanguageChoice, {}, true, false, {}},

@@ -62,6 +62,17 @@ std::wstring SystemDevices::ProgramName(uint32_t process) {
 
 bool SystemDevices::SameFileName(std::wstring_view a, std::wstring_view b) { return ::SameFileName(a, b); }
 
+bool SystemDevices::OverTaskbar(int32_t x, int32_t y) {
+  // From the hook's thread, which has no window: WindowFromPoint then asks no
+  // window anything (it hit-tests other threads' windows without a message),
+  // and a class name is read without one.
+  HWND under = ::WindowFromPoint(POINT{x, y});
+  if (under == nullptr) return false;
+  wchar_t name[32] = {};
+  const int length = ::GetClassNameW(::GetAncestor(under, GA_ROOT), name, 32);
+  return IsTaskbarClass(std::wstring_view(name, length > 0 ? static_cast<size_t>(length) : 0));
+}
+
 bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect& monitor) {
   if (front.window == 0) return false;
   const auto window = reinterpret_cast<HWND>(static_cast<uintptr_t>(front.window));

@@ -28,6 +28,7 @@ class SystemDevices final : public Clock,
   bool FullScreenOn(const ForegroundWindow& window, const ScreenRect& monitor) override;
   std::wstring ProgramName(uint32_t process) override;
   bool SameFileName(std::wstring_view a, std::wstring_view b) override;
+  bool OverTaskbar(int32_t x, int32_t y) override;
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
   void Play() override;

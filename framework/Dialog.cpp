@@ -156,6 +156,8 @@ bool Dialog::Show() {
     ::SetForegroundWindow(::GetLastActivePopup(m_window));
     return true;
   }
+  // Where the user asked for it, before making the dialog takes its time.
+  ::GetCursorPos(&m_askedAt);
   const std::vector<BYTE> bytes = LoadTemplate(m_templateId, m_language);
   if (bytes.empty()) return false;
   EnsureCommonControls();
@@ -276,12 +278,10 @@ bool Dialog::TakePageKeys(const MSG& msg) {
   return false;
 }
 
-void Dialog::PlaceOnPointerMonitor() const {
-  POINT pointer{};
-  ::GetCursorPos(&pointer);
+void Dialog::PlaceOnMonitorAt(POINT point) const {
   ScreenRect monitor;
   ScreenRect workArea;
-  if (!MonitorAt(pointer, monitor, workArea)) return;
+  if (!MonitorAt(point, monitor, workArea)) return;
   WindowFrame frame(m_window);
   CentreOnWorkArea(frame, workArea);
 }
@@ -300,7 +300,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     self->m_window = window;
     self->SetTexts(window, self->m_templateId);
     self->MakePages();
-    self->PlaceOnPointerMonitor();
+    self->PlaceOnMonitorAt(self->m_askedAt);
     if (!self->OnMessage(message, wParam, lParam).value_or(TRUE)) return FALSE;
     // The first tab stop, now that the pages are there: the system picked its
     // candidate before they were.

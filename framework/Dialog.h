@@ -4,8 +4,8 @@
 // message loop hands it its keys (Tab, the arrows, Enter, Esc, Alt with a
 // letter), and it counts as closed the moment it ends. Its caption, every
 // control's text and its font come from the string table of one language. It
-// opens centred on the work area of the monitor under the pointer. One virtual
-// handler sees every message.
+// opens centred on the work area of the monitor the pointer was on when it was
+// asked for. One virtual handler sees every message.
 //
 // A dialog may keep its controls on pages: its tab control shows one child
 // dialog at a time, each from a template of its own and labelled with the
@@ -75,12 +75,13 @@ class Dialog {
   void SetTexts(HWND window, UINT templateId) const;
   void MakePages();
   bool TakePageKeys(const MSG& msg);
-  void PlaceOnPointerMonitor() const;
+  void PlaceOnMonitorAt(POINT point) const;
 
   UINT m_templateId;
   DialogLanguage m_language;
   DialogPages m_pageTemplates;
   HWND m_window = nullptr;
+  POINT m_askedAt{};  // the pointer when the dialog was asked for
   std::vector<HWND> m_pages;  // children of m_window, destroyed with it
   size_t m_page = 0;
 };

@@ -54,6 +54,17 @@
 #define IDC_SCREENS_GROUP 1071
 #define IDC_VOLUME_GROUP 1072
 #define IDC_BRIGHTNESS_GROUP 1073
+#define IDC_TASKBAR_EDGES_GROUP 1074
+#define IDC_TASKBAR_LABEL 1075
+#define IDC_TASKBAR_COMBO 1076
+#define IDC_LEFT_EDGE_LABEL 1077
+#define IDC_LEFT_EDGE_COMBO 1078
+#define IDC_RIGHT_EDGE_LABEL 1079
+#define IDC_RIGHT_EDGE_COMBO 1080
+#define IDC_TOP_EDGE_LABEL 1081
+#define IDC_TOP_EDGE_COMBO 1082
+#define IDC_BOTTOM_EDGE_LABEL 1083
+#define IDC_BOTTOM_EDGE_COMBO 1084
 
 // Strings: the Chinese text at IDS_CHINESE + n, the English one at IDS_ENGLISH + n.
 // n is a control's or a dialog's id (above, and IDOK, IDCANCEL), or one of these.

@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-#include "core/CornerChoice.h"
+#include "core/ZoneChoice.h"
 #include "core/Desktop.h"
 #include "core/ScreenRect.h"
 #include "framework/MessageWindow.h"

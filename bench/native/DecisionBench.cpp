@@ -16,6 +16,7 @@ struct InstantDesktop final : Desktop, Clock {
   bool FullScreenOn(const ForegroundWindow&, const ScreenRect&) override { return false; }
   std::wstring ProgramName(uint32_t) override { return L"explorer.exe"; }
   bool SameFileName(std::wstring_view a, std::wstring_view b) override { return a == b; }
+  bool OverTaskbar(int32_t, int32_t y) override { return y >= 1040 && y < 1080; }
   uint64_t NowMs() override { return 10'000; }
 };
 
@@ -25,6 +26,8 @@ CornerSnapshot FourMonitors() {
   snapshot.settings.allScreens = true;
   snapshot.settings.volumeInterval = 0;
   snapshot.settings.middleClickMute = true;
+  snapshot.settings.taskbar = 1;
+  snapshot.settings.leftEdge = snapshot.settings.rightEdge = snapshot.settings.topEdge = snapshot.settings.bottomEdge = 2;
   snapshot.settings.ignorePrograms = L"game.exe; editor.exe";
   snapshot.settings.actInFullScreen = L"player.exe";
   return snapshot;
@@ -42,10 +45,14 @@ void Decide(benchmark::State& state, uint32_t message, int32_t x, int32_t y) {
 void NonWheelEvent(benchmark::State& state) { Decide(state, kMouseMove, 4479, 1439); }
 void WheelOutsideTheCorners(benchmark::State& state) { Decide(state, kVerticalWheelMessage, 960, 540); }
 void WheelInACorner(benchmark::State& state) { Decide(state, kVerticalWheelMessage, 4479, 1439); }
+void WheelOverTheTaskbar(benchmark::State& state) { Decide(state, kVerticalWheelMessage, 960, 1060); }
+void WheelOnAnEdge(benchmark::State& state) { Decide(state, kVerticalWheelMessage, 960, 0); }
 
 BENCHMARK(NonWheelEvent);
 BENCHMARK(WheelOutsideTheCorners);
 BENCHMARK(WheelInACorner);
+BENCHMARK(WheelOverTheTaskbar);
+BENCHMARK(WheelOnAnEdge);
 
 }  // namespace
 

@@ -4,7 +4,9 @@
 //   against the same with a pass-through hook program in Brimlet's place;
 // - the volume path: from SendInput of a wheel turn in a corner until the
 //   injected volume key reaches a keyboard hook, against a program that
-//   injects the key straight from its own hook.
+//   injects the key straight from its own hook; and the same from a wheel turn
+//   over a taskbar (a stand-in along the bottom), which asks which window is
+//   under the pointer.
 // Prints one Markdown table. Usage: hook_latency_bench [events per measurement]
 // With "idle SECONDS": starts Brimlet, prints "ready", leaves it idle for that
 // long and prints the CPU time it used meanwhile (the caller counts wake-ups).
@@ -21,6 +23,7 @@
 
 #include "tests/support/BrimletWindows.h"
 #include "tests/support/Input.h"
+#include "tests/support/StandInTaskbar.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -130,12 +133,12 @@ void MeasureMoves(int events, Samples& samples) {
   }
 }
 
-// A wheel turn in the bottom-right corner until its volume key is seen.
-void MeasureVolumePath(int events, Samples& samples) {
+// A wheel turn at `at` (by default in the bottom-right corner) until its volume key is seen.
+void MeasureVolumePath(int events, Samples& samples, POINT at = {1919, 1079}) {
   for (int i = 0; i < events; ++i) {
     ::ResetEvent(g_keySeen);
     const LONGLONG start = Now();
-    SendMouseAt(1919, 1079, MOUSEEVENTF_WHEEL, i % 2 ? 120 : -120, kMarker);
+    SendMouseAt(at.x, at.y, MOUSEEVENTF_WHEEL, i % 2 ? 120 : -120, kMarker);
     if (::WaitForSingleObject(g_keySeen, 2000) != WAIT_OBJECT_0) {
       ++samples.lost;
       continue;
@@ -196,8 +199,9 @@ std::unique_ptr<Program> StartReference(const wchar_t* mode) {
   return program;
 }
 
-// Brimlet from a folder of its own: every corner a volume corner, no interval,
-// corners on every monitor, program rules and the middle-click mute set.
+// Brimlet from a folder of its own: every corner a volume corner, the taskbar
+// and every edge acting, no interval, zones on every monitor, program rules
+// and the middle-click mute set.
 std::unique_ptr<Program> StartBrimlet() {
   wchar_t temp[MAX_PATH] = {};
   ::GetTempPathW(MAX_PATH, temp);
@@ -206,7 +210,8 @@ std::unique_ptr<Program> StartBrimlet() {
   ::CopyFileW((TestProgramFolder() + L"\\Brimlet.exe").c_str(), (folder + L"\\Brimlet.exe").c_str(), FALSE);
   const char config[] = "[Brimlet]\r\nLTControll = 1\r\nLBControll = 1\r\nRTControll = 1\r\nRBControll = 1\r\n"
                         "Interval = 0\r\nAllScreens = true\r\nIgnorePrograms = game.exe; editor.exe\r\n"
-                        "ActInFullScreen = player.exe\r\nMiddleClickMute = true\r\n";
+                        "ActInFullScreen = player.exe\r\nMiddleClickMute = true\r\nTaskbar = 1\r\n"
+                        "LeftEdge = 1\r\nRightEdge = 1\r\nTopEdge = 1\r\nBottomEdge = 1\r\n";
   HANDLE file = ::CreateFileW((folder + L"\\config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
@@ -267,7 +272,10 @@ int main(int argc, char** argv) {
   ::WaitForSingleObject(observerReady, 10000);
   if (idle) return MeasureIdle(std::max(1, std::atoi(argv[2])));
 
-  Samples movesAlone, movesPassThrough, movesBrimlet, volumeDirect, volumeBrimlet, discarded;
+  // A taskbar along the bottom of the bench's screen, as Windows has one.
+  const StandInTaskbar taskbar(L"Shell_TrayWnd", {0, 1040, 1920, 1080});
+  const POINT overTheTaskbar{960, 1060};
+  Samples movesAlone, movesPassThrough, movesBrimlet, volumeDirect, volumeBrimlet, taskbarBrimlet, discarded;
   for (int round = 0; round < kRounds; ++round) {
     MeasureMoves(warmUp, discarded);
     MeasureMoves(perRound, movesAlone);
@@ -287,6 +295,9 @@ int main(int argc, char** argv) {
       WithCpuTime(brimlet->process(), movesBrimlet, [&] { MeasureMoves(perRound, movesBrimlet); });
       MeasureVolumePath(warmUp, discarded);
       WithCpuTime(brimlet->process(), volumeBrimlet, [&] { MeasureVolumePath(perRound, volumeBrimlet); });
+      MeasureVolumePath(warmUp, discarded, overTheTaskbar);
+      WithCpuTime(brimlet->process(), taskbarBrimlet,
+                  [&] { MeasureVolumePath(perRound, taskbarBrimlet, overTheTaskbar); });
     }
   }
 
@@ -298,7 +309,10 @@ int main(int argc, char** argv) {
   Row("mouse move", "pass-through hook (reference)", passThrough, passThrough);
   Row("mouse move", "Brimlet", Summarise(movesBrimlet), passThrough);
   Row("wheel in a corner to volume key", "key injected from the hook (reference)", direct, direct);
-  Row("wheel in a corner to volume key", "Brimlet", Summarise(volumeBrimlet), direct);
+  const Figures inACorner = Summarise(volumeBrimlet);
+  Row("wheel in a corner to volume key", "Brimlet", inACorner, direct);
+  Row("wheel over the taskbar to volume key", "Brimlet (against itself in a corner)", Summarise(taskbarBrimlet),
+      inACorner);
   std::printf("\n%d rounds; in each, %d events per program and path after %d to warm up.\n", kRounds, perRound,
               warmUp);
   return 0;

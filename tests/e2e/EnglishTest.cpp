@@ -35,7 +35,7 @@ TEST_F(EnglishTest, MenuDialogsAndBoxesSpeakEnglish) {
   HWND settings = OpenFromMenu(*brimlet, 0, L"Settings");
   ASSERT_NE(settings, nullptr) << "no dialog captioned Settings";
   EXPECT_EQ(ControlText(settings, IDC_AUTORUN_CHECK), L"Start at &logon");
-  EXPECT_EQ(ControlText(settings, IDC_ALLSCREENS_CHECK), L"Corners on &all screens");
+  EXPECT_EQ(ControlText(settings, IDC_ALLSCREENS_CHECK), L"Corners and edges on &all screens");
   EXPECT_EQ(ControlText(settings, IDCANCEL), L"Cancel");
   for (const int list : {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO}) {
     EXPECT_EQ(ListItemText(settings, list, 0), L"None");

@@ -9,6 +9,7 @@
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/DialogProbe.h"
 #include "tests/e2e/KeyWatcher.h"
+#include "tests/support/StandInTaskbar.h"
 #include "tests/support/Input.h"
 
 namespace {
@@ -175,11 +176,9 @@ TEST_F(TwoMonitorTest, BoxesOfADialogOnTheSecondMonitorOpenThereOwnedByIt) {
     brimlet->ChooseMenuItem(0);
     dialog = brimlet->WaitForDialog(L"设置");
     ASSERT_NE(dialog, nullptr);
-    POINT pointer{};
-    ::GetCursorPos(&pointer);
-    // At times Wine puts the pointer back on the primary monitor on its own
-    // (as a window appears): then the dialog rightly opened there; again.
-    if (pointer.x == -640 && pointer.y == 512) break;
+    // At times Wine puts the pointer on the primary monitor on its own before
+    // the dialog is asked for: then it rightly opened there; again.
+    if (OnMonitor(dialog, kSecond)) break;
     PressButton(dialog, IDCANCEL);
     ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
   }
@@ -191,7 +190,39 @@ TEST_F(TwoMonitorTest, BoxesOfADialogOnTheSecondMonitorOpenThereOwnedByIt) {
   EXPECT_EQ(::GetWindow(box, GW_OWNER), dialog);
   EXPECT_TRUE(OnMonitor(box, kSecond));
   PressButton(box, IDOK);
+  ASSERT_TRUE(WaitForWindowGone(box, 5000));
+  PressButton(dialog, IDCANCEL);  // the refusal kept it open
   EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
+}
+
+// A notch over each monitor's taskbar steps that monitor's own DDC/CI monitor
+// and shows the level there, whatever AllScreens says.
+TEST_F(TwoMonitorTest, EachTaskbarStepsTheBrightnessOfItsOwnMonitor) {
+  const StandInTaskbar primary(L"Shell_TrayWnd", {0, 728, 1366, 768});
+  const StandInTaskbar second(L"Shell_SecondaryTrayWnd", {-1280, 984, 0, 1024});
+  auto brimlet =
+      StartWith(L"[Brimlet]\nLTControll = 0\nLBControll = 0\nRTControll = 0\nRBControll = 0\nInterval = 0\nTaskbar = 2\n");
+  WheelAt(683, 748, 120);
+  ASSERT_TRUE(LevelsBecome({{0, 52}})) << "the primary's taskbar steps the primary's monitor alone";
+  WheelAt(-640, 1004, -120);
+  EXPECT_TRUE(LevelsBecome({{0, 52}, {-1280, 48}})) << "the second's taskbar steps the second";
+  HWND indicator = nullptr;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        indicator = FindProcessWindow(brimlet->pid(), L"BRIMLET_BRIGHTNESS_INDICATOR");
+        return indicator != nullptr && OnMonitor(indicator, kSecond) && WindowText(indicator) == L"亮度 48%";
+      },
+      5000))
+      << "the level shows on the second monitor";
+}
+
+// A side the other monitor adjoins is no edge there; below the shorter
+// monitor, the taller one's side is.
+TEST_F(TwoMonitorTest, AnEdgeBesideTheOtherMonitorIsNone) {
+  auto brimlet = StartWith(L"[Brimlet]\nLTControll = 0\nLBControll = 1\nRTControll = 0\nRBControll = 0\nInterval = 0\n"
+                           L"LeftEdge = 1\nRightEdge = 1\nAllScreens = true\n");
+  EXPECT_EQ(KeysFrom({{0, 400}, {-1, 400}}), kUps(0)) << "where the two monitors meet";
+  EXPECT_EQ(KeysFrom({{-1, 900}, {-1280, 400}, {1365, 400}}), kUps(3));
 }
 
 }  // namespace

@@ -281,6 +281,68 @@ TEST(CornerWheel, PanelTargetByDefaultAndOneClockReadPerFraction) {
   EXPECT_EQ(asked.clock, 1);
 }
 
+// Over a taskbar and on an edge the wheel acts as in a corner; a corner with an
+// action keeps it there. The window under the pointer is asked for only for a
+// wheel turn, and only when the taskbar has an action.
+TEST(CornerWheel, TaskbarsAndEdgesActAndCornersComeFirst) {
+  CornerSnapshot snapshot{ComputeScreenZones({3, {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}}}), Settings{}};
+  snapshot.settings.volumeInterval = 0;
+  snapshot.settings.bottomLeft = 2;  // brightness in the bottom-left corner
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  asked.Ask(wheel, Wheel(960, 1060));
+  asked.Ask(wheel, Wheel(960, 0));
+  EXPECT_EQ(asked.taskbars, 0) << "none acts by default, and nothing is asked";
+
+  snapshot.settings.taskbar = 1;
+  snapshot.settings.topEdge = 2;
+  wheel.Take(snapshot);
+  EXPECT_EQ(asked.Ask(wheel, Wheel(960, 1060)).kind, WheelStep::Kind::Volume) << "over the taskbar";
+  EXPECT_EQ(asked.Ask(wheel, Wheel(960, 540)).kind, WheelStep::Kind::None);
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Brightness) << "the corner keeps its action";
+  const WheelStep top = asked.Ask(wheel, Wheel(960, 0));
+  EXPECT_EQ(top.kind, WheelStep::Kind::Brightness) << "on the top edge";
+  EXPECT_EQ(top.brightness.target, kPanelAnywhere) << "an edge of the primary steps as its corners do";
+  EXPECT_EQ(asked.Ask(wheel, Wheel(960, 1)).kind, WheelStep::Kind::None) << "one pixel in";
+  const int taskbarsAsked = asked.taskbars;
+  asked.Ask(wheel, {kMove, 960, 1060, 0});
+  EXPECT_EQ(asked.taskbars, taskbarsAsked) << "a move never asks";
+
+  // A taskbar on the second monitor steps that monitor's brightness, whatever AllScreens says.
+  snapshot.settings.taskbar = 2;
+  wheel.Take(snapshot);
+  asked.taskbar = {-1280, 984, 0, 1024};
+  const WheelStep second = asked.Ask(wheel, Wheel(-640, 1000, -120));
+  ASSERT_EQ(second.kind, WheelStep::Kind::Brightness);
+  EXPECT_EQ(second.brightness.target, 2);
+  EXPECT_EQ(second.brightness.corner, ScreenCorner::BottomRight);
+
+  // The corner set to none leaves the taskbar and the edge acting there.
+  snapshot.settings.bottomLeft = 0;
+  snapshot.settings.leftEdge = 1;
+  snapshot.settings.taskbar = 0;
+  wheel.Take(snapshot);
+  asked.taskbar = {0, 1040, 1920, 1080};
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Volume) << "the left edge in a none corner";
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 540)).kind, WheelStep::Kind::None) << "the second monitor adjoins there";
+}
+
+// Fractions add up per zone: another zone, or leaving the taskbar's monitor, starts anew.
+TEST(CornerWheel, FractionsAddUpPerZone) {
+  CornerSnapshot snapshot = Snapshot(0);
+  snapshot.settings.taskbar = 1;
+  snapshot.settings.topEdge = 1;
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  EXPECT_EQ(StepsMade(wheel, asked, 600, 1060, {60}), 0);
+  EXPECT_EQ(StepsMade(wheel, asked, 1300, 1060, {60}), 1) << "one taskbar, however long";
+  EXPECT_EQ(StepsMade(wheel, asked, 960, 1060, {60}), 0);
+  EXPECT_EQ(StepsMade(wheel, asked, 960, 0, {60}), 0) << "the top edge is another zone";
+  asked.Ask(wheel, {kMove, 960, 1, 0});
+  EXPECT_EQ(StepsMade(wheel, asked, 960, 0, {60}), 0) << "leaving the edge forgot the sum";
+  EXPECT_EQ(StepsMade(wheel, asked, 960, 0, {60}), 1);
+}
+
 TEST(CornerWheel, StepSizesReachTheSteps) {
   CornerSnapshot snapshot = Snapshot(0);
   snapshot.settings.volumeStep = 6;

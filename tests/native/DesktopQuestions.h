@@ -12,11 +12,13 @@ struct DesktopQuestions final : Desktop, Clock {
   int fullScreen = 0;
   int clock = 0;
   int names = 0;  // program names read
+  int taskbars = 0;  // asked whether a taskbar is under the pointer
   bool isFullScreen = false;
   ScreenRect lastMonitor;  // the monitor the full-screen rule was asked about
   uint64_t now = 10'000;
   ForegroundWindow front{1, 100};
   std::wstring program = L"player.exe";  // the program in front
+  ScreenRect taskbar{0, 1040, 1920, 1080};  // where a taskbar shows
 
   ForegroundWindow Foreground() override { return front; }
   std::wstring ProgramName(uint32_t) override {
@@ -29,6 +31,10 @@ struct DesktopQuestions final : Desktop, Clock {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) {
              return lower(x) == lower(y);
            });
+  }
+  bool OverTaskbar(int32_t x, int32_t y) override {
+    ++taskbars;
+    return taskbar.Contains(x, y);
   }
   bool FullScreenOn(const ForegroundWindow&, const ScreenRect& monitor) override {
     ++fullScreen;

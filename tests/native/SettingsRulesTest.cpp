@@ -38,6 +38,13 @@ TEST(DecideOk, AllCornersNoneIsRefusedAndAnyOneCornerSaves) {
   none.bottomRight = 3;  // a code the lists cannot show still counts as an action
   EXPECT_EQ(DecideOk(true, none), OkOutcome::Save);
   EXPECT_EQ(DecideOk(true, Settings{}), OkOutcome::Save);
+  none.bottomRight = 0;
+  for (int32_t Settings::*zone : {&Settings::taskbar, &Settings::leftEdge, &Settings::rightEdge, &Settings::topEdge,
+                                  &Settings::bottomEdge}) {
+    Settings only = none;
+    only.*zone = 2;
+    EXPECT_EQ(DecideOk(true, only), OkOutcome::Save) << "the taskbar or an edge alone acts";
+  }
 }
 
 }  // namespace

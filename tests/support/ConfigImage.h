@@ -36,7 +36,9 @@ class ConfigImage {
       {L"LTControll", L"2"},     {L"LBControll", L"1"},     {L"RTControll", L"2"},
       {L"RBControll", L"1"},     {L"Interval", L"100"},     {L"AllScreens", L"false"},
       {L"IgnorePrograms", L""},  {L"ActInFullScreen", L""}, {L"MiddleClickMute", L"false"},
-      {L"VolumeStep", L"2"},     {L"BrightnessStep", L"2"},
+      {L"VolumeStep", L"2"},     {L"BrightnessStep", L"2"},     {L"Taskbar", L"0"},
+      {L"LeftEdge", L"0"},       {L"RightEdge", L"0"},          {L"TopEdge", L"0"},
+      {L"BottomEdge", L"0"},
   };
 };
 

@@ -83,6 +83,7 @@ class FakeDevices final : public Clock,
   }
   std::wstring ProgramName(uint32_t process) override { return m_system.ProgramName(process); }
   bool SameFileName(std::wstring_view a, std::wstring_view b) override { return m_system.SameFileName(a, b); }
+  bool OverTaskbar(int32_t x, int32_t y) override { return m_system.OverTaskbar(x, y); }
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
   void Play() override;

@@ -1,4 +1,4 @@
-#include "core/CornerChoice.h"
+#include "core/ZoneChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -69,10 +69,10 @@ TEST(CornerAt, EveryMonitorHasItsCornersOnlyWhenAskedFor) {
   EXPECT_EQ(CornerAt(-1, -200, kThreeScreens, kDistinct).action, 0);
 
   const Settings all = AllScreens(kDistinct);
-  const CornerHit rightOfEdge = CornerAt(1920, 0, kThreeScreens, all);
+  const ZoneHit rightOfEdge = CornerAt(1920, 0, kThreeScreens, all);
   EXPECT_EQ(rightOfEdge.action, 11) << "the top-left corner of the right-hand monitor";
   EXPECT_EQ(rightOfEdge.screen, 2);
-  const CornerHit leftOfEdge = CornerAt(1919, 0, kThreeScreens, all);
+  const ZoneHit leftOfEdge = CornerAt(1919, 0, kThreeScreens, all);
   EXPECT_EQ(leftOfEdge.action, 13);
   EXPECT_EQ(leftOfEdge.screen, 0);
   EXPECT_EQ(CornerAt(-1, -200, kThreeScreens, all).corner, ScreenCorner::TopRight);
@@ -109,6 +109,63 @@ TEST(CornerAt, NamesTheCornerThatClaimsTheTurn) {
   EXPECT_EQ(CornerAt(1919, 0, kFullHd, kDistinct).corner, ScreenCorner::TopRight);
   EXPECT_EQ(CornerAt(0, 1079, kFullHd, kDistinct).corner, ScreenCorner::BottomLeft);
   EXPECT_EQ(CornerAt(1919, 1079, kFullHd, kDistinct).corner, ScreenCorner::BottomRight);
+}
+
+// An edge is the outermost pixel row or column of a monitor, where the
+// pointer stops; where another monitor adjoins, the pointer crosses and there
+// is no edge. One pixel in is no edge.
+TEST(EdgeAt, TheOutermostPixelsWhereThePointerStops) {
+  Settings edges;
+  edges.topEdge = 11;
+  edges.bottomEdge = 12;
+  edges.leftEdge = 13;
+  edges.rightEdge = 14;
+  const ScreenZones one(kFullHd);
+  const struct {
+    int32_t x;
+    int32_t y;
+    int32_t action;
+  } points[] = {{960, 0, 11}, {960, 1079, 12}, {0, 540, 13}, {1919, 540, 14}, {0, 0, 11},
+                {960, 1, 0},  {960, 1078, 0},  {1, 540, 0},  {1918, 540, 0}, {960, 540, 0}};
+  for (const auto& point : points) {
+    EXPECT_EQ(EdgeAt(point.x, point.y, one, edges).action, point.action) << point.x << "," << point.y;
+  }
+  EXPECT_EQ(EdgeAt(0, 540, one, edges).edge, ScreenEdge::Left);
+  EXPECT_EQ(EdgeAt(1919, 1000, one, edges).corner, ScreenCorner::BottomRight) << "the level shows nearest";
+  edges.topEdge = 0;
+  EXPECT_EQ(EdgeAt(0, 0, one, edges).action, 13) << "an edge set to none leaves the other one there";
+  EXPECT_EQ(EdgeAt(960, 0, one, edges).action, 0);
+
+  // A primary of 1366 x 768, and a second monitor of 1280 x 1024 left of it.
+  const ScreenZones desk = ComputeScreenZones({1, {{0, 0, 1366, 768}, {-1280, 0, 0, 1024}}});
+  edges.topEdge = 11;
+  EXPECT_EQ(EdgeAt(0, 400, desk, edges).action, 0) << "the second monitor adjoins the primary's left side";
+  EXPECT_EQ(EdgeAt(-1, 900, desk, edges).action, 0) << "by default the primary monitor alone has edges";
+  const Settings all = AllScreens(edges);
+  EXPECT_EQ(EdgeAt(-1, 400, desk, all).action, 0) << "the primary adjoins the second's right side up to 768";
+  EXPECT_EQ(EdgeAt(-1, 900, desk, all).action, 14) << "below the primary the pointer stops there";
+  EXPECT_EQ(EdgeAt(-1, 900, desk, all).screen, 1);
+  EXPECT_EQ(EdgeAt(-1280, 400, desk, all).action, 13);
+  EXPECT_EQ(EdgeAt(1365, 400, desk, all).action, 14);
+}
+
+TEST(Zones, StripsNearestCornersAndOutermostLines) {
+  const ScreenRect second{-1280, 0, 0, 1024};
+  EXPECT_EQ(OutermostLine(second, ScreenEdge::Bottom), (ScreenRect{-1280, 1023, 0, 1024}));
+  EXPECT_EQ(OutermostLine(second, ScreenEdge::Right), (ScreenRect{-1, 0, 0, 1024}));
+  EXPECT_EQ(OutermostLine(second, ScreenEdge::Top), (ScreenRect{-1280, 0, 0, 1}));
+  EXPECT_EQ(OutermostLine(second, ScreenEdge::Left), (ScreenRect{-1280, 0, -1279, 1024}));
+  EXPECT_EQ(NearestCorner(-641, 511, second), ScreenCorner::TopLeft);
+  EXPECT_EQ(NearestCorner(-640, 512, second), ScreenCorner::BottomRight);
+  const ScreenZones zones = ComputeScreenZones({1, {{0, 0, 1920, 1080}}}, {OutermostLine({0, 0, 1920, 1080}, ScreenEdge::Bottom)});
+  EXPECT_TRUE(OnTaskbarStrip(960, 1079, zones));
+  EXPECT_FALSE(OnTaskbarStrip(960, 1078, zones));
+  EXPECT_EQ(ScreenAt(960, 1080, zones), -1);
+  const ScreenRect primary{0, 0, 1920, 1080};
+  EXPECT_EQ(SideOf({0, 1078, 1920, 1126}, primary), ScreenEdge::Bottom) << "auto-hidden, mostly below";
+  EXPECT_EQ(SideOf({0, -46, 1920, 2}, primary), ScreenEdge::Top);
+  EXPECT_EQ(SideOf({1840, 0, 1920, 1080}, primary), ScreenEdge::Right);
+  EXPECT_EQ(SideOf({-60, 0, 2, 1080}, primary), ScreenEdge::Left);
 }
 
 }  // namespace
