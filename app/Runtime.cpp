@@ -62,6 +62,10 @@ void Runtime::Run() {
   m_taskbarStrips = MeasureTaskbarStrips();
   m_loader.Load();
   const bool windows = CreateWindows();
+  if (windows) {
+    m_keyRegistry = std::make_unique<SystemKeyRegistry>(m_trayWindow.hwnd());
+    RegisterBrightnessKeys();
+  }
   const bool hooked = m_keeper.Start();
   if (windows) m_icon.Add(m_trayWindow.hwnd());
   // The program keeps running without its hook, so Settings and Exit stay within reach.
@@ -107,6 +111,38 @@ void Runtime::TakeSettings(const Settings& settings) {
   m_settingsTaken = true;
   m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), m_settings.language));
   Publish();
+  if (m_keyRegistry && !m_saving) RegisterBrightnessKeys();
+}
+
+// The settings' brightness keys; at start (and when the settings could be read
+// only later) a notice names those another program holds.
+std::wstring Runtime::RegisterBrightnessKeys() {
+  if (!m_keyRegistry) return {};
+  std::wstring taken = m_brightnessKeys.Take(m_settings, *m_keyRegistry);
+  if (!taken.empty() && !m_saving) {
+    m_icon.ShowNotice(m_texts(TextId::Tip), m_texts.Filled(TextId::KeysTaken, taken));
+  }
+  return taken;
+}
+
+std::wstring Runtime::SettingsSaved() {
+  m_saving = true;
+  m_loader.Reload();
+  std::wstring taken = RegisterBrightnessKeys();
+  m_saving = false;
+  return taken;
+}
+
+void Runtime::StepBrightnessUnderPointer(int steps) {
+  POINT pointer{};
+  if (!::GetCursorPos(&pointer)) return;
+  for (size_t index = 0; index < m_monitors.monitors.size() && index + 1 < kBrightnessTargets; ++index) {
+    const ScreenRect& monitor = m_monitors.monitors[index];
+    if (!monitor.Contains(pointer.x, pointer.y)) continue;
+    m_brightness.Request({m_monitors.version, static_cast<uint8_t>(1 + index), steps,
+                          static_cast<uint8_t>(m_settings.brightnessStep), NearestCorner(pointer.x, pointer.y, monitor)});
+    return;
+  }
 }
 
 // Nothing else shows that it runs: a new icon may sit in the hidden overflow.
@@ -151,6 +187,11 @@ std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARA
       return 0;
     case kBrightnessSetMessage:
       ShowBrightness();
+      return 0;
+    case WM_HOTKEY:
+      if (const int steps = BrightnessKeys::StepsOf(wParam); steps != 0 && m_settingsTaken) {
+        StepBrightnessUnderPointer(steps);
+      }
       return 0;
     case kTrayIconMessage:
       RunCommand(m_menu.OnIconEvent(LOWORD(lParam), {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, MenuOwner()));
@@ -255,6 +296,7 @@ void Runtime::ShowBrightness() {
 }
 
 void Runtime::Shutdown() {
+  m_brightnessKeys.Release();
   m_session.reset();
   if (m_settingsDialog) m_settingsDialog->Close();
   if (m_aboutDialog) m_aboutDialog->Close();

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/BrightnessKeys.h"
 #include "app/HookKeeper.h"
 #include "app/SettingsLoader.h"
 #include "app/SessionNotifications.h"
@@ -59,7 +60,9 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   void TakeSettings(const Settings& settings) override;
   void FirstStart() override;
   void SettingsUnreadable() override;
-  void SettingsSaved() override { m_loader.Reload(); }
+  std::wstring SettingsSaved() override;
+  std::wstring RegisterBrightnessKeys();
+  void StepBrightnessUnderPointer(int steps);
   void ShowError(const std::wstring& text) const;
   void Shutdown();
 
@@ -83,6 +86,9 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   WindowOf<Runtime> m_shellWindow{*this, &Runtime::OnShellMessage};
   UINT m_taskbarCreated = 0;
   TrayMenu m_menu{m_texts, m_icon};
+  std::unique_ptr<SystemKeyRegistry> m_keyRegistry;  // for the tray window, once there is one
+  BrightnessKeys m_brightnessKeys;
+  bool m_saving = false;  // a saving OK is taking the settings: it tells of taken keys itself
   std::unique_ptr<SettingsDialog> m_settingsDialog;  // open or closed: a new request opens a new one
   std::unique_ptr<AboutDialog> m_aboutDialog;
   DialogKeys m_dialogKeys = DialogKeys::For<&Runtime::TakenByADialog>(*this);

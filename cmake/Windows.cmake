@@ -19,6 +19,7 @@ brimlet_no_exceptions(brimlet_framework)
 
 # Everything but the entry point, which the tests do without.
 add_library(brimlet_win STATIC
+  app/BrightnessKeys.cpp
   app/HookKeeper.cpp
   app/Runtime.cpp
   app/SessionNotifications.cpp

@@ -21,12 +21,39 @@ ZoneHit CornerWheel::ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const {
 }
 
 WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {
+  if (m_heldKey != 0) {
+    const uint8_t held = desktop.HeldModifiers();
+    if (held == m_heldKey) return OnHeldKeyWheel(event, desktop, clock);
+    if ((held & m_heldKey) == 0) m_holdMasked = false;  // let go, should the keyboard not have said so
+  }
   const ZoneHit hit = ZoneOfWheel(event.x, event.y, desktop);
   if (hit.action == 0) {
     m_fraction = 0;
     return {};
   }
   if (!ActsIn(hit, desktop)) return {};
+  return StepIn(hit, event, clock);
+}
+
+WheelStep CornerWheel::OnHeldKeyWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {
+  const ScreenZones& zones = m_snapshot.zones;
+  const int screen = ScreenAt(event.x, event.y, zones);
+  if (screen < 0) return {};
+  if (m_programs.IgnoresAny() && VerdictOn(desktop.Foreground(), desktop).ignored) return {};
+  const auto index = static_cast<uint8_t>(screen);
+  const int32_t action = m_snapshot.settings.keyWheelAction;
+  const ZoneHit hit{action, ZoneKind::HeldKey, NearestCorner(event.x, event.y, zones.screens[index].monitor),
+                    ScreenEdge::Top, index};
+  WheelStep step = StepIn(hit, event, clock);
+  step.swallow = true;  // no window scrolls or zooms by it
+  if (MasksModifiers() && !m_holdMasked) {
+    step.maskModifier = true;
+    m_holdMasked = true;
+  }
+  return step;
+}
+
+WheelStep CornerWheel::StepIn(const ZoneHit& hit, const MouseEvent& event, Clock& clock) {
   const int32_t delta = WheelDelta(event.mouseData);
   if (delta == 0) return {};
   const bool up = delta > 0;
@@ -41,9 +68,9 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
   if (hit.action == ActionCode(CornerAction::Brightness)) {
     WheelStep step{.kind = WheelStep::Kind::Brightness, .up = up, .corner = hit.corner};
     step.brightness.listVersion = m_snapshot.zones.listVersion;
-    // A taskbar's own monitor; a corner's or an edge's with zones on every
-    // monitor; else the panel wherever it is.
-    const bool ownMonitor = hit.kind == ZoneKind::Taskbar || settings.allScreens;
+    // A taskbar's own monitor, the one under a held key, a corner's or an
+    // edge's with zones on every monitor; else the panel wherever it is.
+    const bool ownMonitor = hit.kind == ZoneKind::Taskbar || hit.kind == ZoneKind::HeldKey || settings.allScreens;
     step.brightness.target = ownMonitor ? static_cast<uint8_t>(1 + hit.screen) : kPanelAnywhere;
     step.brightness.steps = up ? 1 : -1;
     step.brightness.stepPercent = static_cast<uint8_t>(settings.brightnessStep);
@@ -98,11 +125,12 @@ bool CornerWheel::AddFraction(int32_t delta, const ZoneHit& hit, uint64_t now) {
   return true;
 }
 
-// A move out of the zone the sum was made in forgets it. A taskbar is not
-// looked for on a move (that would ask the desktop): leaving its monitor does.
+// A move out of the zone the sum was made in forgets it. A taskbar, and a
+// held key, are not looked for on a move (that would ask the desktop):
+// leaving the monitor does.
 void CornerWheel::ForgetFractionOutside(const MouseEvent& event) {
   const ScreenZones& zones = m_snapshot.zones;
-  if (m_fractionZone.kind == ZoneKind::Taskbar) {
+  if (m_fractionZone.kind == ZoneKind::Taskbar || m_fractionZone.kind == ZoneKind::HeldKey) {
     if (ScreenAt(event.x, event.y, zones) != m_fractionZone.screen) m_fraction = 0;
     return;
   }

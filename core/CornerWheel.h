@@ -9,11 +9,12 @@
 #include <utility>
 
 #include "core/BrightnessRequests.h"
-#include "core/ZoneChoice.h"
 #include "core/CornerZones.h"
 #include "core/Desktop.h"
+#include "core/KeyNames.h"
 #include "core/ProgramRules.h"
 #include "core/Settings.h"
+#include "core/ZoneChoice.h"
 
 // What the hook thread acts on; replaced whole, never changed in place.
 struct CornerSnapshot {
@@ -49,6 +50,7 @@ struct WheelStep {
   bool sound = false;    // volume: play the step sound afterwards
   int32_t presses = 1;   // volume: presses of the volume key, each 2 %
   bool swallow = false;  // the event is kept from the other programs
+  bool maskModifier = false;  // press and release an unassigned key, so letting Alt or Win go opens no menu
   ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned (or nearest to the zone turned)
   BrightnessRequest brightness{};               // brightness: what to step, and where it shows
 };
@@ -72,6 +74,7 @@ class CornerWheel {
   void Take(const CornerSnapshot& snapshot) {
     m_snapshot = snapshot;
     m_programs = ProgramRules(snapshot.settings.ignorePrograms, snapshot.settings.actInFullScreen);
+    m_heldKey = ParseModifiers(snapshot.settings.keyWheel);
     m_verdictKnown = false;
   }
 
@@ -90,6 +93,13 @@ class CornerWheel {
   // leaving the zone and a pause of more than a second forget the sum. A
   // delta of 0 makes nothing.
   //
+  // With a held key set (KeyWheel), a wheel turn first asks which modifiers are
+  // held: while exactly those are, the wheel acts anywhere on a monitor, before
+  // every zone, as KeyWheelAction says (brightness: the monitor under the
+  // pointer), and no window sees those turns. IgnorePrograms stops it, the
+  // full-screen rule does not: holding a key is a deliberate request. The
+  // first such turn of a hold of Alt or Win asks for the modifier to be masked.
+  //
   // With MiddleClickMute on, a middle press in a volume corner where the
   // corners act mutes and is kept from the other programs, and so is its
   // release, wherever it comes; every other press, and its release, goes on.
@@ -105,6 +115,12 @@ class CornerWheel {
   // The volume step has been sent (or failed to be); the interval runs from `now`.
   void VolumeStepEnded(uint64_t now) { m_lastVolumeStep = now; }
 
+  // A modifier was let go: the next hold is masked anew.
+  void ModifierReleased() { m_holdMasked = false; }
+  // The held key names Alt or Win, whose release alone opens a menu: the hook
+  // watches the keyboard for the hold's end.
+  bool MasksModifiers() const { return (m_heldKey & (kAlt | kWin)) != 0; }
+
   // The hook answers for the kept press of `eventTime` at `now` (32-bit
   // milliseconds, which may wrap): answered late, its release goes on.
   void KeptPressAnswered(uint32_t eventTime, uint32_t now) {
@@ -114,6 +130,8 @@ class CornerWheel {
  private:
   ZoneHit ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const;
   WheelStep OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
+  WheelStep OnHeldKeyWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
+  WheelStep StepIn(const ZoneHit& hit, const MouseEvent& event, Clock& clock);
   WheelStep OnMiddlePress(const MouseEvent& event, Desktop& desktop);
   // The zone that claims an event acts: no program named in IgnorePrograms
   // is in front, and no full-screen window pauses it.
@@ -127,6 +145,8 @@ class CornerWheel {
 
   CornerSnapshot m_snapshot;
   ProgramRules m_programs;
+  uint8_t m_heldKey = 0;      // the modifiers of KeyWheel; 0: none
+  bool m_holdMasked = false;  // this hold of Alt or Win has been masked
   uint64_t m_lastVolumeStep = 0;  // end of the last volume step; 0 before the first turn
   int32_t m_fraction = 0;         // fractions of a notch added up, signed; 0: none
   ZoneHit m_fractionZone;         // the zone they were added up in

@@ -39,6 +39,8 @@ class Desktop {
   virtual bool SameFileName(std::wstring_view a, std::wstring_view b) = 0;
   // A visible taskbar, or a window inside one, is at (x, y).
   virtual bool OverTaskbar(int32_t x, int32_t y) = 0;
+  // The modifier keys held down now (core/KeyNames.h's bits), left or right alike.
+  virtual uint8_t HeldModifiers() = 0;
 
  protected:
   ~Desktop() = default;

@@ -36,6 +36,13 @@ struct Settings {
   int32_t rightEdge{};
   int32_t topEdge{};
   int32_t bottomEdge{};
+  // A held key: the modifiers ("Ctrl+Shift") that make the wheel act anywhere,
+  // and what it does then (1 volume, 2 brightness); the keys that step the
+  // brightness of the monitor under the pointer ("Ctrl+Alt+Up").
+  std::wstring keyWheel;
+  int32_t keyWheelAction{};
+  std::wstring brightnessUpKey;
+  std::wstring brightnessDownKey;
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

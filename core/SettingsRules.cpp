@@ -1,6 +1,7 @@
 #include "core/SettingsRules.h"
 
 #include "core/IniText.h"
+#include "core/KeyNames.h"
 
 int SnapInterval(int position) {
   int remainder = position % kIntervalSliderStep;
@@ -18,8 +19,12 @@ std::wstring OneLineValue(std::wstring_view text) {
 
 OkOutcome DecideOk(bool changed, const Settings& settings) {
   if (!changed) return OkOutcome::KeepEverything;
-  // The wheel must act somewhere: every corner set to none is fine while the
-  // taskbar or an edge acts.
+  // Something must act: every corner set to none is fine while the taskbar,
+  // an edge, a held key or a brightness key does.
+  if (ParseModifiers(settings.keyWheel) != 0 || ParseHotKey(settings.brightnessUpKey).key != 0 ||
+      ParseHotKey(settings.brightnessDownKey).key != 0) {
+    return OkOutcome::Save;
+  }
   for (const int32_t action : {settings.topLeft, settings.bottomLeft, settings.topRight, settings.bottomRight,
                                settings.taskbar, settings.leftEdge, settings.rightEdge, settings.topEdge,
                                settings.bottomEdge}) {

@@ -19,7 +19,7 @@ std::wstring OneLineValue(std::wstring_view text);
 
 enum class OkOutcome {
   KeepEverything,        // nothing was changed: nothing is written
-  RefuseNoCornerAction,  // no corner, edge or taskbar acts: refused, nothing is written
+  RefuseNoCornerAction,  // nothing acts (no corner, edge, taskbar, held key or brightness key): refused
   Save,
 };
 OkOutcome DecideOk(bool changed, const Settings& settings);

@@ -20,6 +20,17 @@ constexpr SettingRow Number(const wchar_t* key, int32_t Settings::*member, const
 constexpr SettingRow Text(const wchar_t* key, std::wstring Settings::*member, int box) {
   return {key, nullptr, nullptr, member, L"", nullptr, {}, true, true, {ControlKind::TextBox, box}};
 }
+constexpr SettingRow Keys(const wchar_t* key, std::wstring Settings::*member, ControlKind kind, int control) {
+  return {key, nullptr, nullptr, member, L"", nullptr, {}, true, true, {kind, control}};
+}
+
+// 2 is brightness; anything else the default, volume: a held key never keeps
+// turns from the windows to do nothing with them.
+int32_t ParseKeyWheelAction(std::wstring_view text) {
+  return ParseInt32(text) == ActionCode(CornerAction::Brightness) ? ActionCode(CornerAction::Brightness)
+                                                                 : ActionCode(CornerAction::Volume);
+}
+
 constexpr SettingRow Action(const wchar_t* key, int32_t Settings::*member, const wchar_t* byDefault, int list) {
   return Number(key, member, byDefault, {ControlKind::ActionList, list});
 }
@@ -51,6 +62,11 @@ constexpr SettingRow kSettingRows[] = {
     Action(L"RightEdge", &Settings::rightEdge, L"0", IDC_RIGHT_EDGE_COMBO),
     Action(L"TopEdge", &Settings::topEdge, L"0", IDC_TOP_EDGE_COMBO),
     Action(L"BottomEdge", &Settings::bottomEdge, L"0", IDC_BOTTOM_EDGE_COMBO),
+    Keys(L"KeyWheel", &Settings::keyWheel, ControlKind::HeldKeyList, IDC_HELD_KEY_COMBO),
+    {L"KeyWheelAction", nullptr, &Settings::keyWheelAction, nullptr, L"1", &ParseKeyWheelAction, {}, true, true,
+     {ControlKind::VolumeOrBrightnessList, IDC_HELD_ACTION_COMBO}},
+    Keys(L"BrightnessUpKey", &Settings::brightnessUpKey, ControlKind::HotKeyField, IDC_BRIGHTER_KEY),
+    Keys(L"BrightnessDownKey", &Settings::brightnessDownKey, ControlKind::HotKeyField, IDC_DARKER_KEY),
     // Not in the Settings dialog, which keeps them as it keeps every key it does not know.
     {L"BrightnessIndicator", &Settings::brightnessIndicator, nullptr, nullptr, L"true", nullptr, {}, true, false, {}},
     {L"Language", nullptr, &Settings::language, nullptr, L"", &ParseLanguageChoice, {}, true, false, {}},

@@ -20,6 +20,9 @@ enum class ControlKind : uint8_t {
   IntervalSlider,  // a number on a slider, shown beside it in `partner`
   NumberBox,       // a number typed, or stepped by the up-down control `partner`
   TextBox,         // a line of text
+  HeldKeyList,     // the modifiers to hold, from HeldKeyChoices(), written as their names
+  VolumeOrBrightnessList,  // the action code: item 0 volume (1), item 1 brightness (2)
+  HotKeyField,     // a key with its modifiers, written as its name
 };
 
 struct SettingControl {

@@ -8,7 +8,7 @@
 
 enum class ScreenCorner : uint8_t { TopLeft, TopRight, BottomLeft, BottomRight };
 enum class ScreenEdge : uint8_t { Top, Bottom, Left, Right };
-enum class ZoneKind : uint8_t { None, Corner, Taskbar, Edge };
+enum class ZoneKind : uint8_t { None, Corner, Taskbar, Edge, HeldKey };
 
 struct ZoneHit {
   int32_t action = 0;  // the claiming zone's code; 0: no zone claims the turn
@@ -19,10 +19,11 @@ struct ZoneHit {
   ScreenEdge edge = ScreenEdge::Top;  // an edge's side
   uint8_t screen = 0;                 // whose zone: an index into ScreenZones, 0 the primary monitor
 
-  // The same zone of the same monitor; a taskbar is one zone however long.
+  // The same zone of the same monitor; a taskbar is one zone however long,
+  // and so is a whole monitor under a held key.
   bool SameZone(const ZoneHit& other) const {
-    return kind == other.kind && screen == other.screen &&
-           (kind == ZoneKind::Taskbar || (corner == other.corner && edge == other.edge));
+    const bool whole = kind == ZoneKind::Taskbar || kind == ZoneKind::HeldKey;
+    return kind == other.kind && screen == other.screen && (whole || (corner == other.corner && edge == other.edge));
   }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
-// What the corner actions do to the machine, one seam for each thing touched:
-// the volume keys, the step sound, the mouse hook's installation, the built-in
-// panel, the monitors over DDC/CI, and (core/Desktop.h) the clock and the
-// window in front. The system's own are in SystemDevices; tests stand in for
+// What the wheel's actions do to the machine, one seam for each thing touched:
+// the keys sent, the step sound, the hooks' installation, the built-in panel,
+// the monitors over DDC/CI, and (core/Desktop.h) the clock, the window in
+// front, the taskbar under the pointer and the modifiers held. The system's own are in SystemDevices; tests stand in for
 // them and see what was done. The hook thread, the brightness worker and the
 // tray thread use them at once: an implementation must allow that.
 #include <windows.h>
@@ -14,16 +14,19 @@
 #include "core/Desktop.h"
 #include "core/ScreenRect.h"
 
-class VolumeKeys {
+class Keys {
  public:
   // `presses` presses and releases of the volume-up or volume-down key, at
   // once; false with the system's error when they could not be sent.
   virtual bool SendStep(bool up, int32_t presses, DWORD& error) = 0;
   // One press and release of the mute key.
   virtual bool SendMute(DWORD& error) = 0;
+  // One press and release of a key no program is given a meaning to, while
+  // Alt or Win is held: letting that modifier go then opens no menu.
+  virtual bool SendModifierMask(DWORD& error) = 0;
 
  protected:
-  ~VolumeKeys() = default;
+  ~Keys() = default;
 };
 
 class StepSound {
@@ -40,6 +43,8 @@ class HookInstaller {
   // The low-level mouse hook with `procedure`, for the calling thread's loop;
   // null with the system's error as the last error.
   virtual HHOOK InstallMouseHook(HOOKPROC procedure) = 0;
+  // The low-level keyboard hook, likewise.
+  virtual HHOOK InstallKeyboardHook(HOOKPROC procedure) = 0;
 
  protected:
   ~HookInstaller() = default;
@@ -84,7 +89,7 @@ class Monitors {
 struct Devices {
   Clock& clock;
   Desktop& desktop;
-  VolumeKeys& keys;
+  Keys& keys;
   StepSound& sound;
   HookInstaller& hooks;
   Panel& panel;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/KeyNames.h"
 #include "framework/FileNames.h"
 #include "framework/Geometry.h"
 #include "framework/SystemLibrary.h"
@@ -116,12 +117,42 @@ bool SystemDevices::SendStep(bool up, int32_t presses, DWORD& error) {
 
 bool SystemDevices::SendMute(DWORD& error) { return SendKey(VK_VOLUME_MUTE, 0x20, 1, error); }  // E0 20
 
+bool SystemDevices::SendModifierMask(DWORD& error) {
+  // 0xE8 is unassigned: no program acts on it, and keyboard tools mask a
+  // modifier with it (any key between Alt's press and release cancels the
+  // menu bar, and Win's the Start menu).
+  constexpr WORD kUnassignedKey = 0xE8;
+  INPUT keys[2] = {};
+  keys[0].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = kUnassignedKey;
+  keys[1] = keys[0];
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (::SendInput(2, keys, sizeof(INPUT)) != 0) return true;
+  error = ::GetLastError();
+  return false;
+}
+
+uint8_t SystemDevices::HeldModifiers() {
+  // The keyboard as it is now, not as a message queue has seen it.
+  const auto down = [](int key) { return (::GetAsyncKeyState(key) & 0x8000) != 0; };
+  uint8_t held = 0;
+  if (down(VK_CONTROL)) held |= kCtrl;
+  if (down(VK_MENU)) held |= kAlt;
+  if (down(VK_SHIFT)) held |= kShift;
+  if (down(VK_LWIN) || down(VK_RWIN)) held |= kWin;
+  return held;
+}
+
 void SystemDevices::Play() {
   if (m_playSound != nullptr && !m_stepSound.empty()) m_playSound(m_stepSound.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
 HHOOK SystemDevices::InstallMouseHook(HOOKPROC procedure) {
   return ::SetWindowsHookExW(WH_MOUSE_LL, procedure, ::GetModuleHandleW(nullptr), 0);
+}
+
+HHOOK SystemDevices::InstallKeyboardHook(HOOKPROC procedure) {
+  return ::SetWindowsHookExW(WH_KEYBOARD_LL, procedure, ::GetModuleHandleW(nullptr), 0);
 }
 
 DeviceAnswer SystemDevices::SupportedLevels(std::vector<uint8_t>& levels) {

@@ -8,7 +8,7 @@
 
 class SystemDevices final : public Clock,
                             public Desktop,
-                            public VolumeKeys,
+                            public Keys,
                             public StepSound,
                             public HookInstaller,
                             public Panel,
@@ -29,10 +29,13 @@ class SystemDevices final : public Clock,
   std::wstring ProgramName(uint32_t process) override;
   bool SameFileName(std::wstring_view a, std::wstring_view b) override;
   bool OverTaskbar(int32_t x, int32_t y) override;
+  uint8_t HeldModifiers() override;
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
+  bool SendModifierMask(DWORD& error) override;
   void Play() override;
   HHOOK InstallMouseHook(HOOKPROC procedure) override;
+  HHOOK InstallKeyboardHook(HOOKPROC procedure) override;
   DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override;
   DeviceAnswer Read(PanelLevel& level) override;
   DeviceAnswer Write(const PanelLevel& level) override;

@@ -73,6 +73,17 @@ void MouseHook::TakePublished() {
     published.swap(m_published);
   }
   if (published) m_wheel.Take(*published);
+  FollowTheKeyboard(false);
+}
+
+void MouseHook::FollowTheKeyboard(bool again) {
+  if (!m_wheel.MasksModifiers()) {
+    m_keyboard.reset();
+    return;
+  }
+  if (m_keyboard && !again) return;
+  UniqueHook fresh(m_devices.hooks.InstallKeyboardHook(&MouseHook::KeyboardProcedure));
+  if (fresh) m_keyboard = std::move(fresh);
 }
 
 void MouseHook::Run() {
@@ -86,6 +97,7 @@ void MouseHook::Run() {
   UniqueHook hook(Install());
   ::SetEvent(m_started.get());
   if (hook) TakePublished();
+  FollowTheKeyboard(false);
   // A stop asked for before the queue existed has no WM_QUIT to show for it.
   while (hook && !m_thread.Stopping()) {
     const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
@@ -99,12 +111,14 @@ void MouseHook::Run() {
       // them; a new one that failed leaves the old one, which may still work.
       UniqueHook fresh(Install());
       if (fresh) hook = std::move(fresh);
+      FollowTheKeyboard(true);
       ::SetEvent(m_reinstalled.get());
     } else {
       ::TranslateMessage(&msg);
       ::DispatchMessageW(&msg);
     }
   }
+  m_keyboard.reset();
   m_installed = nullptr;
   s_running = nullptr;
 }
@@ -120,6 +134,24 @@ LRESULT CALLBACK MouseHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+LRESULT CALLBACK MouseHook::KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam) {
+  MouseHook* hook = s_running;
+  if (code == HC_ACTION && hook != nullptr && (wParam == WM_KEYUP || wParam == WM_SYSKEYUP)) {
+    switch (reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode) {
+      case VK_MENU:
+      case VK_LMENU:
+      case VK_RMENU:
+      case VK_LWIN:
+      case VK_RWIN:
+        hook->m_wheel.ModifierReleased();
+        break;
+      default:
+        break;
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 bool MouseHook::Handle(WPARAM message, LPARAM lParam) {
   if (lParam == 0) {
     m_reports.PutIfEmpty({HookError::MissingEventRecord, 0});
@@ -130,6 +162,9 @@ bool MouseHook::Handle(WPARAM message, LPARAM lParam) {
   const MouseEvent event{static_cast<uint32_t>(message), record.pt.x, record.pt.y, record.mouseData, record.time};
   const WheelStep step = m_wheel.OnMouseEvent(event, m_devices.desktop, m_devices.clock);
   DWORD error = 0;
+  if (step.maskModifier && !m_devices.keys.SendModifierMask(error)) {
+    m_reports.PutIfEmpty({HookError::SendInputFailed, error});
+  }
   switch (step.kind) {
     case WheelStep::Kind::None:
       break;

@@ -2,7 +2,9 @@
 // The low-level mouse hook, on a thread of its own that does nothing but install
 // the hook, pump its messages and run the callback: nothing the tray thread does
 // (files, COM, dialogs, a message box) can hold an event past the system's
-// time-out, after which the system removes a hook without notice.
+// time-out, after which the system removes a hook without notice. While the
+// held key names Alt or Win, a low-level keyboard hook on the same thread only
+// notes when a modifier is let go, so the next hold is masked anew.
 #include <windows.h>
 
 #include <atomic>
@@ -68,13 +70,17 @@ class MouseHook {
   // One low-level mouse event, as the callback hands it on: false when it is
   // kept from the other programs (a middle click that muted). Tests call it directly.
   bool Handle(WPARAM message, LPARAM lParam);
-  // The callback the system calls on the hook's thread.
+  // The callbacks the system calls on the hook's thread.
   static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam);
 
  private:
   void Run();
   void TakePublished();
   HHOOK Install();
+  // The keyboard hook while the held key needs it, none otherwise; `again`
+  // puts a new one in first.
+  void FollowTheKeyboard(bool again);
 
   // The hook whose thread runs: all the callback can reach.
   static MouseHook* s_running;
@@ -84,6 +90,7 @@ class MouseHook {
   HookReports m_reports;
   StepSoundPlayer m_sound;
   CornerWheel m_wheel;  // the hook thread's own once it runs
+  UniqueHook m_keyboard;  // the hook thread's own
   bool m_passingOn = false;  // the hook thread's own: an event is on its way down the chain
 
   SRWLOCK m_publishLock = SRWLOCK_INIT;

@@ -22,7 +22,7 @@ dialog() {
   echo "docs/$2.png"
 }
 
-pages=(settings-general settings-zones settings-volume-brightness settings-programs)
+pages=(settings-general settings-zones settings-volume-brightness settings-programs settings-keys)
 wine build/windows/bin/brimlet_e2e.exe \
   --gtest_filter='TrayTest.MenuOpensOnRightButtonDownAndFromTheKeyboardOnly:SettingsTest.PagesChangeByCtrlTabAndByTheTabsAccessKeys:AboutTest.*'
 menu tray-menu

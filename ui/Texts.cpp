@@ -10,12 +10,14 @@ std::wstring Texts::operator()(TextId id) const {
   return length > 0 && text != nullptr ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
-std::wstring Texts::BrightnessLevel(int32_t percent) const {
-  std::wstring text = (*this)(TextId::BrightnessLevel);
+std::wstring Texts::Filled(TextId id, std::wstring_view value) const {
+  std::wstring text = (*this)(id);
   const size_t at = text.find(L"{}");
-  if (at != std::wstring::npos) text.replace(at, 2, FormatInt32(percent));
+  if (at != std::wstring::npos) text.replace(at, 2, value);
   return text;
 }
+
+std::wstring Texts::BrightnessLevel(int32_t percent) const { return Filled(TextId::BrightnessLevel, FormatInt32(percent)); }
 
 DialogLanguage Texts::ForDialogs() const {
   const int32_t weight = ParseInt32((*this)(TextId::DialogFontWeight));

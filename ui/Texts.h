@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "framework/Dialog.h"
 #include "res/resource.h"
@@ -33,6 +34,7 @@ enum class TextId : UINT {
   NoticeText = IDS_NOTICE_TEXT,
   UnreadableTitle = IDS_UNREADABLE_TITLE,  // config.ini could not be read at start
   UnreadableText = IDS_UNREADABLE_TEXT,
+  KeysTaken = IDS_KEYS_TAKEN,  // "{}" stands for the keys' names
 };
 
 class Texts {
@@ -41,6 +43,8 @@ class Texts {
 
   bool chinese() const { return m_chinese; }
   std::wstring operator()(TextId id) const;
+  // The text with `value` in the place of its "{}".
+  std::wstring Filled(TextId id, std::wstring_view value) const;
   // "亮度 52%" or "Brightness 52%".
   std::wstring BrightnessLevel(int32_t percent) const;
   // Where the dialogs take their texts and font from.

@@ -17,6 +17,7 @@ struct InstantDesktop final : Desktop, Clock {
   std::wstring ProgramName(uint32_t) override { return L"explorer.exe"; }
   bool SameFileName(std::wstring_view a, std::wstring_view b) override { return a == b; }
   bool OverTaskbar(int32_t, int32_t y) override { return y >= 1040 && y < 1080; }
+  uint8_t HeldModifiers() override { return 0; }
   uint64_t NowMs() override { return 10'000; }
 };
 
@@ -28,6 +29,7 @@ CornerSnapshot FourMonitors() {
   snapshot.settings.middleClickMute = true;
   snapshot.settings.taskbar = 1;
   snapshot.settings.leftEdge = snapshot.settings.rightEdge = snapshot.settings.topEdge = snapshot.settings.bottomEdge = 2;
+  snapshot.settings.keyWheel = L"Ctrl";
   snapshot.settings.ignorePrograms = L"game.exe; editor.exe";
   snapshot.settings.actInFullScreen = L"player.exe";
   return snapshot;

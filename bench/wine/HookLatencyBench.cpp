@@ -200,8 +200,9 @@ std::unique_ptr<Program> StartReference(const wchar_t* mode) {
 }
 
 // Brimlet from a folder of its own: every corner a volume corner, the taskbar
-// and every edge acting, no interval, zones on every monitor, program rules
-// and the middle-click mute set.
+// and every edge acting, no interval, zones on every monitor, program rules,
+// the middle-click mute and a held key set (the modifiers are read for wheel
+// turns only).
 std::unique_ptr<Program> StartBrimlet() {
   wchar_t temp[MAX_PATH] = {};
   ::GetTempPathW(MAX_PATH, temp);
@@ -211,7 +212,7 @@ std::unique_ptr<Program> StartBrimlet() {
   const char config[] = "[Brimlet]\r\nLTControll = 1\r\nLBControll = 1\r\nRTControll = 1\r\nRBControll = 1\r\n"
                         "Interval = 0\r\nAllScreens = true\r\nIgnorePrograms = game.exe; editor.exe\r\n"
                         "ActInFullScreen = player.exe\r\nMiddleClickMute = true\r\nTaskbar = 1\r\n"
-                        "LeftEdge = 1\r\nRightEdge = 1\r\nTopEdge = 1\r\nBottomEdge = 1\r\n";
+                        "LeftEdge = 1\r\nRightEdge = 1\r\nTopEdge = 1\r\nBottomEdge = 1\r\nKeyWheel = Ctrl\r\n";
   HANDLE file = ::CreateFileW((folder + L"\\config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;

@@ -45,7 +45,7 @@ TEST_F(EnglishTest, MenuDialogsAndBoxesSpeakEnglish) {
   // Each page's picture, changing pages as a keyboard user does.
   ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == settings; }, 5000));
   for (const wchar_t* page : {L"settings-general-en", L"settings-zones-en", L"settings-volume-brightness-en",
-                              L"settings-programs-en"}) {
+                              L"settings-programs-en", L"settings-keys-en"}) {
     ::Sleep(300);
     SaveScreenshot(page);
     PressChord({VK_CONTROL, VK_TAB});

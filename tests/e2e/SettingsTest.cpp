@@ -1,4 +1,8 @@
 #include <cstdlib>
+
+#include <windows.h>
+
+#include <commctrl.h>
 #include <string>
 
 #include "res/resource.h"
@@ -87,7 +91,8 @@ TEST_F(SettingsTest, PagesChangeByCtrlTabAndByTheTabsAccessKeys) {
   } pages[] = {{IDC_AUTORUN_CHECK, L"settings-general"},
                {IDC_ALLSCREENS_CHECK, L"settings-zones"},
                {IDC_MUTE_CHECK, L"settings-volume-brightness"},
-               {IDC_IGNORE_EDIT, L"settings-programs"}};
+               {IDC_IGNORE_EDIT, L"settings-programs"},
+               {IDC_HELD_KEY_COMBO, L"settings-keys"}};
   const auto shows = [&](int control) {
     return WaitUntil([&] { return ::IsWindowVisible(FindControl(dialog, control)) != FALSE; }, 3000);
   };
@@ -99,10 +104,10 @@ TEST_F(SettingsTest, PagesChangeByCtrlTabAndByTheTabsAccessKeys) {
   }
   EXPECT_TRUE(shows(IDC_AUTORUN_CHECK)) << "Ctrl+Tab goes round to the first page";
   PressChord({VK_CONTROL, VK_SHIFT, VK_TAB});
-  EXPECT_TRUE(shows(IDC_IGNORE_EDIT)) << "Ctrl+Shift+Tab goes back to the last";
+  EXPECT_TRUE(shows(IDC_HELD_KEY_COMBO)) << "Ctrl+Shift+Tab goes back to the last";
   PressChord({VK_MENU, 'Z'});
   EXPECT_TRUE(shows(IDC_ALLSCREENS_CHECK)) << "Alt+Z chooses the zones";
-  EXPECT_FALSE(::IsWindowVisible(FindControl(dialog, IDC_IGNORE_EDIT)));
+  EXPECT_FALSE(::IsWindowVisible(FindControl(dialog, IDC_HELD_KEY_COMBO)));
   PressButton(dialog, IDCANCEL);
   EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
 }
@@ -490,6 +495,34 @@ TEST_F(SettingsTest, StepFieldsShowWhatWillBeSavedAndStepFromIt) {
       << "50 is taken as 20, one step down is 18";
   Confirm(dialog);
   EXPECT_NE(ConfigBytes().find("VolumeStep = 18\r\nBrightnessStep = 2\r\n"), std::string::npos);
+}
+
+// The Keys page writes the four keys; a key another program holds is named in
+// a box after the save, and the save stands.
+TEST_F(SettingsTest, TheKeysPageWritesItsKeysAndNamesAKeyTaken) {
+  HWND other = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(::RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, VK_F9)) << "the other program's key";
+  auto brimlet = Start();
+  HWND dialog = OpenSettings(*brimlet);
+  ASSERT_NE(dialog, nullptr);
+  ChooseListItem(dialog, IDC_HELD_KEY_COMBO, 5);  // none, Ctrl, Alt, Shift, Win, Ctrl+Alt, ...
+  ChooseListItem(dialog, IDC_HELD_ACTION_COMBO, 1);
+  const auto setKey = [&](int id, BYTE key, BYTE flags) {
+    HWND field = FindControl(dialog, id);
+    ::SendMessageW(field, HKM_SETHOTKEY, MAKEWORD(key, flags), 0);
+    ::SendMessageW(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
+  };
+  setKey(IDC_BRIGHTER_KEY, VK_UP, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_EXT);
+  setKey(IDC_DARKER_KEY, VK_F9, HOTKEYF_CONTROL | HOTKEYF_ALT);
+  PressButton(dialog, IDOK);
+  EXPECT_EQ(AcceptMessage(*brimlet), L"以下快捷键已被其他程序占用：Ctrl+Alt+F9");
+  EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
+  const std::string saved = ConfigBytes();
+  EXPECT_NE(saved.find("KeyWheel = Ctrl+Alt\r\nKeyWheelAction = 2\r\nBrightnessUpKey = Ctrl+Alt+Up\r\n"
+                       "BrightnessDownKey = Ctrl+Alt+F9\r\n"),
+            std::string::npos);
+  ::UnregisterHotKey(other, 1);
+  ::DestroyWindow(other);
 }
 
 }  // namespace

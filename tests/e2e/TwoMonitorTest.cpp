@@ -225,4 +225,24 @@ TEST_F(TwoMonitorTest, AnEdgeBesideTheOtherMonitorIsNone) {
   EXPECT_EQ(KeysFrom({{-1, 900}, {-1280, 400}, {1365, 400}}), kUps(3));
 }
 
+// Each brightness key steps the monitor under the pointer alone, and the level
+// shows there.
+TEST_F(TwoMonitorTest, BrightnessKeysStepTheMonitorUnderThePointer) {
+  auto brimlet = StartWith(L"[Brimlet]\nLTControll = 0\nLBControll = 0\nRTControll = 0\nRBControll = 0\n"
+                           L"BrightnessUpKey = Ctrl+Alt+Up\nBrightnessDownKey = Ctrl+Alt+Down\n");
+  PointerAt(683, 384);
+  PressChord({VK_CONTROL, VK_MENU, VK_UP});
+  ASSERT_TRUE(LevelsBecome({{0, 52}})) << "Ctrl+Alt+Up steps the primary alone";
+  PointerAt(-640, 512);
+  PressChord({VK_CONTROL, VK_MENU, VK_DOWN});
+  EXPECT_TRUE(LevelsBecome({{0, 52}, {-1280, 48}})) << "Ctrl+Alt+Down steps the second alone";
+  HWND indicator = nullptr;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        indicator = FindProcessWindow(brimlet->pid(), L"BRIMLET_BRIGHTNESS_INDICATOR");
+        return indicator != nullptr && OnMonitor(indicator, kSecond);
+      },
+      5000));
+}
+
 }  // namespace

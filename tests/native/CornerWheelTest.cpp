@@ -343,6 +343,57 @@ TEST(CornerWheel, FractionsAddUpPerZone) {
   EXPECT_EQ(StepsMade(wheel, asked, 960, 0, {60}), 1);
 }
 
+// While exactly the held key's modifiers are held, a wheel turn acts anywhere,
+// before every zone, and no window sees it; other modifiers let it pass. The
+// modifiers are read only for a wheel turn. IgnorePrograms stops it, full
+// screen does not. Holding Alt asks for one mask per hold.
+TEST(CornerWheel, AHeldKeyActsAnywhereAndKeepsItsTurns) {
+  CornerSnapshot snapshot{ComputeScreenZones({3, {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}}}), Settings{}};
+  snapshot.settings.volumeInterval = 0;
+  snapshot.settings.keyWheel = L"ctrl";
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  asked.Ask(wheel, {kMove, 960, 540, 0});
+  EXPECT_EQ(asked.modifierReads, 0) << "a move reads no key";
+  asked.held = kCtrl;
+  const WheelStep middle = asked.Ask(wheel, Wheel(960, 540));
+  EXPECT_EQ(middle.kind, WheelStep::Kind::Volume);
+  EXPECT_TRUE(middle.swallow) << "no window scrolls or zooms";
+  EXPECT_FALSE(middle.maskModifier) << "Ctrl opens no menu";
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 0)).kind, WheelStep::Kind::Volume) << "before the brightness corner";
+  EXPECT_TRUE(asked.Ask(wheel, Wheel(960, 540, 30)).swallow) << "a fraction too";
+  asked.held = kCtrl | kShift;
+  const WheelStep more = asked.Ask(wheel, Wheel(960, 540));
+  EXPECT_EQ(more.kind, WheelStep::Kind::None);
+  EXPECT_FALSE(more.swallow) << "with another modifier the wheel passes";
+  asked.held = 0;
+  EXPECT_FALSE(asked.Ask(wheel, Wheel(960, 540)).swallow);
+
+  asked.held = kCtrl;
+  asked.isFullScreen = true;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(960, 540)).kind, WheelStep::Kind::Volume) << "full screen pauses it not";
+  snapshot.settings.ignorePrograms = L"player.exe";
+  snapshot.settings.keyWheel = L"Alt";
+  snapshot.settings.keyWheelAction = 2;
+  wheel.Take(snapshot);
+  asked.held = kAlt;
+  EXPECT_FALSE(asked.Ask(wheel, Wheel(960, 540)).swallow) << "the player in front stops it";
+  asked.program = L"notepad.exe";
+  asked.front = {9, 900};
+  const WheelStep second = asked.Ask(wheel, Wheel(-640, 900, -120));
+  ASSERT_EQ(second.kind, WheelStep::Kind::Brightness);
+  EXPECT_EQ(second.brightness.target, 2) << "the monitor under the pointer";
+  EXPECT_EQ(second.brightness.corner, ScreenCorner::BottomRight);
+  EXPECT_TRUE(second.maskModifier) << "the first turn of a hold of Alt";
+  EXPECT_FALSE(asked.Ask(wheel, Wheel(-640, 900)).maskModifier) << "once per hold";
+  wheel.ModifierReleased();
+  EXPECT_TRUE(asked.Ask(wheel, Wheel(-640, 900)).maskModifier) << "a new hold";
+  asked.held = 0;
+  asked.Ask(wheel, Wheel(960, 540));  // a turn without Alt ends the hold too
+  asked.held = kAlt;
+  EXPECT_TRUE(asked.Ask(wheel, Wheel(960, 540)).maskModifier);
+}
+
 TEST(CornerWheel, StepSizesReachTheSteps) {
   CornerSnapshot snapshot = Snapshot(0);
   snapshot.settings.volumeStep = 6;

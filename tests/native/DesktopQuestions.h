@@ -13,6 +13,8 @@ struct DesktopQuestions final : Desktop, Clock {
   int clock = 0;
   int names = 0;  // program names read
   int taskbars = 0;  // asked whether a taskbar is under the pointer
+  int modifierReads = 0;
+  uint8_t held = 0;  // the modifier keys held down
   bool isFullScreen = false;
   ScreenRect lastMonitor;  // the monitor the full-screen rule was asked about
   uint64_t now = 10'000;
@@ -31,6 +33,10 @@ struct DesktopQuestions final : Desktop, Clock {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) {
              return lower(x) == lower(y);
            });
+  }
+  uint8_t HeldModifiers() override {
+    ++modifierReads;
+    return held;
   }
   bool OverTaskbar(int32_t x, int32_t y) override {
     ++taskbars;

@@ -45,6 +45,15 @@ TEST(DecideOk, AllCornersNoneIsRefusedAndAnyOneCornerSaves) {
     only.*zone = 2;
     EXPECT_EQ(DecideOk(true, only), OkOutcome::Save) << "the taskbar or an edge alone acts";
   }
+  for (std::wstring Settings::*keys : {&Settings::keyWheel, &Settings::brightnessUpKey, &Settings::brightnessDownKey}) {
+    Settings only = none;
+    only.*keys = L"Ctrl+Alt+Up";
+    EXPECT_EQ(DecideOk(true, only), keys == &Settings::keyWheel ? OkOutcome::RefuseNoCornerAction : OkOutcome::Save)
+        << "a brightness key alone acts; Ctrl+Alt+Up holds no modifiers alone";
+  }
+  Settings held = none;
+  held.keyWheel = L"Ctrl";
+  EXPECT_EQ(DecideOk(true, held), OkOutcome::Save) << "a held key alone acts";
 }
 
 }  // namespace

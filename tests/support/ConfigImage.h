@@ -38,7 +38,8 @@ class ConfigImage {
       {L"IgnorePrograms", L""},  {L"ActInFullScreen", L""}, {L"MiddleClickMute", L"false"},
       {L"VolumeStep", L"2"},     {L"BrightnessStep", L"2"},     {L"Taskbar", L"0"},
       {L"LeftEdge", L"0"},       {L"RightEdge", L"0"},          {L"TopEdge", L"0"},
-      {L"BottomEdge", L"0"},
+      {L"BottomEdge", L"0"},     {L"KeyWheel", L""},           {L"KeyWheelAction", L"1"},
+      {L"BrightnessUpKey", L""}, {L"BrightnessDownKey", L""},
   };
 };
 

@@ -37,6 +37,20 @@ bool FakeDevices::SendMute(DWORD& error) {
   return sendWorks;
 }
 
+bool FakeDevices::SendModifierMask(DWORD& error) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  calls.emplace_back("mask");
+  ++masks;
+  error = sendError;
+  return sendWorks;
+}
+
+HHOOK FakeDevices::InstallKeyboardHook(HOOKPROC procedure) {
+  ++keyboardHooks;
+  return realHook ? ::SetWindowsHookExW(WH_KEYBOARD_LL, procedure, ::GetModuleHandleW(nullptr), 0)
+                  : reinterpret_cast<HHOOK>(static_cast<ULONG_PTR>(2));
+}
+
 void FakeDevices::Play() {
   const std::lock_guard<std::mutex> hold(m_lock);
   calls.emplace_back("sound");

@@ -26,7 +26,7 @@ struct FakeMonitor {
 
 class FakeDevices final : public Clock,
                           public Desktop,
-                          public VolumeKeys,
+                          public Keys,
                           public StepSound,
                           public HookInstaller,
                           public Panel,
@@ -53,12 +53,15 @@ class FakeDevices final : public Clock,
   std::vector<FakeMonitor> monitors;
   ScreenRect panelScreen{0, 0, 1920, 1080};  // the display the panel is
   std::vector<ScreenRect> listedFor;  // the display each list was asked for
+  uint8_t heldModifiers = 0;  // the modifier keys held down
   bool hookFails = false;  // InstallMouseHook fails with ERROR_ACCESS_DENIED
   bool realHook = false;   // InstallMouseHook installs the real hook
 
   // What was done.
   std::vector<bool> keys;           // each volume key pressed: true for up
   int mutes = 0;
+  int masks = 0;  // modifier masks sent
+  int keyboardHooks = 0;  // keyboard hooks installed
   std::vector<LONGLONG> keyTimes;   // QueryPerformanceCounter at each send
   int sounds = 0;
   DWORD soundThread = 0;  // the thread that started the last sound
@@ -68,7 +71,7 @@ class FakeDevices final : public Clock,
   int installs = 0;
   int installPriority = 0;  // the priority of the thread the hook was last installed on
   HHOOK lastHook = nullptr;  // the real hook last installed, for a test that removes it behind the program's back
-  std::vector<std::string> calls;  // in order: "key", "mute", "sound", "supported", "read", "write", "monitors",
+  std::vector<std::string> calls;  // in order: "key", "mute", "mask", "sound", "supported", "read", "write", "monitors",
                                    // "read monitor", "write monitor", "release monitors"
 
   size_t Count(const std::string& call);
@@ -84,10 +87,13 @@ class FakeDevices final : public Clock,
   std::wstring ProgramName(uint32_t process) override { return m_system.ProgramName(process); }
   bool SameFileName(std::wstring_view a, std::wstring_view b) override { return m_system.SameFileName(a, b); }
   bool OverTaskbar(int32_t x, int32_t y) override { return m_system.OverTaskbar(x, y); }
+  uint8_t HeldModifiers() override { return heldModifiers; }
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
+  bool SendModifierMask(DWORD& error) override;
   void Play() override;
   HHOOK InstallMouseHook(HOOKPROC procedure) override;
+  HHOOK InstallKeyboardHook(HOOKPROC procedure) override;
   DeviceAnswer SupportedLevels(std::vector<uint8_t>& levels) override;
   DeviceAnswer Read(PanelLevel& level) override;
   DeviceAnswer Write(const PanelLevel& level) override;

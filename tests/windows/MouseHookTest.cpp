@@ -208,6 +208,36 @@ TEST_F(MouseHookTest, CornerTurnsGiveTheirKeysWhileTheTrayThreadIsBlocked) {
   }
 }
 
+// A held key keeps its turns from the windows and steps; holding Alt is
+// masked once per hold, and only a held key of Alt or Win watches the keyboard.
+TEST_F(MouseHookTest, AHeldKeyStepsKeepsItsTurnsAndMasksAltOncePerHold) {
+  Settings settings = AllVolume();
+  settings.keyWheel = L"Alt";
+  Use(settings);
+  m_fake.heldModifiers = kAlt;
+  EXPECT_FALSE(Turn(960, 540)) << "no window sees the turn";
+  EXPECT_FALSE(Turn(960, 540, -120));
+  EXPECT_EQ(KeyDowns(), (std::vector<WORD>{VK_VOLUME_UP, VK_VOLUME_DOWN}));
+  EXPECT_EQ(m_fake.masks, 1) << "once per hold";
+  EXPECT_EQ(m_fake.calls.front(), "mask") << "masked while Alt is still held";
+  m_fake.heldModifiers = 0;
+  EXPECT_TRUE(Turn(960, 540)) << "without Alt the turn goes on";
+
+  // The hook's thread installs a keyboard hook for Alt; once joined, the count is final.
+  DWORD error = 0;
+  ASSERT_TRUE(m_hook.Start(error)) << error;
+  m_hook.Stop();
+  EXPECT_EQ(m_fake.keyboardHooks, 1);
+  settings.keyWheel = L"Ctrl";
+  Use(settings);
+  ASSERT_TRUE(m_hook.Start(error)) << error;
+  m_hook.Stop();
+  EXPECT_EQ(m_fake.keyboardHooks, 1) << "Ctrl needs no watching";
+  m_fake.heldModifiers = kCtrl;
+  EXPECT_FALSE(Turn(960, 540));
+  EXPECT_EQ(m_fake.masks, 1) << "nor a mask";
+}
+
 // Middle clicks in a volume corner while the hook is installed again and
 // again: each one mutes, and the window under the corner sees none of them,
 // nor a release without its press. The new hook is in before the old one goes.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/KeyNames.h"
 #include "core/SettingsRules.h"
 #include "core/ValueText.h"
 #include "framework/Accessibility.h"
@@ -9,9 +10,38 @@
 #include "res/resource.h"
 #include "ui/MessageBoxes.h"
 
+namespace {
+
+void AddItem(HWND list, const std::wstring& text) {
+  ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// A key and its modifiers as the hot-key control holds them; it has no Win.
+WORD ControlHotKey(const HotKey& key) {
+  // The arrows and the keys above them are the extended ones, not the keypad's.
+  const bool extended = (key.key >= VK_PRIOR && key.key <= VK_DOWN) || key.key == VK_INSERT || key.key == VK_DELETE;
+  BYTE flags = extended ? HOTKEYF_EXT : 0;
+  if ((key.modifiers & kCtrl) != 0) flags |= HOTKEYF_CONTROL;
+  if ((key.modifiers & kAlt) != 0) flags |= HOTKEYF_ALT;
+  if ((key.modifiers & kShift) != 0) flags |= HOTKEYF_SHIFT;
+  return MAKEWORD(static_cast<BYTE>(key.key), flags);
+}
+
+HotKey KeyOfControl(WORD value) {
+  const BYTE flags = HIBYTE(value);
+  HotKey key{0, LOBYTE(value)};
+  if ((flags & HOTKEYF_CONTROL) != 0) key.modifiers |= kCtrl;
+  if ((flags & HOTKEYF_ALT) != 0) key.modifiers |= kAlt;
+  if ((flags & HOTKEYF_SHIFT) != 0) key.modifiers |= kShift;
+  return key;
+}
+
+}  // namespace
+
 SettingsDialog::SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner)
     : Dialog(IDD_SETTINGS, texts.ForDialogs(),
-             {IDC_SETTINGS_TABS, {IDD_PAGE_GENERAL, IDD_PAGE_ZONES, IDD_PAGE_VOLUME_BRIGHTNESS, IDD_PAGE_PROGRAMS}}),
+             {IDC_SETTINGS_TABS,
+              {IDD_PAGE_GENERAL, IDD_PAGE_ZONES, IDD_PAGE_VOLUME_BRIGHTNESS, IDD_PAGE_PROGRAMS, IDD_PAGE_KEYS}}),
       m_store(store),
       m_texts(texts),
       m_owner(owner) {}
@@ -111,6 +141,27 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       ::SetWindowTextW(control, (m_settings.*row.text).c_str());
       m_showing = false;
       break;
+    case ControlKind::HeldKeyList: {
+      // A combination the list does not offer (Shift+Win, say) leaves it
+      // without a selection and is kept as written.
+      const uint8_t held = ParseModifiers(m_settings.*row.text);
+      const std::span<const uint8_t> choices = HeldKeyChoices();
+      for (const uint8_t choice : choices) AddItem(control, choice == 0 ? m_texts(TextId::CornerNone) : FormatModifiers(choice));
+      for (size_t item = 0; item < choices.size(); ++item) {
+        if (choices[item] == held) ::SendMessageW(control, CB_SETCURSEL, item, 0);
+      }
+      break;
+    }
+    case ControlKind::VolumeOrBrightnessList:
+      AddItem(control, m_texts(TextId::CornerVolume));
+      AddItem(control, m_texts(TextId::CornerBrightness));
+      ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(m_settings.*row.number - 1), 0);
+      break;
+    case ControlKind::HotKeyField:
+      // A key needs a modifier other than Shift here, or it would stop being typed.
+      ::SendMessageW(control, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+      ::SendMessageW(control, HKM_SETHOTKEY, ControlHotKey(ParseHotKey(m_settings.*row.text)), 0);
+      break;
   }
 }
 
@@ -153,6 +204,27 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
       m_settings.*row.text = TextOf(control);  // on one line when written
       break;
+    case ControlKind::HeldKeyList:
+    case ControlKind::VolumeOrBrightnessList: {
+      if (notification != CBN_SELCHANGE) return false;
+      const auto selection = static_cast<int32_t>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
+      if (selection == CB_ERR) return true;
+      if (row.control.kind == ControlKind::HeldKeyList) {
+        m_settings.*row.text = FormatModifiers(HeldKeyChoices()[static_cast<size_t>(selection)]);
+      } else {
+        m_settings.*row.number = selection + 1;
+      }
+      break;
+    }
+    case ControlKind::HotKeyField: {
+      if (notification != EN_CHANGE) return false;
+      const HotKey key = KeyOfControl(static_cast<WORD>(::SendMessageW(control, HKM_GETHOTKEY, 0, 0)));
+      const std::wstring name = FormatHotKey(key);
+      // A key config.ini has no name for is not taken: the field shows none.
+      if (name.empty() && key.key != 0) ::SendMessageW(control, HKM_SETHOTKEY, 0, 0);
+      m_settings.*row.text = name;
+      break;
+    }
   }
   m_changed = true;
   return true;
@@ -186,8 +258,9 @@ void SettingsDialog::OnOk() {
     case OkOutcome::Save: {
       const bool saved = m_store.Write(m_settings);
       // The running program takes what the file now holds, also when saving failed.
-      m_owner.SettingsSaved();
+      const std::wstring taken = m_owner.SettingsSaved();
       if (!saved) ShowDialogMessage(hwnd(), m_texts(TextId::SaveFailed));
+      if (!taken.empty()) ShowDialogMessage(hwnd(), m_texts.Filled(TextId::KeysTaken, taken));
       break;
     }
   }

@@ -2,7 +2,7 @@
 // The Settings dialog: edits its own working copy of the settings, read from
 // the store when it opens, with each setting on the control the key table
 // names for it, on pages: general (the first settings there were), zones,
-// volume and brightness, programs. Every page is filled when the dialog opens,
+// volume and brightness, programs, keys. Every page is filled when the dialog opens,
 // so a saving OK writes every key of every page, also of pages never looked at.
 // A saving OK hands the copy to the store (config.ini, then the start-up
 // shortcut) and tells the dialog's owner at once, before the dialog closes. An
@@ -22,8 +22,9 @@ class SettingsDialog final : public Dialog {
   class Owner {
    public:
     // A saving OK has written the settings (also when the save failed): the
-    // program takes what the store now holds.
-    virtual void SettingsSaved() = 0;
+    // program takes what the store now holds. The names of the keys another
+    // program holds, for the dialog to say; empty when there are none.
+    virtual std::wstring SettingsSaved() = 0;
 
    protected:
     ~Owner() = default;

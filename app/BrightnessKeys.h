@@ -1,0 +1,59 @@
+#pragma once
+// The keys that step the brightness of the monitor under the pointer
+// (BrightnessUpKey, BrightnessDownKey), registered with the system for the
+// tray window, which then hears WM_HOTKEY; held down, a key repeats. A key
+// another program holds already is named, and the other one works.
+#include <windows.h>
+
+#include <string>
+
+#include "core/KeyNames.h"
+#include "core/Settings.h"
+
+// Registering keys with the system, as a seam.
+class KeyRegistry {
+ public:
+  // False when the key could not be had (another program holds it).
+  virtual bool Register(int id, const HotKey& key) = 0;
+  virtual void Unregister(int id) = 0;
+
+ protected:
+  ~KeyRegistry() = default;
+};
+
+// The system's own, for `window` (RegisterHotKey).
+class SystemKeyRegistry final : public KeyRegistry {
+ public:
+  explicit SystemKeyRegistry(HWND window) : m_window(window) {}
+  bool Register(int id, const HotKey& key) override {
+    return ::RegisterHotKey(m_window, id, key.modifiers, key.key) != FALSE;
+  }
+  void Unregister(int id) override { ::UnregisterHotKey(m_window, id); }
+
+ private:
+  HWND m_window;
+};
+
+class BrightnessKeys {
+ public:
+  // WM_HOTKEY's ids.
+  static constexpr int kBrighter = 1;
+  static constexpr int kDarker = 2;
+
+  BrightnessKeys() = default;
+  ~BrightnessKeys() { Release(); }
+  BrightnessKeys(const BrightnessKeys&) = delete;
+  BrightnessKeys& operator=(const BrightnessKeys&) = delete;
+
+  // The settings' keys in place of the ones before, through `registry` (kept
+  // for their release). The names of those another program holds, as
+  // "Ctrl+Alt+Up, Ctrl+Alt+Down"; empty when every key set is in.
+  std::wstring Take(const Settings& settings, KeyRegistry& registry);
+  void Release();
+  // WM_HOTKEY of `id`: +1 a step brighter, -1 darker, 0 not one of ours.
+  static int StepsOf(WPARAM id);
+
+ private:
+  KeyRegistry* m_registry = nullptr;
+  bool m_registered[2] = {};
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Keys as config.ini names them: modifiers joined by "+" ("Ctrl+Shift"), and
+// a key with its modifiers ("Ctrl+Alt+Up"). Names in any case, blanks around
+// them ignored; written back in one spelling and order.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+// Modifier bits, as RegisterHotKey takes them (MOD_ALT, MOD_CONTROL, MOD_SHIFT,
+// MOD_WIN); left or right key alike.
+inline constexpr uint8_t kAlt = 0x1;
+inline constexpr uint8_t kCtrl = 0x2;
+inline constexpr uint8_t kShift = 0x4;
+inline constexpr uint8_t kWin = 0x8;
+
+// The modifiers a text names ("Ctrl", "Alt", "Shift", "Win", joined by "+");
+// 0 for an empty text and for one with a name that is none of them.
+uint8_t ParseModifiers(std::wstring_view text);
+// "Ctrl+Alt+Shift+Win" in that order, for the modifiers given; empty for none.
+std::wstring FormatModifiers(uint8_t modifiers);
+
+// The choices the Settings dialog offers for the held key, in its list's order
+// (the first is none).
+std::span<const uint8_t> HeldKeyChoices();
+
+// A key with its modifiers. `key` is a Windows virtual-key code: a letter, a
+// digit, F1-F24, the arrows, PageUp, PageDown, Home, End, Insert, Delete, Plus
+// or Minus; 0: no key.
+struct HotKey {
+  uint8_t modifiers = 0;
+  uint16_t key = 0;
+
+  friend bool operator==(const HotKey&, const HotKey&) = default;
+};
+
+// The key a text names; no key for an empty text, a text without a key or with
+// more than one, and a name that is none of the above.
+HotKey ParseHotKey(std::wstring_view text);
+// "Ctrl+Alt+Up"; empty for no key, and for a key that has no name above.
+std::wstring FormatHotKey(const HotKey& key);

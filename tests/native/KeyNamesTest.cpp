@@ -1,0 +1,32 @@
+#include "core/KeyNames.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(KeyNames, ModifiersAndKeysReadInAnyCaseAndWriteInOneSpelling) {
+  EXPECT_EQ(ParseModifiers(L"Ctrl+Shift"), kCtrl | kShift);
+  EXPECT_EQ(ParseModifiers(L" alt + WIN "), kAlt | kWin);
+  for (const wchar_t* off : {L"", L"Ctrl+Hyper", L"Ctrl+", L"+", L"Control"}) EXPECT_EQ(ParseModifiers(off), 0) << off;
+  EXPECT_EQ(FormatModifiers(kWin | kShift | kAlt | kCtrl), L"Ctrl+Alt+Shift+Win");
+  EXPECT_EQ(FormatModifiers(0), L"");
+
+  EXPECT_EQ(ParseHotKey(L"Ctrl+Alt+Up"), (HotKey{kCtrl | kAlt, 0x26}));
+  EXPECT_EQ(ParseHotKey(L"shift+f12"), (HotKey{kShift, 0x7B}));
+  EXPECT_EQ(ParseHotKey(L"Win+b"), (HotKey{kWin, 'B'}));
+  EXPECT_EQ(ParseHotKey(L"Ctrl+7"), (HotKey{kCtrl, '7'}));
+  EXPECT_EQ(ParseHotKey(L"F24"), (HotKey{0, 0x87}));
+  EXPECT_EQ(ParseHotKey(L"Ctrl+Alt+Plus").key, 0xBB);
+  EXPECT_EQ(ParseHotKey(L"Ctrl+PageDown").key, 0x22);
+  for (const wchar_t* none : {L"", L"Ctrl+Alt", L"Ctrl+Up+Down", L"Ctrl+F25", L"Ctrl+F0", L"Ctrl+F01", L"Ctrl+Tab",
+                              L"Ctrl++", L"Ctrl+é"}) {
+    EXPECT_EQ(ParseHotKey(none), HotKey{}) << "no key: " << std::wstring(none).size();
+  }
+  for (const wchar_t* text : {L"Ctrl+Alt+Up", L"Shift+Win+F1", L"Alt+PageUp", L"Z", L"Ctrl+Minus"}) {
+    EXPECT_EQ(FormatHotKey(ParseHotKey(text)), text) << "written as read";
+  }
+  EXPECT_EQ(FormatHotKey({kCtrl, 0x09}), L"") << "Tab has no name here";
+  EXPECT_EQ(HeldKeyChoices().front(), 0) << "the list starts with none";
+}
+
+}  // namespace
