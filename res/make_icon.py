@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws Brimlet.ico: the program's icon at 16, 20, 24, 32, 40, 48, 64 and 256
-pixels, 32 bits per pixel with alpha; the images of 40 pixels and more
-PNG-compressed, as Windows reads them since Vista (the smaller ones, which the
-notification area and the About box at 96 DPI use, stay plain bitmaps).
+pixels, 32 bits per pixel with alpha; the images of 24 pixels and more
+PNG-compressed, as Windows reads them since Vista (the 16- and 20-pixel ones,
+which the notification area uses at 96 and 120 DPI, stay plain bitmaps).
 
 Each size is drawn for itself, with strokes and gaps in whole pixels and fewer
 details the smaller it gets, rather than scaled down from one large image: a
@@ -122,7 +122,7 @@ def main(path):
     images = []
     for size in SIZES:
         rows = Design(size).rows()
-        images.append(png_image(size, rows) if size >= 40 else bmp_image(size, rows))
+        images.append(png_image(size, rows) if size >= 24 else bmp_image(size, rows))
     directory = struct.pack("<HHH", 0, 1, len(SIZES))
     offset = 6 + 16 * len(SIZES)
     entries = b""

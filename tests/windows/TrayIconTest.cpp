@@ -79,7 +79,7 @@ TEST(TrayIconImage, TakenAnewForTheDpiInForce) {
 }
 
 // Every image of the program's icon loads at its own size, the PNG-compressed
-// ones (40 pixels and more) too.
+// ones (24 pixels and more) too.
 TEST(TrayIconImage, EveryImageOfTheIconLoads) {
   for (const int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
     const UniqueIcon icon(static_cast<HICON>(
