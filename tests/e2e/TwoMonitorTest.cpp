@@ -85,6 +85,15 @@ class TwoMonitorTest : public BrimletTest {
   bool LevelsBecome(const std::map<long, unsigned long>& expected) {
     return WaitUntil([&] { return Levels() == expected; }, 10000);
   }
+  // Waits until the brightness indicator shows on `monitor` (with `text`, when given).
+  static bool IndicatorShowsOn(const BrimletProcess& brimlet, const RECT& monitor, const wchar_t* text = nullptr) {
+    return WaitUntil(
+        [&] {
+          HWND indicator = FindProcessWindow(brimlet.pid(), L"BRIMLET_BRIGHTNESS_INDICATOR");
+          return indicator != nullptr && OnMonitor(indicator, monitor) && (text == nullptr || WindowText(indicator) == text);
+        },
+        5000);
+  }
   std::unique_ptr<BrimletProcess> StartWith(const std::wstring& config) {
     WriteConfig(config);
     return Start();
@@ -139,11 +148,7 @@ TEST_F(TwoMonitorTest, BrightnessStepsLandOnTheMonitorTurnedAndShowThere) {
     WheelAt(-1280, 0, 120);  // no corner by default
     WheelAt(1365, 0, -120);
     EXPECT_TRUE(LevelsBecome({{0, 70}})) << "the second monitor is never stepped by default";
-    HWND indicator = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-      return (indicator = FindProcessWindow(brimlet->pid(), L"BRIMLET_BRIGHTNESS_INDICATOR")) != nullptr;
-    }, 5000));
-    EXPECT_TRUE(OnMonitor(indicator, kPrimary));
+    EXPECT_TRUE(IndicatorShowsOn(*brimlet, kPrimary));
   }
   auto brimlet = StartWith(config + L"AllScreens = true\n");
   std::vector<INPUT> both;
@@ -155,14 +160,7 @@ TEST_F(TwoMonitorTest, BrightnessStepsLandOnTheMonitorTurnedAndShowThere) {
   EXPECT_TRUE(LevelsBecome({{0, 60}, {-1280, 60}})) << "five notches on each monitor land on each its own";
   WheelAt(-1, 0, -120);
   ASSERT_TRUE(LevelsBecome({{0, 60}, {-1280, 58}}));
-  HWND indicator = nullptr;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        indicator = FindProcessWindow(brimlet->pid(), L"BRIMLET_BRIGHTNESS_INDICATOR");
-        return indicator != nullptr && OnMonitor(indicator, kSecond) && WindowText(indicator) == L"亮度 58%";
-      },
-      5000))
-      << "the level shows on the monitor turned";
+  EXPECT_TRUE(IndicatorShowsOn(*brimlet, kSecond, L"亮度 58%")) << "the level shows on the monitor turned";
 }
 
 // A box a dialog raises is owned by it and opens on its monitor.
@@ -206,14 +204,7 @@ TEST_F(TwoMonitorTest, EachTaskbarStepsTheBrightnessOfItsOwnMonitor) {
   ASSERT_TRUE(LevelsBecome({{0, 52}})) << "the primary's taskbar steps the primary's monitor alone";
   WheelAt(-640, 1004, -120);
   EXPECT_TRUE(LevelsBecome({{0, 52}, {-1280, 48}})) << "the second's taskbar steps the second";
-  HWND indicator = nullptr;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        indicator = FindProcessWindow(brimlet->pid(), L"BRIMLET_BRIGHTNESS_INDICATOR");
-        return indicator != nullptr && OnMonitor(indicator, kSecond) && WindowText(indicator) == L"亮度 48%";
-      },
-      5000))
-      << "the level shows on the second monitor";
+  EXPECT_TRUE(IndicatorShowsOn(*brimlet, kSecond, L"亮度 48%")) << "the level shows on the second monitor";
 }
 
 // A side the other monitor adjoins is no edge there; below the shorter
@@ -236,13 +227,7 @@ TEST_F(TwoMonitorTest, BrightnessKeysStepTheMonitorUnderThePointer) {
   PointerAt(-640, 512);
   PressChord({VK_CONTROL, VK_MENU, VK_DOWN});
   EXPECT_TRUE(LevelsBecome({{0, 52}, {-1280, 48}})) << "Ctrl+Alt+Down steps the second alone";
-  HWND indicator = nullptr;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        indicator = FindProcessWindow(brimlet->pid(), L"BRIMLET_BRIGHTNESS_INDICATOR");
-        return indicator != nullptr && OnMonitor(indicator, kSecond);
-      },
-      5000));
+  EXPECT_TRUE(IndicatorShowsOn(*brimlet, kSecond)) << "the level shows on the second monitor";
 }
 
 }  // namespace
