@@ -73,14 +73,6 @@ int WatchedWindow::s_wheels = 0;
 int WatchedWindow::s_ctrlWheels = 0;
 int WatchedWindow::s_menuModes = 0;
 
-INPUT Key(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
 class KeysTest : public BrimletTest {
  protected:
   KeyWatcher m_keys;
@@ -94,7 +86,7 @@ TEST_F(KeysTest, CtrlAndANotchStepTheVolumeAndNoWindowScrolls) {
               L"KeyWheel = Ctrl\n");
   auto brimlet = Start();
   const WatchedWindow window;
-  SendAll({Key(VK_CONTROL, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120), Key(VK_CONTROL, true)});
+  SendAll({KeyEvent(VK_CONTROL, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120), KeyEvent(VK_CONTROL, true)});
   ASSERT_TRUE(m_keys.WaitForCount(1, 5000));
   EXPECT_EQ(m_keys.KeyDowns(), std::vector<DWORD>{VK_VOLUME_UP});
   // A plain notch the window gets, after the Ctrl notch it must not have got.
@@ -102,8 +94,8 @@ TEST_F(KeysTest, CtrlAndANotchStepTheVolumeAndNoWindowScrolls) {
   ASSERT_TRUE(WatchedWindow::PumpUntil([] { return WatchedWindow::wheels() >= 1; })) << "a plain notch scrolls";
   EXPECT_EQ(WatchedWindow::ctrlWheels(), 0) << "the window got the Ctrl notch";
 
-  SendAll({Key(VK_CONTROL, false), Key(VK_SHIFT, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120),
-           Key(VK_SHIFT, true), Key(VK_CONTROL, true)});
+  SendAll({KeyEvent(VK_CONTROL, false), KeyEvent(VK_SHIFT, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120),
+           KeyEvent(VK_SHIFT, true), KeyEvent(VK_CONTROL, true)});
   EXPECT_TRUE(WatchedWindow::PumpUntil([] { return WatchedWindow::ctrlWheels() >= 1; }))
       << "with Ctrl and Shift the window gets the notch";
   WheelAt(1919, 1079, -120);
@@ -124,7 +116,7 @@ TEST_F(KeysTest, AltAndANotchStepAndLettingAltGoOpensNoMenu) {
   PressKey(VK_MENU);
   ASSERT_TRUE(WatchedWindow::PumpUntil([] { return WatchedWindow::menuModes() == 1; })) << "a lone Alt tap";
 
-  SendAll({Key(VK_MENU, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120), Key(VK_MENU, true)});
+  SendAll({KeyEvent(VK_MENU, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120), KeyEvent(VK_MENU, true)});
   WheelAt(960, 540, -120);  // a plain notch after it, which the window gets
   ASSERT_TRUE(WatchedWindow::PumpUntil([] { return WatchedWindow::wheels() >= 1; }));
   EXPECT_EQ(WatchedWindow::wheels(), 1) << "the window got the notch turned with Alt";

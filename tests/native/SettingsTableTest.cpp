@@ -99,13 +99,6 @@ TEST(SettingsFromText, StepSizesAreReadClampedAndWrittenTheOneWay) {
   EXPECT_EQ(SettingsFromText(text, false).brightnessStep, 5);
 }
 
-TEST(SettingsFromText, ProgramListsAreKeptAsWritten) {
-  const Settings settings = SettingsFromText(
-      L"[Brimlet]\nIgnorePrograms = \"C:\\Games\\Game.exe\"; editor\nActInFullScreen = player.exe,\n", false);
-  EXPECT_EQ(settings.ignorePrograms, L"\"C:\\Games\\Game.exe\"; editor");
-  EXPECT_EQ(settings.actInFullScreen, L"player.exe,");
-}
-
 // A text value becomes one line without surrounding blanks: a line break
 // would start a key of its own in the file.
 TEST(WriteSettingsText, TextValuesAreWrittenAsOneTrimmedLine) {

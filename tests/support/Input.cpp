@@ -53,21 +53,18 @@ void PressKey(WORD virtualKey) {
   ::Sleep(60);
 }
 
+INPUT KeyEvent(WORD virtualKey, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
 void PressChord(std::initializer_list<WORD> keys) {
   std::vector<INPUT> events;
-  for (const WORD key : keys) {
-    INPUT press{};
-    press.type = INPUT_KEYBOARD;
-    press.ki.wVk = key;
-    events.push_back(press);
-  }
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-    INPUT release{};
-    release.type = INPUT_KEYBOARD;
-    release.ki.wVk = *key;
-    release.ki.dwFlags = KEYEVENTF_KEYUP;
-    events.push_back(release);
-  }
+  for (const WORD key : keys) events.push_back(KeyEvent(key, false));
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) events.push_back(KeyEvent(*key, true));
   SendAll(events);
   ::Sleep(60);
 }

@@ -18,6 +18,8 @@ void SendAll(std::vector<INPUT> events);
 void PointerAt(int x, int y);
 // A vertical (or horizontal) wheel turn with the pointer at exactly (x, y).
 void WheelAt(int x, int y, int delta, bool horizontal = false);
+// A key's press or release, to send with mouse events in one burst.
+INPUT KeyEvent(WORD virtualKey, bool release);
 void PressKey(WORD virtualKey);
 // Keys held down in order and let go in the reverse order, as Ctrl+Shift+Tab.
 void PressChord(std::initializer_list<WORD> keys);

@@ -43,24 +43,4 @@ TEST(BrightnessKeys, AKeyAnotherProgramHoldsIsNamedAndTheOtherWorks) {
   EXPECT_EQ(BrightnessKeys::StepsOf(99), 0);
 }
 
-// The system's registry, against a key held by another window.
-TEST(BrightnessKeys, TheSystemRefusesAKeyHeldElsewhere) {
-  HWND other = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  HWND ours = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  ASSERT_TRUE(::RegisterHotKey(other, 7, MOD_CONTROL | MOD_ALT, VK_F9));
-  SystemKeyRegistry registry(ours);
-  Settings settings;
-  settings.brightnessUpKey = L"Ctrl+Alt+F9";
-  settings.brightnessDownKey = L"Ctrl+Alt+F10";
-  BrightnessKeys keys;
-  EXPECT_EQ(keys.Take(settings, registry), L"Ctrl+Alt+F9");
-  EXPECT_FALSE(::RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "ours holds the other one";
-  keys.Release();
-  EXPECT_TRUE(::RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "and lets it go";
-  ::UnregisterHotKey(other, 7);
-  ::UnregisterHotKey(other, 8);
-  ::DestroyWindow(ours);
-  ::DestroyWindow(other);
-}
-
 }  // namespace
