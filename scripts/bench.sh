@@ -76,7 +76,8 @@ $(uname -sr), $(wine --version), MinGW-w64 $(x86_64-w64-mingw32-g++-posix -dumpv
 What the hook decides for every mouse event of the desktop, before any action,
 on four monitors with corners, the taskbar and every edge acting on each, a
 held key and program rules set (the window in front, whether a taskbar is
-under the pointer and the modifiers held answered at once). Goal: under 50 ns for the two cases that do nothing.
+under the pointer and the modifiers held answered at once). Goal: under 50 ns
+for the two cases that do nothing.
 
 | case | ns per call |
 |---|---|
@@ -95,10 +96,9 @@ chain, per event. Brimlet runs with corners, the taskbar and every edge acting
 on every monitor, program rules, the middle-click mute and a held key (Ctrl)
 set, so a turn in a corner reads the modifiers held and looks at the window in
 front and its program, and one over the taskbar also at the window under the
-pointer. Goals: a non-wheel event costs no more
-than 1.1x the pass-through hook, the volume path no more than 1.5x a program
-that injects the key straight from its hook; the taskbar's row is measured
-against Brimlet's own corner.
+pointer. Goals: a non-wheel event costs no more than 1.1x the pass-through
+hook, the volume path no more than 1.5x a program that injects the key straight
+from its hook; the taskbar's row is measured against Brimlet's own corner.
 
 $wine_table
 
