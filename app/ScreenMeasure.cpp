@@ -44,13 +44,8 @@ std::vector<ScreenRect> MeasureScreens() {
 namespace {
 
 BOOL CALLBACK AddStripOfTaskbar(HWND window, LPARAM strips) {
-  wchar_t name[32] = {};
-  const int length = ::GetClassNameW(window, name, 32);
   RECT bar{};
-  if (!::IsWindowVisible(window) || !IsTaskbarClass(std::wstring_view(name, length > 0 ? static_cast<size_t>(length) : 0)) ||
-      !::GetWindowRect(window, &bar)) {
-    return TRUE;
-  }
+  if (!::IsWindowVisible(window) || !IsTaskbar(window) || !::GetWindowRect(window, &bar)) return TRUE;
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   if (!::GetMonitorInfoW(::MonitorFromRect(&bar, MONITOR_DEFAULTTONEAREST), &info)) return TRUE;

@@ -25,9 +25,7 @@ std::optional<Settings> SettingsStore::Read() const {
 Settings SettingsStore::Defaults() const { return SettingsFromText(L"", ShortcutExists(m_paths.shortcut)); }
 
 bool SettingsStore::Write(const Settings& settings) const {
-  ConfigFile file(m_paths.config);
-  WriteSettingsText(file.text, settings);
-  if (!file.Save()) return false;
+  if (!WriteFirst(settings)) return false;
   UpdateStartupShortcut(settings.startAtLogon, m_paths.shortcut, m_paths.exe);
   return true;
 }

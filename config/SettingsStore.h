@@ -32,9 +32,9 @@ class SettingsStore {
   bool Write(const Settings& settings) const;
   // config.ini is there (none: this copy of Brimlet has never run here).
   bool Exists() const;
-  // The first start of this copy: writes config.ini with every key the
-  // program writes, leaving the start-up shortcut as it is (it may belong to
-  // another copy). False when the file could not be written.
+  // The file part of Write alone, for the first start of this copy: the
+  // start-up shortcut stays as it is (it may belong to another copy). False
+  // when the file could not be written.
   bool WriteFirst(const Settings& settings) const;
   // At start-up, before the first load: restores config.ini from what an
   // interrupted save left beside it when it is missing, else removes that; and

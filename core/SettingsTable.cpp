@@ -17,10 +17,8 @@ constexpr SettingRow Number(const wchar_t* key, int32_t Settings::*member, const
                             SettingControl control, NumberRange range = {}) {
   return {key, nullptr, member, nullptr, byDefault, nullptr, range, true, true, control};
 }
-constexpr SettingRow Text(const wchar_t* key, std::wstring Settings::*member, int box) {
-  return {key, nullptr, nullptr, member, L"", nullptr, {}, true, true, {ControlKind::TextBox, box}};
-}
-constexpr SettingRow Keys(const wchar_t* key, std::wstring Settings::*member, ControlKind kind, int control) {
+constexpr SettingRow Text(const wchar_t* key, std::wstring Settings::*member, int control,
+                          ControlKind kind = ControlKind::TextBox) {
   return {key, nullptr, nullptr, member, L"", nullptr, {}, true, true, {kind, control}};
 }
 
@@ -62,11 +60,11 @@ constexpr SettingRow kSettingRows[] = {
     Action(L"RightEdge", &Settings::rightEdge, L"0", IDC_RIGHT_EDGE_COMBO),
     Action(L"TopEdge", &Settings::topEdge, L"0", IDC_TOP_EDGE_COMBO),
     Action(L"BottomEdge", &Settings::bottomEdge, L"0", IDC_BOTTOM_EDGE_COMBO),
-    Keys(L"KeyWheel", &Settings::keyWheel, ControlKind::HeldKeyList, IDC_HELD_KEY_COMBO),
+    Text(L"KeyWheel", &Settings::keyWheel, IDC_HELD_KEY_COMBO, ControlKind::HeldKeyList),
     {L"KeyWheelAction", nullptr, &Settings::keyWheelAction, nullptr, L"1", &ParseKeyWheelAction, {}, true, true,
      {ControlKind::VolumeOrBrightnessList, IDC_HELD_ACTION_COMBO}},
-    Keys(L"BrightnessUpKey", &Settings::brightnessUpKey, ControlKind::HotKeyField, IDC_BRIGHTER_KEY),
-    Keys(L"BrightnessDownKey", &Settings::brightnessDownKey, ControlKind::HotKeyField, IDC_DARKER_KEY),
+    Text(L"BrightnessUpKey", &Settings::brightnessUpKey, IDC_BRIGHTER_KEY, ControlKind::HotKeyField),
+    Text(L"BrightnessDownKey", &Settings::brightnessDownKey, IDC_DARKER_KEY, ControlKind::HotKeyField),
     // Not in the Settings dialog, which keeps them as it keeps every key it does not know.
     {L"BrightnessIndicator", &Settings::brightnessIndicator, nullptr, nullptr, L"true", nullptr, {}, true, false, {}},
     {L"Language", nullptr, &Settings::language, nullptr, L"", &ParseLanguageChoice, {}, true, false, {}},

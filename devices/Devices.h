@@ -2,9 +2,10 @@
 // What the wheel's actions do to the machine, one seam for each thing touched:
 // the keys sent, the step sound, the hooks' installation, the built-in panel,
 // the monitors over DDC/CI, and (core/Desktop.h) the clock, the window in
-// front, the taskbar under the pointer and the modifiers held. The system's own are in SystemDevices; tests stand in for
-// them and see what was done. The hook thread, the brightness worker and the
-// tray thread use them at once: an implementation must allow that.
+// front, the taskbar under the pointer and the modifiers held. The system's own
+// are in SystemDevices; tests stand in for them and see what was done. The
+// hook thread, the brightness worker and the tray thread use them at once: an
+// implementation must allow that.
 #include <windows.h>
 
 #include <cstdint>

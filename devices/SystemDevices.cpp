@@ -68,10 +68,7 @@ bool SystemDevices::OverTaskbar(int32_t x, int32_t y) {
   // window anything (it hit-tests other threads' windows without a message),
   // and a class name is read without one.
   HWND under = ::WindowFromPoint(POINT{x, y});
-  if (under == nullptr) return false;
-  wchar_t name[32] = {};
-  const int length = ::GetClassNameW(::GetAncestor(under, GA_ROOT), name, 32);
-  return IsTaskbarClass(std::wstring_view(name, length > 0 ? static_cast<size_t>(length) : 0));
+  return under != nullptr && IsTaskbar(::GetAncestor(under, GA_ROOT));
 }
 
 bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect& monitor) {

@@ -10,8 +10,11 @@ inline bool SameFileName(std::wstring_view a, std::wstring_view b) {
          CSTR_EQUAL;
 }
 
-// The window classes Windows gives its taskbars: the primary one, and one on
-// each other monitor.
-inline bool IsTaskbarClass(std::wstring_view name) {
-  return SameFileName(name, L"Shell_TrayWnd") || SameFileName(name, L"Shell_SecondaryTrayWnd");
+// `window` is of a class Windows gives its taskbars: the primary one, and one
+// on each other monitor. Reading a class name sends the window nothing.
+inline bool IsTaskbar(HWND window) {
+  wchar_t name[32] = {};
+  const int length = ::GetClassNameW(window, name, 32);
+  const std::wstring_view own(name, length > 0 ? static_cast<size_t>(length) : 0);
+  return SameFileName(own, L"Shell_TrayWnd") || SameFileName(own, L"Shell_SecondaryTrayWnd");
 }

@@ -97,7 +97,6 @@ void MouseHook::Run() {
   UniqueHook hook(Install());
   ::SetEvent(m_started.get());
   if (hook) TakePublished();
-  FollowTheKeyboard(false);
   // A stop asked for before the queue existed has no WM_QUIT to show for it.
   while (hook && !m_thread.Stopping()) {
     const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
