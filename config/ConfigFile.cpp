@@ -175,6 +175,41 @@ bool WriteInPlace(SaveFiles& files, const std::wstring& target, std::string_view
   return false;
 }
 
+// A file with more than one name, written through: the old bytes go to the
+// disk beside it first (under the kept-old name only once complete), then the
+// new bytes over the file; the old ones come back if that fails. The kept-old
+// file goes once the file holds either whole.
+bool WriteThroughLink(SaveFiles& files, const std::wstring& target, std::string_view bytes, std::string_view original) {
+  std::wstring temporary;
+  bool createDenied = false;
+  if (!WriteTemporary(files, target, original, temporary, createDenied)) {
+    return createDenied && WriteInPlace(files, target, bytes, original);
+  }
+  const std::wstring kept = SaveSiblingName(target, ::GetCurrentProcessId(), 0, kKeptOldSuffix);
+  if (!files.Move(temporary, kept, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    files.Delete(temporary);
+    return false;
+  }
+  const SeamHandle file(files, files.OpenExisting(target));
+  const bool written = file && Rewrite(files, file.get(), bytes) && ReadsBack(files, file.get(), bytes);
+  const bool whole = written || (file && Rewrite(files, file.get(), original) && ReadsBack(files, file.get(), original));
+  if (whole) files.Delete(kept);
+  return written;
+}
+
+// Old content a save through a link kept aside: written back over the file
+// (or put in its place, should it be missing), then removed.
+void RestoreKeptOld(SaveFiles& files, const std::wstring& target, const std::wstring& kept) {
+  if (files.Attributes(target) == INVALID_FILE_ATTRIBUTES) {
+    if (IsMissingFileError(::GetLastError())) files.Move(kept, target, MOVEFILE_WRITE_THROUGH);
+    return;
+  }
+  std::string original;
+  if (ReadWholeFile(files, kept, original) != ReadOutcome::Read) return;
+  const SeamHandle file(files, files.OpenExisting(target));
+  if (file && Rewrite(files, file.get(), original) && ReadsBack(files, file.get(), original)) files.Delete(kept);
+}
+
 }  // namespace
 
 ConfigFile::ConfigFile(std::wstring filePath) : path(std::move(filePath)) {
@@ -213,6 +248,7 @@ bool ConfigFile::Save(SaveFiles& files) const {
   // Checked here because a replace would go through where a plain write is refused.
   if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) return false;
 
+  if (exists && files.NameCount(target) > 1) return WriteThroughLink(files, target, bytes, m_original);
   std::wstring temporary;
   bool createDenied = false;
   if (!WriteTemporary(files, target, bytes, temporary, createDenied)) {
@@ -232,7 +268,18 @@ void RecoverSaveLeftovers(SaveFiles& files, const std::wstring& configPath) {
   const std::wstring fileName = target.substr(folder.size());
   std::vector<std::wstring> names;
   std::vector<SaveLeftover> leftovers;
-  for (const FoundFile& found : files.Find(target + L".*")) {
+  std::wstring keptOld;
+  uint64_t keptOldAt = 0;
+  const std::vector<FoundFile> siblings = files.Find(target + L".*");
+  for (const FoundFile& found : siblings) {
+    // The newest, should there be more than one.
+    if (!found.folder && IsKeptOldName(found.name, fileName) && (keptOld.empty() || found.writtenAt > keptOldAt)) {
+      keptOld = folder + found.name;
+      keptOldAt = found.writtenAt;
+    }
+  }
+  if (!keptOld.empty()) RestoreKeptOld(files, target, keptOld);
+  for (const FoundFile& found : siblings) {
     SaveLeftover leftover{};
     if (found.folder || !ParseSaveLeftoverName(found.name, fileName, leftover.process, leftover.temporary)) continue;
     leftover.writtenAt = found.writtenAt;

@@ -29,8 +29,12 @@ class ConfigFile {
   // the target of a symbolic link), which then replaces it in one step; true only
   // when the new content is in place. On failure the old file is left exactly as
   // it was, or, if it could not be put back, the new content is kept as
-  // "<name>.new" beside it. Where files may be written but not created, the file
-  // is rewritten in place and read back to check.
+  // "<name>.new" beside it. A file with more than one name (a hard link that
+  // another program keeps) is written through, so every name sees the new
+  // content: its old content is first put on the disk beside it, under a name
+  // the start-up recovery restores it from should the rewrite be cut short.
+  // Where files may be written but not created, the file is rewritten in place
+  // and read back to check.
   bool Save() const;
   bool Save(SaveFiles& files) const;
 
@@ -47,7 +51,8 @@ class ConfigFile {
 };
 
 // Deals with what interrupted saves of `configPath` left beside it (beside the
-// target of a symbolic link): when the file is missing, the newest complete
+// target of a symbolic link): old content kept aside by a save through a link
+// is written back through it; when the file is missing, the newest complete
 // leftover is put in its place and nothing is deleted; otherwise its temporary
 // and backup files older than a minute are deleted. Touches no other file.
 void RecoverSaveLeftovers(const std::wstring& configPath);

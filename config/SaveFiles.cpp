@@ -82,6 +82,14 @@ std::wstring SystemSaveFiles::FinalPath(const std::wstring& path) {
   return target == final ? path : target;
 }
 
+uint32_t SystemSaveFiles::NameCount(const std::wstring& path) {
+  const UniqueKernelHandle file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                              nullptr, OPEN_EXISTING, 0, nullptr));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!file || !::GetFileInformationByHandle(file.get(), &information) || information.nNumberOfLinks == 0) return 1;
+  return information.nNumberOfLinks;
+}
+
 HANDLE SystemSaveFiles::CreateNew(const std::wstring& path) {
   return ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
 }

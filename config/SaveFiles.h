@@ -28,6 +28,8 @@ class SaveFiles {
   // The file an existing chain of links at `path` leads to, as the system
   // resolves it; `path` itself when it cannot.
   virtual std::wstring FinalPath(const std::wstring& path) = 0;
+  // How many names (hard links) the file at `path` has; 1 when it cannot tell.
+  virtual uint32_t NameCount(const std::wstring& path) = 0;
   // A new file, for writing and not shared; INVALID_HANDLE_VALUE with the last
   // error (ERROR_FILE_EXISTS when the name is taken).
   virtual HANDLE CreateNew(const std::wstring& path) = 0;
@@ -73,6 +75,7 @@ class SystemSaveFiles : public SaveFiles {
   DWORD Attributes(const std::wstring& path) override;
   bool LinkTarget(const std::wstring& path, std::wstring& stored) override;
   std::wstring FinalPath(const std::wstring& path) override;
+  uint32_t NameCount(const std::wstring& path) override;
   HANDLE CreateNew(const std::wstring& path) override;
   HANDLE OpenExisting(const std::wstring& path) override;
   HANDLE OpenForReading(const std::wstring& path) override;

@@ -18,6 +18,21 @@ bool TakeNumber(std::wstring_view& text, uint32_t& number) {
   return true;
 }
 
+// `fileName`.<process>-<attempt> and then the suffix, which is handed back.
+bool ParseSiblingName(std::wstring_view name, std::wstring_view fileName, uint32_t& process, std::wstring_view& suffix) {
+  if (fileName.empty() || name.size() <= fileName.size() + 1 || name.substr(0, fileName.size()) != fileName ||
+      name[fileName.size()] != L'.') {
+    return false;
+  }
+  std::wstring_view rest = name.substr(fileName.size() + 1);
+  uint32_t attempt = 0;
+  if (!TakeNumber(rest, process) || rest.empty() || rest[0] != L'-') return false;
+  rest.remove_prefix(1);
+  if (!TakeNumber(rest, attempt)) return false;
+  suffix = rest;
+  return true;
+}
+
 }  // namespace
 
 std::wstring SaveSiblingName(std::wstring_view path, uint32_t process, uint32_t attempt, std::wstring_view suffix) {
@@ -33,20 +48,19 @@ bool IsSaveLeftoverName(std::wstring_view name, std::wstring_view fileName) {
 }
 
 bool ParseSaveLeftoverName(std::wstring_view name, std::wstring_view fileName, uint32_t& process, bool& temporary) {
-  if (fileName.empty() || name.size() <= fileName.size() + 1 || name.substr(0, fileName.size()) != fileName ||
-      name[fileName.size()] != L'.') {
-    return false;
-  }
-  std::wstring_view rest = name.substr(fileName.size() + 1);
   uint32_t number = 0;
-  uint32_t attempt = 0;
-  if (!TakeNumber(rest, number) || rest.empty() || rest[0] != L'-') return false;
-  rest.remove_prefix(1);
-  if (!TakeNumber(rest, attempt)) return false;
-  if (rest != kTemporarySuffix && rest != kBackupSuffix) return false;
+  std::wstring_view suffix;
+  if (!ParseSiblingName(name, fileName, number, suffix)) return false;
+  if (suffix != kTemporarySuffix && suffix != kBackupSuffix) return false;
   process = number;
-  temporary = rest == kTemporarySuffix;
+  temporary = suffix == kTemporarySuffix;
   return true;
+}
+
+bool IsKeptOldName(std::wstring_view name, std::wstring_view fileName) {
+  uint32_t process = 0;
+  std::wstring_view suffix;
+  return ParseSiblingName(name, fileName, process, suffix) && suffix == kKeptOldSuffix;
 }
 
 int LeftoverToRestore(const std::vector<SaveLeftover>& leftovers) {

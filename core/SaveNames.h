@@ -1,7 +1,8 @@
 #pragma once
 // Names of the files a save puts beside the settings file: the temporary file
-// with the new content, the old file's backup while it is being replaced, and
-// the new content kept when neither could be put back in place.
+// with the new content, the old file's backup while it is being replaced, the
+// new content kept when neither could be put back in place, and the old
+// content kept aside while a file with more than one name is written through.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 inline constexpr std::wstring_view kTemporarySuffix = L".tmp";
 inline constexpr std::wstring_view kBackupSuffix = L".bak";
 inline constexpr std::wstring_view kKeptNewSuffix = L".new";
+inline constexpr std::wstring_view kKeptOldSuffix = L".old";
 
 // `path`.<process>-<attempt><suffix>, for example "config.ini.1234-0.tmp".
 std::wstring SaveSiblingName(std::wstring_view path, uint32_t process, uint32_t attempt, std::wstring_view suffix);
@@ -19,6 +21,11 @@ std::wstring SaveSiblingName(std::wstring_view path, uint32_t process, uint32_t 
 // and which it is.
 bool IsSaveLeftoverName(std::wstring_view name, std::wstring_view fileName);
 bool ParseSaveLeftoverName(std::wstring_view name, std::wstring_view fileName, uint32_t& process, bool& temporary);
+
+// True for a name SaveSiblingName makes from `fileName` with the kept-old
+// suffix: complete old content that a save through a link left (it is renamed
+// to that name only once it is on the disk).
+bool IsKeptOldName(std::wstring_view name, std::wstring_view fileName);
 
 // A leftover of an interrupted save, found beside the settings file.
 struct SaveLeftover {

@@ -424,6 +424,38 @@ TEST_F(ConfigFileTest, SymbolicLinkWhoseTargetIsMissingIsRecoveredBesideItsTarge
   EXPECT_FALSE(FileExists(Config())) << "the link would have been replaced by a plain file";
 }
 
+// A file with a second name (a package manager's copy) keeps it: the new
+// bytes reach both names. A rewrite that fails leaves the old bytes under
+// both; one cut short by a crash is undone from the kept-old file at start.
+TEST_F(ConfigFileTest, AHardLinkIsWrittenThroughAndACutRewriteIsUndoneAtStart) {
+  const std::wstring copy = m_folder.File(L"kept by the installer.ini");
+  ASSERT_TRUE(WriteFileBytes(Config(), "[Brimlet]\r\nSound = false\r\n"));
+  ASSERT_TRUE(::CreateHardLinkW(copy.c_str(), Config().c_str(), nullptr));
+  const auto save = [&](SaveFiles& files) {
+    ConfigFile file(Config());
+    ini::SetValue(file.text, L"Sound", L"true");
+    return file.Save(files);
+  };
+  FailingFiles failing;
+  failing.writeThatFails = 1;  // the first write puts the old bytes aside, the second goes over the file
+  EXPECT_FALSE(save(failing));
+  EXPECT_EQ(ReadFileBytes(copy), "[Brimlet]\r\nSound = false\r\n");
+  EXPECT_EQ(m_folder.FileCount(), 2U) << "nothing left beside it";
+
+  SystemSaveFiles files;
+  ASSERT_TRUE(save(files));
+  EXPECT_EQ(ReadFileBytes(copy), "\xEF\xBB\xBF[Brimlet]\r\nSound = true\r\n") << "the link was split";
+  EXPECT_EQ(m_folder.FileCount(), 2U) << "the kept-old file stays behind";
+
+  // A crash halfway: the old bytes are aside, the file holds part of the new.
+  ASSERT_TRUE(WriteFileBytes(m_folder.File(L"config.ini.77-0.old"), "[Brimlet]\r\nSound = old\r\n"));
+  ASSERT_TRUE(WriteFileBytes(copy, "\xEF\xBB\xBF[Brimlet]\r\nSou"));
+  RecoverSaveLeftovers(Config());
+  EXPECT_EQ(ReadFileBytes(copy), "[Brimlet]\r\nSound = old\r\n");
+  EXPECT_EQ(ReadFileBytes(Config()), "[Brimlet]\r\nSound = old\r\n");
+  EXPECT_EQ(m_folder.FileCount(), 2U);
+}
+
 TEST_F(ConfigFileTest, FileHeldOpenByAnotherProgramIsNotOverwritten) {
   const std::string old = "[Brimlet]\r\nInterval = 5\r\n";
   ASSERT_TRUE(WriteFileBytes(Config(), old));
