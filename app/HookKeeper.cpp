@@ -46,7 +46,7 @@ void HookKeeper::Stop() {
 HookCheck HookKeeper::Look() const {
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  return {::GetTickCount(), m_hook.EventsSeen(), cursor.x, cursor.y};
+  return {::GetTickCount(), m_hook.EventsSeen(), cursor.x, cursor.y, m_hook.WatchesKeyboard(), m_hook.KeyEventsSeen()};
 }
 
 bool HookKeeper::Check() {
@@ -60,7 +60,8 @@ bool HookKeeper::Check() {
   input.cbSize = sizeof(input);
   const HookCheck now = Look();
   // The first check only looks: there is nothing yet to compare with.
-  const bool missed = m_looked && ::GetLastInputInfo(&input) && MouseInputMissed(m_previous, now, input.dwTime);
+  const bool missed = m_looked && ::GetLastInputInfo(&input) &&
+                      (MouseInputMissed(m_previous, now, input.dwTime) || KeyInputMissed(m_previous, now, input.dwTime));
   const bool sawEvents = m_looked && now.hookEvents != m_previous.hookEvents;
   const uint32_t period = NextHookCheckPeriodMs(m_checkPeriod, sawEvents, missed && m_checkReinstalled);
   m_previous = now;

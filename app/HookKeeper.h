@@ -4,7 +4,8 @@
 // unlock, a display change); every 10 s it checks that the hook still sees the
 // mouse (between two checks the pointer moved and the hook saw nothing: the
 // system removed it without a word) and that its thread runs, and installs it
-// again; a failed install is retried after 2 s, 4 s, ... at most a minute
+// again (and the keyboard hook of a held key, which typing that no hook saw
+// shows removed the same way); a failed install is retried after 2 s, 4 s, ... at most a minute
 // apart. Where the hook legitimately sees nothing (an elevated window in front)
 // the checks grow further apart. The icon's tip says while no hook runs. The
 // checks and retries run on timers of its own. Once the program stops the

@@ -3,6 +3,9 @@
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
   _WIN32_WINNT=0x0A00 WINVER=0x0A00 _WIN32_IE=0x0A00)
+if(NOT BRIMLET_RELEASE)
+  add_compile_definitions(BRIMLET_CHECK_THREADS)  # framework/OwnerThread.h
+endif()
 
 add_library(brimlet_framework STATIC
   framework/Accessibility.cpp

@@ -32,7 +32,9 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
     return {};
   }
   if (!ActsIn(hit, desktop)) return {};
-  return StepIn(hit, event, clock);
+  WheelStep step = StepIn(hit, event, clock);
+  step.swallow = hit.kind == ZoneKind::Taskbar;
+  return step;
 }
 
 WheelStep CornerWheel::OnHeldKeyWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {

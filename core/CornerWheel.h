@@ -74,7 +74,9 @@ class CornerWheel {
   void Take(const CornerSnapshot& snapshot) {
     m_snapshot = snapshot;
     m_programs = ProgramRules(snapshot.settings.ignorePrograms, snapshot.settings.actInFullScreen);
-    m_heldKey = ParseModifiers(snapshot.settings.keyWheel);
+    const uint8_t heldKey = ParseModifiers(snapshot.settings.keyWheel);
+    if (heldKey != m_heldKey) m_holdMasked = false;  // another hold altogether
+    m_heldKey = heldKey;
     m_verdictKnown = false;
   }
 
@@ -98,7 +100,11 @@ class CornerWheel {
   // every zone, as KeyWheelAction says (brightness: the monitor under the
   // pointer), and no window sees those turns. IgnorePrograms stops it, the
   // full-screen rule does not: holding a key is a deliberate request. The
-  // first such turn of a hold of Alt or Win asks for the modifier to be masked.
+  // first such turn of a hold asks for the modifiers to be masked.
+  //
+  // A turn over a taskbar that the taskbar's action claims goes to no window:
+  // the taskbar would act on it too (Windows steps the volume over its
+  // speaker icon). Corners and edges pass the wheel on.
   //
   // With MiddleClickMute on, a middle press in a volume corner where the
   // corners act mutes and is kept from the other programs, and so is its
@@ -117,9 +123,12 @@ class CornerWheel {
 
   // A modifier was let go: the next hold is masked anew.
   void ModifierReleased() { m_holdMasked = false; }
-  // The held key names Alt or Win, whose release alone opens a menu: the hook
-  // watches the keyboard for the hold's end.
-  bool MasksModifiers() const { return (m_heldKey & (kAlt | kWin)) != 0; }
+  // A held key is set: a hold that stepped is masked (an unassigned key goes
+  // before its modifiers are let go), since a modifier's release alone means
+  // something: Alt or Win opens a menu, Shift switches a Chinese input
+  // method, Ctrl+Shift the keyboard layout, Ctrl may show the pointer. The
+  // hook watches the keyboard for the hold's end.
+  bool MasksModifiers() const { return m_heldKey != 0; }
 
   // The hook answers for the kept press of `eventTime` at `now` (32-bit
   // milliseconds, which may wrap): answered late, its release goes on.
@@ -146,7 +155,7 @@ class CornerWheel {
   CornerSnapshot m_snapshot;
   ProgramRules m_programs;
   uint8_t m_heldKey = 0;      // the modifiers of KeyWheel; 0: none
-  bool m_holdMasked = false;  // this hold of Alt or Win has been masked
+  bool m_holdMasked = false;  // this hold has been masked
   uint64_t m_lastVolumeStep = 0;  // end of the last volume step; 0 before the first turn
   int32_t m_fraction = 0;         // fractions of a notch added up, signed; 0: none
   ZoneHit m_fractionZone;         // the zone they were added up in

@@ -6,6 +6,13 @@ bool MouseInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t 
   return inputSince && pointerMoved && now.hookEvents == previous.hookEvents;
 }
 
+bool KeyInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t lastInputTick) {
+  const bool inputSince = static_cast<int32_t>(lastInputTick - previous.tick) > 0;
+  const bool pointerStill = now.cursorX == previous.cursorX && now.cursorY == previous.cursorY;
+  return previous.keyboardHooked && now.keyboardHooked && inputSince && pointerStill &&
+         now.hookEvents == previous.hookEvents && now.keyEvents == previous.keyEvents;
+}
+
 uint32_t HookRetryDelayMs(uint32_t failures) {
   constexpr uint32_t kFirst = 2000;
   constexpr uint32_t kLongest = 60000;

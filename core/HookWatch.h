@@ -12,11 +12,18 @@ struct HookCheck {
   uint32_t hookEvents = 0;  // events the hook had seen by then
   int32_t cursorX = 0;
   int32_t cursorY = 0;
+  bool keyboardHooked = false;  // a keyboard hook was in
+  uint32_t keyEvents = 0;       // key events it had seen by then
 };
 
 // True when mouse input reached the system but not the hook between `previous`
 // and `now`; `lastInputTick` is the system's last input time.
 bool MouseInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t lastInputTick);
+
+// True when a keyboard hook is in and input reached the system between
+// `previous` and `now` that neither hook saw: typing, with the pointer still
+// (the keyboard hook was removed the same silent way).
+bool KeyInputMissed(const HookCheck& previous, const HookCheck& now, uint32_t lastInputTick);
 
 // Milliseconds before the next try after `failures` failed installs in a row:
 // 2 s, doubling, at most a minute.

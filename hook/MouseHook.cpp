@@ -62,28 +62,35 @@ void MouseHook::Publish(const CornerSnapshot& snapshot) {
   if (m_thread.Started() && !m_thread.Ended()) {
     ::PostThreadMessageW(m_thread.id(), kTakeSnapshotMessage, 0, 0);
   } else {
-    TakePublished();  // not running: nobody else reads the wheel
+    TakeSnapshot();  // not running: nobody else reads the wheel, and no hook is installed here
   }
 }
 
-void MouseHook::TakePublished() {
+bool MouseHook::TakeSnapshot() {
+  m_owner.Check();
   std::optional<CornerSnapshot> published;
   {
     const SrwHold hold(m_publishLock);
     published.swap(m_published);
   }
   if (published) m_wheel.Take(*published);
+  return published.has_value();
+}
+
+void MouseHook::TakePublished() {
+  TakeSnapshot();
   FollowTheKeyboard(false);
 }
 
 void MouseHook::FollowTheKeyboard(bool again) {
+  m_owner.Check();
   if (!m_wheel.MasksModifiers()) {
     m_keyboard.reset();
-    return;
+  } else if (!m_keyboard || again) {
+    UniqueHook fresh(m_devices.hooks.InstallKeyboardHook(&MouseHook::KeyboardProcedure));
+    if (fresh) m_keyboard = std::move(fresh);
   }
-  if (m_keyboard && !again) return;
-  UniqueHook fresh(m_devices.hooks.InstallKeyboardHook(&MouseHook::KeyboardProcedure));
-  if (fresh) m_keyboard = std::move(fresh);
+  m_keyboardIn = static_cast<bool>(m_keyboard);
 }
 
 void MouseHook::Run() {
@@ -93,6 +100,7 @@ void MouseHook::Run() {
   // a few compares: under load it must still answer within the system's
   // time-out, after which the event goes on without it.
   ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
+  m_owner.Take();
   s_running = this;
   UniqueHook hook(Install());
   ::SetEvent(m_started.get());
@@ -118,8 +126,10 @@ void MouseHook::Run() {
     }
   }
   m_keyboard.reset();
+  m_keyboardIn = false;
   m_installed = nullptr;
   s_running = nullptr;
+  m_owner.Release();
 }
 
 LRESULT CALLBACK MouseHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
@@ -135,6 +145,7 @@ LRESULT CALLBACK MouseHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK MouseHook::KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam) {
   MouseHook* hook = s_running;
+  if (code == HC_ACTION && hook != nullptr) hook->m_keyEvents.fetch_add(1, std::memory_order_relaxed);
   if (code == HC_ACTION && hook != nullptr && (wParam == WM_KEYUP || wParam == WM_SYSKEYUP)) {
     switch (reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode) {
       case VK_MENU:
@@ -142,6 +153,12 @@ LRESULT CALLBACK MouseHook::KeyboardProcedure(int code, WPARAM wParam, LPARAM lP
       case VK_RMENU:
       case VK_LWIN:
       case VK_RWIN:
+      case VK_SHIFT:
+      case VK_LSHIFT:
+      case VK_RSHIFT:
+      case VK_CONTROL:
+      case VK_LCONTROL:
+      case VK_RCONTROL:
         hook->m_wheel.ModifierReleased();
         break;
       default:

@@ -2,8 +2,9 @@
 // The low-level mouse hook, on a thread of its own that does nothing but install
 // the hook, pump its messages and run the callback: nothing the tray thread does
 // (files, COM, dialogs, a message box) can hold an event past the system's
-// time-out, after which the system removes a hook without notice. While the
-// held key names Alt or Win, a low-level keyboard hook on the same thread only
+// time-out, after which the system removes a hook without notice. While a held
+// key is set, a low-level keyboard hook on the same thread (never on another:
+// every key press of the desktop waits for the thread that installed it) only
 // notes when a modifier is let go, so the next hold is masked anew.
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 #include "devices/Devices.h"
 #include "devices/StepSoundPlayer.h"
 #include "framework/Announced.h"
+#include "framework/OwnerThread.h"
 #include "framework/UniqueHandle.h"
 #include "framework/WorkerThread.h"
 
@@ -61,10 +63,14 @@ class MouseHook {
   bool IsRunning() const { return m_thread.Started() && !m_thread.Ended() && m_installed.load() != nullptr; }
   // Mouse events the hook has seen so far.
   uint32_t EventsSeen() const { return m_events.load(std::memory_order_relaxed); }
+  // A keyboard hook is in, and the key events it has seen so far.
+  bool WatchesKeyboard() const { return m_keyboardIn.load(); }
+  uint32_t KeyEventsSeen() const { return m_keyEvents.load(std::memory_order_relaxed); }
   // Where the hook leaves its failures.
   HookReports& reports() { return m_reports; }
   // From the tray thread: the hook acts on `snapshot` from its next event on,
-  // never on half of it.
+  // never on half of it. Before the hook's thread runs it is only kept: hooks
+  // are installed by that thread alone.
   void Publish(const CornerSnapshot& snapshot);
 
   // One low-level mouse event, as the callback hands it on: false when it is
@@ -76,6 +82,7 @@ class MouseHook {
 
  private:
   void Run();
+  bool TakeSnapshot();
   void TakePublished();
   HHOOK Install();
   // The keyboard hook while the held key needs it, none otherwise; `again`
@@ -89,6 +96,7 @@ class MouseHook {
   BrightnessWorker& m_brightness;
   HookReports m_reports;
   StepSoundPlayer m_sound;
+  OwnerThread m_owner;  // the hook's thread while it runs
   CornerWheel m_wheel;  // the hook thread's own once it runs
   UniqueHook m_keyboard;  // the hook thread's own
   bool m_passingOn = false;  // the hook thread's own: an event is on its way down the chain
@@ -102,5 +110,7 @@ class MouseHook {
   std::atomic<HHOOK> m_installed{nullptr};
   std::atomic<DWORD> m_installError{0};
   std::atomic<uint32_t> m_events{0};
+  std::atomic<bool> m_keyboardIn{false};
+  std::atomic<uint32_t> m_keyEvents{0};
   WorkerThread m_thread;  // last: it runs on everything above
 };

@@ -283,7 +283,9 @@ TEST(CornerWheel, PanelTargetByDefaultAndOneClockReadPerFraction) {
 
 // Over a taskbar and on an edge the wheel acts as in a corner; a corner with an
 // action keeps it there. The window under the pointer is asked for only for a
-// wheel turn, and only when the taskbar has an action.
+// wheel turn, and only when the taskbar has an action. A turn the taskbar
+// claims goes to no window (the taskbar would step the volume too); corners
+// and edges pass theirs on.
 TEST(CornerWheel, TaskbarsAndEdgesActAndCornersComeFirst) {
   CornerSnapshot snapshot{ComputeScreenZones({3, {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}}}), Settings{}};
   snapshot.settings.volumeInterval = 0;
@@ -297,11 +299,17 @@ TEST(CornerWheel, TaskbarsAndEdgesActAndCornersComeFirst) {
   snapshot.settings.taskbar = 1;
   snapshot.settings.topEdge = 2;
   wheel.Take(snapshot);
-  EXPECT_EQ(asked.Ask(wheel, Wheel(960, 1060)).kind, WheelStep::Kind::Volume) << "over the taskbar";
+  const WheelStep over = asked.Ask(wheel, Wheel(960, 1060));
+  EXPECT_EQ(over.kind, WheelStep::Kind::Volume) << "over the taskbar";
+  EXPECT_TRUE(over.swallow);
+  EXPECT_TRUE(asked.Ask(wheel, Wheel(960, 1060, 30)).swallow) << "a fraction too";
   EXPECT_EQ(asked.Ask(wheel, Wheel(960, 540)).kind, WheelStep::Kind::None);
-  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Brightness) << "the corner keeps its action";
+  const WheelStep corner = asked.Ask(wheel, Wheel(0, 1079));
+  EXPECT_EQ(corner.kind, WheelStep::Kind::Brightness) << "the corner keeps its action";
+  EXPECT_FALSE(corner.swallow);
   const WheelStep top = asked.Ask(wheel, Wheel(960, 0));
   EXPECT_EQ(top.kind, WheelStep::Kind::Brightness) << "on the top edge";
+  EXPECT_FALSE(top.swallow);
   EXPECT_EQ(top.brightness.target, kPanelAnywhere) << "an edge of the primary steps as its corners do";
   EXPECT_EQ(asked.Ask(wheel, Wheel(960, 1)).kind, WheelStep::Kind::None) << "one pixel in";
   const int taskbarsAsked = asked.taskbars;
@@ -346,7 +354,7 @@ TEST(CornerWheel, FractionsAddUpPerZone) {
 // While exactly the held key's modifiers are held, a wheel turn acts anywhere,
 // before every zone, and no window sees it; other modifiers let it pass. The
 // modifiers are read only for a wheel turn. IgnorePrograms stops it, full
-// screen does not. Holding Alt asks for one mask per hold.
+// screen does not. Every held key, Ctrl and Shift too, asks for one mask per hold.
 TEST(CornerWheel, AHeldKeyActsAnywhereAndKeepsItsTurns) {
   CornerSnapshot snapshot{ComputeScreenZones({3, {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}}}), Settings{}};
   snapshot.settings.volumeInterval = 0;
@@ -359,7 +367,7 @@ TEST(CornerWheel, AHeldKeyActsAnywhereAndKeepsItsTurns) {
   const WheelStep middle = asked.Ask(wheel, Wheel(960, 540));
   EXPECT_EQ(middle.kind, WheelStep::Kind::Volume);
   EXPECT_TRUE(middle.swallow) << "no window scrolls or zooms";
-  EXPECT_FALSE(middle.maskModifier) << "Ctrl opens no menu";
+  EXPECT_TRUE(middle.maskModifier) << "a lone Ctrl's release may show the pointer";
   EXPECT_EQ(asked.Ask(wheel, Wheel(0, 0)).kind, WheelStep::Kind::Volume) << "before the brightness corner";
   EXPECT_TRUE(asked.Ask(wheel, Wheel(960, 540, 30)).swallow) << "a fraction too";
   asked.held = kCtrl | kShift;

@@ -17,6 +17,18 @@ TEST(HookWatch, OnlyMouseInputTheHookMissedCounts) {
   EXPECT_FALSE(MouseInputMissed(beforeWrap, {5'000, 1, 1, 0}, 0xFFFF'FE00U));
 }
 
+// A keyboard hook the system removed shows as typing that neither hook saw.
+TEST(HookWatch, TypingNoHookSawCountsOnlyWhileAKeyboardHookIsIn) {
+  const HookCheck previous{50'000, 7, 100, 200, true, 30};
+  EXPECT_TRUE(KeyInputMissed(previous, {60'000, 7, 100, 200, true, 30}, 55'000));
+  EXPECT_FALSE(KeyInputMissed(previous, {60'000, 7, 100, 200, true, 34}, 55'000)) << "the hook saw the keys";
+  EXPECT_FALSE(KeyInputMissed(previous, {60'000, 9, 100, 200, true, 30}, 55'000)) << "a click the mouse hook saw";
+  EXPECT_FALSE(KeyInputMissed(previous, {60'000, 7, 300, 200, true, 30}, 55'000)) << "the mouse rule's case";
+  EXPECT_FALSE(KeyInputMissed(previous, {60'000, 7, 100, 200, true, 30}, 49'000)) << "no input";
+  EXPECT_FALSE(KeyInputMissed({50'000, 7, 100, 200, false, 0}, {60'000, 7, 100, 200, true, 0}, 55'000))
+      << "no keyboard hook at the last check";
+}
+
 TEST(HookWatch, RetriesBackOffToAMinute) {
   EXPECT_EQ(HookRetryDelayMs(0), 2000U);
   EXPECT_EQ(HookRetryDelayMs(1), 4000U);

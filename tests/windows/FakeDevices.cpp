@@ -47,6 +47,7 @@ bool FakeDevices::SendModifierMask(DWORD& error) {
 
 HHOOK FakeDevices::InstallKeyboardHook(HOOKPROC procedure) {
   ++keyboardHooks;
+  keyboardHookThread = ::GetCurrentThreadId();
   return realHook ? ::SetWindowsHookExW(WH_KEYBOARD_LL, procedure, ::GetModuleHandleW(nullptr), 0)
                   : reinterpret_cast<HHOOK>(static_cast<ULONG_PTR>(2));
 }

@@ -62,6 +62,7 @@ class FakeDevices final : public Clock,
   int mutes = 0;
   int masks = 0;  // modifier masks sent
   int keyboardHooks = 0;  // keyboard hooks installed
+  DWORD keyboardHookThread = 0;  // the thread that installed the last one
   std::vector<LONGLONG> keyTimes;   // QueryPerformanceCounter at each send
   int sounds = 0;
   DWORD soundThread = 0;  // the thread that started the last sound

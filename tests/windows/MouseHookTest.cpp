@@ -208,8 +208,9 @@ TEST_F(MouseHookTest, CornerTurnsGiveTheirKeysWhileTheTrayThreadIsBlocked) {
   }
 }
 
-// A held key keeps its turns from the windows and steps; holding Alt is
-// masked once per hold, and only a held key of Alt or Win watches the keyboard.
+// A held key keeps its turns from the windows and steps; every hold is
+// masked once, and only the hook's own thread installs the keyboard hook,
+// also for settings published before it ran.
 TEST_F(MouseHookTest, AHeldKeyStepsKeepsItsTurnsAndMasksAltOncePerHold) {
   Settings settings = AllVolume();
   settings.keyWheel = L"Alt";
@@ -228,14 +229,15 @@ TEST_F(MouseHookTest, AHeldKeyStepsKeepsItsTurnsAndMasksAltOncePerHold) {
   ASSERT_TRUE(m_hook.Start(error)) << error;
   m_hook.Stop();
   EXPECT_EQ(m_fake.keyboardHooks, 1);
+  EXPECT_NE(m_fake.keyboardHookThread, ::GetCurrentThreadId()) << "installed by the thread that published";
   settings.keyWheel = L"Ctrl";
   Use(settings);
   ASSERT_TRUE(m_hook.Start(error)) << error;
   m_hook.Stop();
-  EXPECT_EQ(m_fake.keyboardHooks, 1) << "Ctrl needs no watching";
+  EXPECT_EQ(m_fake.keyboardHooks, 2) << "Ctrl is watched too";
   m_fake.heldModifiers = kCtrl;
   EXPECT_FALSE(Turn(960, 540));
-  EXPECT_EQ(m_fake.masks, 1) << "nor a mask";
+  EXPECT_EQ(m_fake.masks, 2) << "and masked";
 }
 
 // Middle clicks in a volume corner while the hook is installed again and
