@@ -1,19 +1,23 @@
 #include "app/BrightnessKeys.h"
 
-std::wstring BrightnessKeys::Take(const Settings& settings, KeyRegistry& registry) {
+std::vector<KeyFault> BrightnessKeys::Take(const Settings& settings, KeyRegistry& registry) {
   Release();
   m_registry = &registry;
-  std::wstring taken;
+  std::vector<KeyFault> faults;
   const std::wstring* texts[] = {&settings.brightnessUpKey, &settings.brightnessDownKey};
+  const wchar_t* names[] = {L"BrightnessUpKey", L"BrightnessDownKey"};
+  HotKey keys[2]{};
   for (int index = 0; index < 2; ++index) {
-    const HotKey key = ParseHotKey(*texts[index]);
-    if (key.key == 0) continue;
-    m_registered[index] = registry.Register(kBrighter + index, key);
-    if (m_registered[index]) continue;
-    if (!taken.empty()) taken += L", ";
-    taken += FormatHotKey(key);
+    HotKeyProblem problem = CheckHotKey(*texts[index], keys[index]);
+    if (problem == HotKeyProblem::None && keys[index].key == 0) continue;  // none set
+    if (problem == HotKeyProblem::None && index == 1 && keys[1] == keys[0]) problem = HotKeyProblem::Doubled;
+    if (problem == HotKeyProblem::None) {
+      m_registered[index] = registry.Register(kBrighter + index, keys[index]);
+      if (!m_registered[index]) problem = HotKeyProblem::Taken;
+    }
+    if (problem != HotKeyProblem::None) faults.push_back({names[index], *texts[index], problem});
   }
-  return taken;
+  return faults;
 }
 
 void BrightnessKeys::Release() {

@@ -2,10 +2,13 @@
 // The keys that step the brightness of the monitor under the pointer
 // (BrightnessUpKey, BrightnessDownKey), registered with the system for the
 // tray window, which then hears WM_HOTKEY; held down, a key repeats. A key
-// another program holds already is named, and the other one works.
+// that would take typing, one Windows keeps, one Brimlet cannot read, the
+// same key twice and a key another program holds already are not registered
+// and are named with their cause; the other one works.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "core/KeyNames.h"
 #include "core/Settings.h"
@@ -46,9 +49,9 @@ class BrightnessKeys {
   BrightnessKeys& operator=(const BrightnessKeys&) = delete;
 
   // The settings' keys in place of the ones before, through `registry` (kept
-  // for their release). The names of those another program holds, as
-  // "Ctrl+Alt+Up, Ctrl+Alt+Down"; empty when every key set is in.
-  std::wstring Take(const Settings& settings, KeyRegistry& registry);
+  // for their release). The keys set that are not in, with their causes;
+  // empty when every key set is in.
+  std::vector<KeyFault> Take(const Settings& settings, KeyRegistry& registry);
   void Release();
   // WM_HOTKEY of `id`: +1 a step brighter, -1 darker, 0 not one of ours.
   static int StepsOf(WPARAM id);

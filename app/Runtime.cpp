@@ -107,30 +107,47 @@ bool Runtime::CreateWindows() {
 
 // What the store holds now becomes what runs, the language included.
 void Runtime::TakeSettings(const Settings& settings) {
+  // Read again unchanged (Settings was chosen): nothing to redo or to tell again.
+  if (m_settingsTaken && settings == m_settings) return;
   m_settings = settings;
   m_settingsTaken = true;
   m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), m_settings.language));
   Publish();
   if (m_keyRegistry && !m_saving) RegisterBrightnessKeys();
+  if (m_settingsDialog && m_settingsDialog->IsOpen()) m_settingsDialog->ShowRead(m_settings);
 }
 
 // The settings' brightness keys; at start (and when the settings could be read
-// only later) a notice names those another program holds.
-std::wstring Runtime::RegisterBrightnessKeys() {
+// only later) a notice names those that do not work, and why.
+std::vector<KeyFault> Runtime::RegisterBrightnessKeys() {
   if (!m_keyRegistry) return {};
-  std::wstring taken = m_brightnessKeys.Take(m_settings, *m_keyRegistry);
-  if (!taken.empty() && !m_saving) {
-    m_icon.ShowNotice(m_texts(TextId::Tip), m_texts.Filled(TextId::KeysTaken, taken));
-  }
-  return taken;
+  std::vector<KeyFault> faults = m_brightnessKeys.Take(m_settings, *m_keyRegistry);
+  if (!faults.empty() && !m_saving) m_icon.ShowNotice(m_texts(TextId::Tip), m_texts.KeyFaults(faults));
+  return faults;
 }
 
-std::wstring Runtime::SettingsSaved() {
+std::vector<KeyFault> Runtime::SettingsSaved(const Settings& saved, bool written) {
   m_saving = true;
-  m_loader.Reload();
-  std::wstring taken = RegisterBrightnessKeys();
+  m_loader.Reload(saved, written);
+  std::vector<KeyFault> faults = RegisterBrightnessKeys();
   m_saving = false;
-  return taken;
+  return faults;
+}
+
+// The dialog opens only on what the file holds now: never on defaults
+// standing in for a file another program holds, which OK would save over it.
+void Runtime::OpenSettings() {
+  const bool open = m_settingsDialog && m_settingsDialog->IsOpen();
+  if (!m_loader.ReadNow() && !open) {
+    ShowError(m_texts(TextId::SettingsHeld));
+    return;
+  }
+  // A closed dialog is never brought forward: a new one opens.
+  if (!open) {
+    m_settingsDialog =
+        std::make_unique<SettingsDialog>(m_store, m_texts, static_cast<SettingsDialog::Owner&>(*this), m_settings);
+  }
+  m_settingsDialog->Show();
 }
 
 void Runtime::StepBrightnessUnderPointer(int steps) {
@@ -262,12 +279,7 @@ void Runtime::RunCommand(int command) {
       ::PostQuitMessage(0);
       break;
     case kSettingsCommand:
-      m_loader.ReadIfUnread();  // the dialog shows what the program runs on
-      // A closed dialog is never brought forward: a new one opens.
-      if (!m_settingsDialog || !m_settingsDialog->IsOpen()) {
-        m_settingsDialog = std::make_unique<SettingsDialog>(m_store, m_texts, static_cast<SettingsDialog::Owner&>(*this));
-      }
-      m_settingsDialog->Show();
+      OpenSettings();
       break;
     case kAboutCommand:
       if (!m_aboutDialog || !m_aboutDialog->IsOpen()) m_aboutDialog = std::make_unique<AboutDialog>(m_texts);

@@ -60,8 +60,9 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   void TakeSettings(const Settings& settings) override;
   void FirstStart() override;
   void SettingsUnreadable() override;
-  std::wstring SettingsSaved() override;
-  std::wstring RegisterBrightnessKeys();
+  std::vector<KeyFault> SettingsSaved(const Settings& saved, bool written) override;
+  std::vector<KeyFault> RegisterBrightnessKeys();
+  void OpenSettings();
   void StepBrightnessUnderPointer(int steps);
   void ShowError(const std::wstring& text) const;
   void Shutdown();

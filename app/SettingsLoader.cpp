@@ -1,5 +1,7 @@
 #include "app/SettingsLoader.h"
 
+#include <utility>
+
 namespace {
 
 constexpr UINT kQuickRetryMs = 250;
@@ -14,20 +16,26 @@ void SettingsLoader::Load() {
     if (firstStart && m_store.WriteFirst(m_store.Defaults())) m_owner.FirstStart();
     return;
   }
-  m_tries = 0;
-  m_retry.Start(kQuickRetryMs);
+  Retry();
 }
 
-void SettingsLoader::Reload() { TryRead(); }
+void SettingsLoader::Reload(const Settings& saved, bool written) {
+  if (TryRead()) return;
+  if (written) m_owner.TakeSettings(saved);
+  m_told = true;  // the settings are known: no waiting to tell of
+  Retry();
+}
 
-void SettingsLoader::ReadIfUnread() {
-  if (!m_read) TryRead();
+bool SettingsLoader::ReadNow() { return TryRead(); }
+
+void SettingsLoader::Retry() {
+  m_tries = 0;
+  m_retry.Start(kQuickRetryMs);
 }
 
 bool SettingsLoader::TryRead() {
   const std::optional<Settings> settings = m_store.Read();
   if (!settings) return false;
-  m_read = true;
   m_retry.Stop();
   m_owner.TakeSettings(*settings);
   return true;
@@ -36,8 +44,7 @@ bool SettingsLoader::TryRead() {
 void SettingsLoader::OnRetry() {
   if (TryRead() || ++m_tries < kQuickRetries) return;
   if (m_tries == kQuickRetries) {
-    m_owner.TakeSettings(m_store.Defaults());
-    m_owner.SettingsUnreadable();
+    if (!std::exchange(m_told, true)) m_owner.SettingsUnreadable();
     m_retry.Start(kSlowRetryMs);
   }
 }

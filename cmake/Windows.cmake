@@ -42,6 +42,7 @@ add_library(brimlet_win STATIC
   ui/Texts.cpp
   ui/about/AboutDialog.cpp
   ui/about/LinkControl.cpp
+  ui/settings/KeyField.cpp
   ui/settings/SettingsDialog.cpp)
 target_link_libraries(brimlet_win PUBLIC brimlet_framework shlwapi ole32 uuid)
 brimlet_strict(brimlet_win)

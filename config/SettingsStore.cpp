@@ -6,7 +6,6 @@
 
 #include "config/ConfigFile.h"
 #include "config/StartupShortcut.h"
-#include "core/SettingsTable.h"
 
 namespace {
 
@@ -25,16 +24,18 @@ std::optional<Settings> SettingsStore::Read() const {
 Settings SettingsStore::Defaults() const { return SettingsFromText(L"", ShortcutExists(m_paths.shortcut)); }
 
 bool SettingsStore::Write(const Settings& settings) const {
-  if (!WriteFirst(settings)) return false;
+  if (!SaveFile(settings, KeysWritten::Saved)) return false;
   UpdateStartupShortcut(settings.startAtLogon, m_paths.shortcut, m_paths.exe);
   return true;
 }
 
 bool SettingsStore::Exists() const { return ::GetFileAttributesW(m_paths.config.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-bool SettingsStore::WriteFirst(const Settings& settings) const {
+bool SettingsStore::WriteFirst(const Settings& settings) const { return SaveFile(settings, KeysWritten::Every); }
+
+bool SettingsStore::SaveFile(const Settings& settings, KeysWritten keys) const {
   ConfigFile file(m_paths.config);
-  WriteSettingsText(file.text, settings);
+  WriteSettingsText(file.text, settings, keys);
   return file.Save();
 }
 

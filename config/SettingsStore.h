@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/Settings.h"
+#include "core/SettingsTable.h"
 
 // Where the running program's files are: fixed at start-up, read-only afterwards.
 struct AppPaths {
@@ -32,9 +33,9 @@ class SettingsStore {
   bool Write(const Settings& settings) const;
   // config.ini is there (none: this copy of Brimlet has never run here).
   bool Exists() const;
-  // The file part of Write alone, for the first start of this copy: the
-  // start-up shortcut stays as it is (it may belong to another copy). False
-  // when the file could not be written.
+  // The file part of Write alone, for the first start of this copy, with
+  // every key there is: the start-up shortcut stays as it is (it may belong
+  // to another copy). False when the file could not be written.
   bool WriteFirst(const Settings& settings) const;
   // At start-up, before the first load: restores config.ini from what an
   // interrupted save left beside it when it is missing, else removes that; and
@@ -43,5 +44,7 @@ class SettingsStore {
   void Recover() const;
 
  private:
+  bool SaveFile(const Settings& settings, KeysWritten keys) const;
+
   AppPaths m_paths;
 };

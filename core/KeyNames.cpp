@@ -82,8 +82,9 @@ uint8_t ParseModifiers(std::wstring_view text) {
   uint8_t modifiers = 0;
   const bool named = ForEachName(text, [&](std::wstring_view name) {
     const uint8_t modifier = ModifierNamed(name);
+    if (modifier == 0 || (modifiers & modifier) != 0) return false;  // "Ctrl+Ctrl" names nothing
     modifiers |= modifier;
-    return modifier != 0;
+    return true;
   });
   return named ? modifiers : 0;
 }
@@ -104,6 +105,7 @@ HotKey ParseHotKey(std::wstring_view text) {
   HotKey parsed;
   const bool named = ForEachName(text, [&](std::wstring_view name) {
     if (const uint8_t modifier = ModifierNamed(name)) {
+      if ((parsed.modifiers & modifier) != 0) return false;  // named twice
       parsed.modifiers |= modifier;
       return true;
     }
@@ -119,4 +121,24 @@ std::wstring FormatHotKey(const HotKey& key) {
   if (name.empty()) return {};
   const std::wstring modifiers = FormatModifiers(key.modifiers);
   return modifiers.empty() ? name : modifiers + L"+" + name;
+}
+
+HotKeyProblem CheckHotKey(const HotKey& key) {
+  constexpr uint16_t kF4 = kF1 + 3;
+  constexpr uint16_t kF13 = kF1 + 12;
+  constexpr uint16_t kDelete = 0x2E;
+  if (key.key == 0) return HotKeyProblem::Unknown;
+  const bool standsAlone = key.key >= kF13 && key.key < kF1 + 24;
+  if ((key.modifiers & (kCtrl | kAlt | kWin)) == 0 && !standsAlone) return HotKeyProblem::NeedsModifier;
+  const auto has = [&](uint8_t modifiers) { return (key.modifiers & modifiers) == modifiers; };
+  if ((key.key == kF4 && has(kAlt)) || (key.key == kDelete && has(kCtrl | kAlt)) || (key.key == 'L' && has(kWin))) {
+    return HotKeyProblem::Reserved;
+  }
+  return HotKeyProblem::None;
+}
+
+HotKeyProblem CheckHotKey(std::wstring_view text, HotKey& key) {
+  key = ParseHotKey(text);
+  if (ini::TrimValue(text).empty()) return HotKeyProblem::None;
+  return CheckHotKey(key);
 }

@@ -15,7 +15,8 @@ inline constexpr uint8_t kShift = 0x4;
 inline constexpr uint8_t kWin = 0x8;
 
 // The modifiers a text names ("Ctrl", "Alt", "Shift", "Win", joined by "+");
-// 0 for an empty text and for one with a name that is none of them.
+// 0 for an empty text, for one with a name that is none of them, and for one
+// that names a modifier twice.
 uint8_t ParseModifiers(std::wstring_view text);
 // "Ctrl+Alt+Shift+Win" in that order, for the modifiers given; empty for none.
 std::wstring FormatModifiers(uint8_t modifiers);
@@ -39,3 +40,26 @@ struct HotKey {
 HotKey ParseHotKey(std::wstring_view text);
 // "Ctrl+Alt+Up"; empty for no key, and for a key that has no name above.
 std::wstring FormatHotKey(const HotKey& key);
+
+// Why a text cannot be a global key. A key that every program would lose from
+// its typing needs Ctrl, Alt or Win (Shift alone types capitals); F13 to F24,
+// which no keyboard types with, may stand alone. Keys Windows keeps for itself
+// (Alt+F4, Ctrl+Alt+Delete, Win+L) are never taken from it.
+// Doubled and Taken are found only when keys are registered: the same key set
+// for two things, and a key another program holds.
+enum class HotKeyProblem : uint8_t { None, Unknown, NeedsModifier, Reserved, Doubled, Taken };
+
+// A key of the settings that does not work: its key in config.ini, its text as
+// the settings hold it, and why.
+struct KeyFault {
+  std::wstring_view setting;
+  std::wstring text;
+  HotKeyProblem problem = HotKeyProblem::None;
+
+  friend bool operator==(const KeyFault&, const KeyFault&) = default;
+};
+
+// The key a text names, and what keeps it from being registered: None with no
+// key for an empty (or blank) text, Unknown for any other text without a key.
+HotKeyProblem CheckHotKey(std::wstring_view text, HotKey& key);
+HotKeyProblem CheckHotKey(const HotKey& key);

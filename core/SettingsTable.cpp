@@ -117,9 +117,13 @@ Settings SettingsFromText(std::wstring_view text, bool autoRun) {
   return settings;
 }
 
-void WriteSettingsText(std::wstring& text, const Settings& settings) {
+void WriteSettingsText(std::wstring& text, const Settings& settings, KeysWritten keys) {
+  constexpr std::wstring_view kMissing = L"\n";  // no value read from a file holds a line break
   for (const SettingRow& row : kSettingRows) {
-    if (!row.written) continue;
-    ini::SetValue(text, row.key, ValueText(settings, row));
+    if (row.written) {
+      ini::SetValue(text, row.key, ValueText(settings, row));
+    } else if (keys == KeysWritten::Every && ini::GetValue(text, row.key, kMissing) == kMissing) {
+      ini::SetValue(text, row.key, row.defaultText);
+    }
   }
 }

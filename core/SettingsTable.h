@@ -66,6 +66,10 @@ int32_t NumberWithin(const SettingRow& row, int64_t value);
 // start-up shortcut exists; the file's own key for it is never read.
 Settings SettingsFromText(std::wstring_view text, bool autoRun);
 
+// Which keys a write sets: those a save sets, or (for a new file, which lists
+// every key there is) also the others, at their defaults where they are missing.
+enum class KeysWritten : uint8_t { Saved, Every };
+
 // Sets every written key of `settings` in `text`, in table order (new keys are
 // added in that order); everything else in the text stays as it is.
-void WriteSettingsText(std::wstring& text, const Settings& settings);
+void WriteSettingsText(std::wstring& text, const Settings& settings, KeysWritten keys = KeysWritten::Saved);

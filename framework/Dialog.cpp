@@ -188,6 +188,24 @@ HWND Dialog::Control(int id) const {
   return nullptr;
 }
 
+bool Dialog::IsAccessKey(WPARAM character) const {
+  const wchar_t key = Upper(character);
+  if (key == 0 || m_window == nullptr) return false;
+  for (const UINT templateId : m_pageTemplates.templates) {
+    if (AccessKey(Text(templateId)) == key) return true;
+  }
+  for (HWND parent : {m_window, m_page < m_pages.size() ? m_pages[m_page] : nullptr}) {
+    for (HWND child = parent ? ::GetWindow(parent, GW_CHILD) : nullptr; child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t text[128] = {};
+      // What is typed in a field is no label.
+      if (::GetClassNameW(child, text, 128) > 0 && ::lstrcmpiW(text, L"Edit") == 0) continue;
+      ::GetWindowTextW(child, text, 128);
+      if (AccessKey(text) == key) return true;
+    }
+  }
+  return false;
+}
+
 std::wstring Dialog::Text(UINT id) const {
   const wchar_t* resource = nullptr;
   // With a length of 0 the loader hands out the resource itself, without its NUL.

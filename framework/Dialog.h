@@ -55,6 +55,9 @@ class Dialog {
 
   // Control `id` of the dialog or of any of its pages; null if there is none.
   HWND Control(int id) const;
+  // Alt with `character` moves the focus: it is the access key of a tab, or
+  // of a control of the dialog or of the page shown.
+  bool IsAccessKey(WPARAM character) const;
   // Shows page `index` (in tab order) and hides the others.
   void ShowPage(size_t index);
   size_t PageShown() const { return m_page; }

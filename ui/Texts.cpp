@@ -19,6 +19,26 @@ std::wstring Texts::Filled(TextId id, std::wstring_view value) const {
 
 std::wstring Texts::BrightnessLevel(int32_t percent) const { return Filled(TextId::BrightnessLevel, FormatInt32(percent)); }
 
+std::wstring Texts::KeyFaults(const std::vector<KeyFault>& faults) const {
+  constexpr size_t kLongestShown = 40;  // a text of thousands of characters names itself by its start
+  std::wstring lines;
+  for (const KeyFault& fault : faults) {
+    TextId cause = TextId::KeyTaken;
+    switch (fault.problem) {
+      case HotKeyProblem::Unknown: cause = TextId::KeyUnknown; break;
+      case HotKeyProblem::NeedsModifier: cause = TextId::KeyNeedsModifier; break;
+      case HotKeyProblem::Reserved: cause = TextId::KeyReserved; break;
+      case HotKeyProblem::Doubled: cause = TextId::KeyDoubled; break;
+      case HotKeyProblem::None:
+      case HotKeyProblem::Taken: break;
+    }
+    std::wstring shown = fault.text.size() > kLongestShown ? fault.text.substr(0, kLongestShown) + L"\u2026" : fault.text;
+    if (!lines.empty()) lines += L'\n';
+    lines += Filled(cause, std::wstring(fault.setting) + L" = " + shown);
+  }
+  return Filled(TextId::KeysTaken, lines);
+}
+
 DialogLanguage Texts::ForDialogs() const {
   const int32_t weight = ParseInt32((*this)(TextId::DialogFontWeight));
   return {Base(), (*this)(TextId::DialogFont), 9, static_cast<WORD>(weight > 0 ? weight : FW_NORMAL)};

@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "core/KeyNames.h"
 
 #include "framework/Dialog.h"
 #include "res/resource.h"
@@ -34,7 +37,14 @@ enum class TextId : UINT {
   NoticeText = IDS_NOTICE_TEXT,
   UnreadableTitle = IDS_UNREADABLE_TITLE,  // config.ini could not be read at start
   UnreadableText = IDS_UNREADABLE_TEXT,
-  KeysTaken = IDS_KEYS_TAKEN,  // "{}" stands for the keys' names
+  KeysTaken = IDS_KEYS_TAKEN,  // "{}" stands for the faults, a line each
+  KeyTaken = IDS_KEY_TAKEN,    // a fault: "{}" stands for "BrightnessUpKey = A"
+  KeyUnknown = IDS_KEY_UNKNOWN,
+  KeyNeedsModifier = IDS_KEY_NEEDS_MODIFIER,
+  KeyReserved = IDS_KEY_RESERVED,
+  KeyDoubled = IDS_KEY_DOUBLED,
+  SettingsHeld = IDS_SETTINGS_HELD,  // Settings was chosen while config.ini cannot be read
+  UnknownValue = IDS_UNKNOWN_VALUE,  // a value from the file the dialog cannot show; "{}" stands for it
 };
 
 class Texts {
@@ -47,6 +57,8 @@ class Texts {
   std::wstring Filled(TextId id, std::wstring_view value) const;
   // "亮度 52%" or "Brightness 52%".
   std::wstring BrightnessLevel(int32_t percent) const;
+  // The keys that do not work, a line each with its cause, under a heading.
+  std::wstring KeyFaults(const std::vector<KeyFault>& faults) const;
   // Where the dialogs take their texts and font from.
   DialogLanguage ForDialogs() const;
 

@@ -2,6 +2,8 @@
 // 1080. A window of the test's own is in front, under the pointer, with a
 // menu bar: it counts the wheel turns it gets (and those with Ctrl held) and
 // the times Windows puts it in menu mode (as a lone Alt tap does).
+#include <string>
+
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/KeyWatcher.h"
 #include "tests/support/Input.h"
@@ -14,6 +16,7 @@ class WatchedWindow {
     s_wheels = 0;
     s_ctrlWheels = 0;
     s_menuModes = 0;
+    s_typed.clear();
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &WatchedWindow::Procedure;
     windowClass.lpszClassName = L"BrimletKeysWatched";
@@ -50,6 +53,7 @@ class WatchedWindow {
   static int wheels() { return s_wheels; }
   static int ctrlWheels() { return s_ctrlWheels; }
   static int menuModes() { return s_menuModes; }
+  static const std::wstring& typed() { return s_typed; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -57,6 +61,7 @@ class WatchedWindow {
       ++s_wheels;
       if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) ++s_ctrlWheels;
     }
+    if (message == WM_CHAR) s_typed += static_cast<wchar_t>(wParam);
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) {
       ++s_menuModes;
       return 0;  // counted, not entered
@@ -67,8 +72,10 @@ class WatchedWindow {
   static int s_wheels;
   static int s_ctrlWheels;
   static int s_menuModes;
+  static std::wstring s_typed;
   HWND m_window = nullptr;
 };
+std::wstring WatchedWindow::s_typed;
 int WatchedWindow::s_wheels = 0;
 int WatchedWindow::s_ctrlWheels = 0;
 int WatchedWindow::s_menuModes = 0;
@@ -124,6 +131,22 @@ TEST_F(KeysTest, AltAndANotchStepAndLettingAltGoOpensNoMenu) {
   PressKey(VK_MENU);
   ASSERT_TRUE(WatchedWindow::PumpUntil([] { return WatchedWindow::menuModes() >= 2; }));
   EXPECT_EQ(WatchedWindow::menuModes(), 2) << "letting Alt go after a step opened the menu bar";
+}
+
+// Keys in config.ini that would take typing are never registered: every
+// program still gets its letters.
+TEST_F(KeysTest, KeysThatWouldTakeTypingStayWithTheWindows) {
+  WriteConfig(L"[Brimlet]\nBrightnessUpKey = A\nBrightnessDownKey = Shift+B\n");
+  auto brimlet = Start();
+  const WatchedWindow window;
+  PointerAt(960, 540);
+  PressKey('B');
+  PressKey('A');
+  PressChord({VK_SHIFT, 'B'});
+  PressChord({VK_SHIFT, 'A'});
+  ASSERT_TRUE(WatchedWindow::PumpUntil([] { return WatchedWindow::typed().size() >= 4; })) << "typed: "
+      << WatchedWindow::typed().size();
+  EXPECT_EQ(WatchedWindow::typed(), L"baBA");
 }
 
 }  // namespace

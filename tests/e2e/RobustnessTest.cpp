@@ -9,7 +9,9 @@
 #include <tlhelp32.h>
 
 #include "core/SaveNames.h"
+#include "res/resource.h"
 #include "tests/e2e/BrimletTest.h"
+#include "tests/e2e/DialogProbe.h"
 #include "tests/e2e/KeyWatcher.h"
 #include "tests/support/Input.h"
 
@@ -206,19 +208,35 @@ TEST_F(RobustnessTest, StartupShortcutToAMovedProgramFollowsIt) {
 }
 
 // A config.ini another program holds open without sharing at start (an
-// editor, a sync client, a virus scanner for a moment) is read as soon as it
-// is free: a corner the user turned off never acts on the defaults meanwhile.
-TEST_F(RobustnessTest, SettingsHeldOpenAtStartAreReadOnceFree) {
-  WriteConfig(L"[Brimlet]\nLBControll = 0\nRBControll = 1\nInterval = 0\n");
+// editor, a sync client, a virus scanner) is read as soon as it is free:
+// nothing acts meanwhile, not the defaults either (a corner the user turned
+// off never acts), and Settings does not open on anything but the file: a box
+// says another program holds it. Once free, Settings shows the file.
+TEST_F(RobustnessTest, SettingsHeldOpenAtStartAreReadOnceFreeAndNeverReplacedByTheDefaults) {
+  const std::wstring lines = L"[Brimlet]\nLBControll = 0\nRBControll = 1\nInterval = 0\nVolumeStep = 8\n";
+  WriteConfig(lines);
   const std::wstring config = m_folder + L"\\config.ini";
   UniqueKernelHandle held(::CreateFileW(config.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(held);
   BrimletProcess brimlet(m_folder);
   ASSERT_TRUE(brimlet.Launch());
   ASSERT_TRUE(brimlet.WaitForTrayWindow()) << "the first read is behind it";
-  held.reset();  // well within the time it is tried again
   ASSERT_TRUE(brimlet.WaitUntilServing());
+  ASSERT_NE(brimlet.OpenMenu(), nullptr);
+  brimlet.ChooseMenuItem(0);
+  HWND box = brimlet.WaitForDialog(L"错误");
+  ASSERT_NE(box, nullptr) << "Settings opened on what was never read";
+  EXPECT_EQ(brimlet.WaitForDialog(L"设置", 100), nullptr);
+  PressButton(box, IDOK);
+  ASSERT_TRUE(WaitForWindowGone(box, 5000));
   KeyWatcher keys;
+  // Past the 3 s of quick tries: the defaults would act in the bottom-left corner now.
+  const ULONGLONG heldUntil = ::GetTickCount64() + 4000;
+  while (::GetTickCount64() < heldUntil) {
+    WheelAt(0, 1079, 120);
+    EXPECT_FALSE(keys.WaitForCount(1, 250)) << "something acted on the defaults";
+  }
+  held.reset();
   // The bottom-right corner acts once the file is read; the bottom-left never.
   ASSERT_TRUE(WaitUntil(
       [&] {
@@ -228,8 +246,15 @@ TEST_F(RobustnessTest, SettingsHeldOpenAtStartAreReadOnceFree) {
       },
       10000));
   for (const DWORD key : keys.KeyDowns()) EXPECT_EQ(key, DWORD{VK_VOLUME_DOWN}) << "the corner turned off acted";
-  EXPECT_EQ(ReadFileBytes(config), Utf8ConfigBytes(L"[Brimlet]\nLBControll = 0\nRBControll = 1\nInterval = 0\n"))
-      << "a copy's first file is never written over a file that is there";
+  ASSERT_NE(brimlet.OpenMenu(), nullptr);
+  brimlet.ChooseMenuItem(0);
+  HWND dialog = brimlet.WaitForDialog(L"设置");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(ListSelection(dialog, IDC_LB_COMBO), 0) << "the dialog shows the file";
+  EXPECT_EQ(ControlText(dialog, IDC_VOLUME_STEP_EDIT), L"8");
+  PressButton(dialog, IDCANCEL);
+  EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
+  EXPECT_EQ(ReadFileBytes(config), Utf8ConfigBytes(lines)) << "a copy's first file is never written over a file that is there";
 }
 
 }  // namespace

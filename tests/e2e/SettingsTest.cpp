@@ -18,9 +18,9 @@
 
 namespace {
 
-const std::string kDefaultsWithAutoRun = DiskBytes(ConfigImage().Set(L"AutoRun", L"true").Text());
+const std::string kDefaultsWithAutoRun = DiskBytes(ConfigImage().Set(L"AutoRun", L"true").FirstText());
 // What a copy's first start writes, so that its first-start notice shows once.
-const std::string kFirstFile = DiskBytes(ConfigImage().Text());
+const std::string kFirstFile = DiskBytes(ConfigImage().FirstText());
 
 const int kCornerLists[] = {IDC_LT_COMBO, IDC_LB_COMBO, IDC_RT_COMBO, IDC_RB_COMBO};
 
@@ -114,28 +114,36 @@ TEST_F(SettingsTest, PagesChangeByCtrlTabAndByTheTabsAccessKeys) {
 
 TEST_F(SettingsTest, ShowsTheFileAndKeepsWhatTheControlsCannotShow) {
   WriteConfig(L"[Brimlet]\nSound = true\nDisableFunctionWhenFullScreen = false\nLTControll = 3\nLBControll = 0\n"
-              L"RTControll = 1\nRBControll = 2\nInterval = 5000\n");
+              L"RTControll = 1\nRBControll = 2\nInterval = 5000\nKeyWheel = Ctrl+Ctrl\nBrightnessUpKey = Ctrl+Ctrl\n");
   auto brimlet = Start();
   HWND dialog = OpenSettings(*brimlet);
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(CheckState(dialog, IDC_SOUND_CHECK), BST_CHECKED);
   EXPECT_EQ(CheckState(dialog, IDC_FULLSCREEN_CHECK), BST_UNCHECKED);
-  EXPECT_EQ(ListSelection(dialog, IDC_LT_COMBO), CB_ERR) << "code 3 leaves the list empty";
+  EXPECT_EQ(ListSelection(dialog, IDC_LT_COMBO), 3) << "code 3 shows as one more item";
+  EXPECT_EQ(ListItemText(dialog, IDC_LT_COMBO, 3), L"未知：3");
   EXPECT_EQ(ListSelection(dialog, IDC_LB_COMBO), 0);
   EXPECT_EQ(ListSelection(dialog, IDC_RT_COMBO), 1);
   EXPECT_EQ(ListSelection(dialog, IDC_RB_COMBO), 2);
   EXPECT_EQ(SliderPosition(dialog, IDC_INTERVAL_SLIDER), 1000) << "the thumb stops at the end";
   EXPECT_EQ(ControlText(dialog, IDC_INTERVAL_TEXT), L"5000");
+  EXPECT_EQ(ListItemText(dialog, IDC_HELD_KEY_COMBO, ListSelection(dialog, IDC_HELD_KEY_COMBO)), L"未知：Ctrl+Ctrl")
+      << "a name Brimlet does not know is no None";
+  EXPECT_EQ(ControlText(dialog, IDC_BRIGHTER_KEY), L"未知：Ctrl+Ctrl");
 
   EXPECT_EQ(CheckState(dialog, IDC_ALLSCREENS_CHECK), BST_UNCHECKED);
   ClickCheck(dialog, IDC_SOUND_CHECK);
   ClickCheck(dialog, IDC_ALLSCREENS_CHECK);
-  Confirm(dialog);
+  PressButton(dialog, IDOK);
+  EXPECT_EQ(AcceptMessage(*brimlet), L"以下快捷键未生效：\nBrightnessUpKey = Ctrl+Ctrl：Brimlet 不认识这个按键");
+  ASSERT_TRUE(WaitForWindowGone(dialog, 5000));
   const std::string saved = ConfigBytes();
   EXPECT_NE(saved.find("Sound = false\r\n"), std::string::npos);
   EXPECT_NE(saved.find("AllScreens = true\r\n"), std::string::npos);
   EXPECT_NE(saved.find("LTControll = 3\r\n"), std::string::npos) << "written back unchanged";
   EXPECT_NE(saved.find("Interval = 5000\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("KeyWheel = Ctrl+Ctrl\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("BrightnessUpKey = Ctrl+Ctrl\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, ProgramListsMuteAndStepSizesAreShownAndSaved) {
@@ -216,7 +224,7 @@ TEST_F(SettingsTest, ChangingAndChangingBackStillSaves) {
   ChooseListItem(dialog, IDC_RT_COMBO, 1);
   ChooseListItem(dialog, IDC_RT_COMBO, 2);
   Confirm(dialog);
-  EXPECT_EQ(ConfigBytes(), DiskBytes(ConfigImage().Text()));
+  EXPECT_EQ(ConfigBytes(), DiskBytes(ConfigImage().FirstText()));
 }
 
 // The refusal keeps the dialog open with everything typed on every page;
@@ -485,29 +493,52 @@ TEST_F(SettingsTest, StepFieldsShowWhatWillBeSavedAndStepFromIt) {
   EXPECT_NE(ConfigBytes().find("VolumeStep = 18\r\nBrightnessStep = 2\r\n"), std::string::npos);
 }
 
-// The Keys page writes the four keys; a key another program holds is named in
-// a box after the save, and the save stands.
-TEST_F(SettingsTest, TheKeysPageWritesItsKeysAndNamesAKeyTaken) {
-  HWND other = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  ASSERT_TRUE(::RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, VK_F9)) << "the other program's key";
+// The Keys page: a key pressed in a field is taken with its modifiers and
+// shown by its name (Win too); one that would take typing is not; keys that
+// move around the dialog (Ctrl+Tab, Alt with an access key) move and leave the
+// fields alone. A key another program holds is named in a box after the save.
+TEST_F(SettingsTest, TheKeysPageTakesKeysPressedAndNamesAKeyTaken) {
+  WriteConfig(L"[Brimlet]\nBrightnessDownKey = Win+Down\n");
   auto brimlet = Start();
   HWND dialog = OpenSettings(*brimlet);
   ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 5000));
+  const auto shows = [&](int control) {
+    return WaitUntil([&] { return ::IsWindowVisible(FindControl(dialog, control)) != FALSE; }, 3000);
+  };
+  const auto pressIn = [&](int field, std::initializer_list<WORD> keys) {
+    const POINT centre = ControlCentre(dialog, field);
+    ClickAt(centre.x, centre.y);
+    PressChord(keys);
+  };
+  PressChord({VK_MENU, 'K'});
+  ASSERT_TRUE(shows(IDC_BRIGHTER_KEY));
+  EXPECT_EQ(ControlText(dialog, IDC_DARKER_KEY), L"Win+Down");
   ChooseListItem(dialog, IDC_HELD_KEY_COMBO, 5);  // none, Ctrl, Alt, Shift, Win, Ctrl+Alt, ...
   ChooseListItem(dialog, IDC_HELD_ACTION_COMBO, 1);
-  const auto setKey = [&](int id, BYTE key, BYTE flags) {
-    HWND field = FindControl(dialog, id);
-    ::SendMessageW(field, HKM_SETHOTKEY, MAKEWORD(key, flags), 0);
-    ::SendMessageW(::GetParent(field), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), reinterpret_cast<LPARAM>(field));
-  };
-  setKey(IDC_BRIGHTER_KEY, VK_UP, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_EXT);
-  setKey(IDC_DARKER_KEY, VK_F9, HOTKEYF_CONTROL | HOTKEYF_ALT);
+  pressIn(IDC_BRIGHTER_KEY, {VK_CONTROL, VK_MENU, VK_UP});
+  ASSERT_TRUE(WaitUntil([&] { return ControlText(dialog, IDC_BRIGHTER_KEY) == L"Ctrl+Alt+Up"; }, 3000));
+  PressKey('A');
+  PressChord({VK_CONTROL, VK_TAB});
+  ASSERT_TRUE(shows(IDC_AUTORUN_CHECK)) << "Ctrl+Tab goes round to the first page";
+  PressChord({VK_MENU, 'K'});
+  ASSERT_TRUE(shows(IDC_BRIGHTER_KEY));
+  pressIn(IDC_BRIGHTER_KEY, {VK_MENU, 'O'});
+  ASSERT_TRUE(shows(IDC_IGNORE_EDIT)) << "Alt+O chooses the programs";
+  EXPECT_EQ(ControlText(dialog, IDC_BRIGHTER_KEY), L"Ctrl+Alt+Up") << "a key meant for the dialog reached the field";
+  PressChord({VK_MENU, 'K'});
+  ASSERT_TRUE(shows(IDC_DARKER_KEY));
+  pressIn(IDC_DARKER_KEY, {VK_CONTROL, VK_MENU, VK_F9});
+  ASSERT_TRUE(WaitUntil([&] { return ControlText(dialog, IDC_DARKER_KEY) == L"Ctrl+Alt+F9"; }, 3000));
+  // Held by another program from now on (once held, the key would reach that program alone).
+  HWND other = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(::RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, VK_F9)) << "the other program's key";
   PressButton(dialog, IDOK);
-  EXPECT_EQ(AcceptMessage(*brimlet), L"以下快捷键已被其他程序占用：Ctrl+Alt+F9");
+  EXPECT_EQ(AcceptMessage(*brimlet), L"以下快捷键未生效：\nBrightnessDownKey = Ctrl+Alt+F9：已被其他程序占用");
   EXPECT_TRUE(WaitForWindowGone(dialog, 5000));
   const std::string saved = ConfigBytes();
-  EXPECT_NE(saved.find("KeyWheel = Ctrl+Alt\r\nKeyWheelAction = 2\r\nBrightnessUpKey = Ctrl+Alt+Up\r\n"
-                       "BrightnessDownKey = Ctrl+Alt+F9\r\n"),
+  EXPECT_NE(saved.find("[Brimlet]\r\nBrightnessDownKey = Ctrl+Alt+F9\r\n"), std::string::npos) << "in its own place";
+  EXPECT_NE(saved.find("KeyWheel = Ctrl+Alt\r\nKeyWheelAction = 2\r\nBrightnessUpKey = Ctrl+Alt+Up\r\n"),
             std::string::npos);
   ::UnregisterHotKey(other, 1);
   ::DestroyWindow(other);

@@ -7,7 +7,7 @@ namespace {
 TEST(KeyNames, ModifiersAndKeysReadInAnyCaseAndWriteInOneSpelling) {
   EXPECT_EQ(ParseModifiers(L"Ctrl+Shift"), kCtrl | kShift);
   EXPECT_EQ(ParseModifiers(L" alt + WIN "), kAlt | kWin);
-  for (const wchar_t* off : {L"", L"Ctrl+Hyper", L"Ctrl+", L"+", L"Control"}) EXPECT_EQ(ParseModifiers(off), 0) << off;
+  for (const wchar_t* off : {L"", L"Ctrl+Hyper", L"Ctrl+", L"+", L"Control", L"Ctrl+ctrl"}) EXPECT_EQ(ParseModifiers(off), 0) << off;
   EXPECT_EQ(FormatModifiers(kWin | kShift | kAlt | kCtrl), L"Ctrl+Alt+Shift+Win");
   EXPECT_EQ(FormatModifiers(0), L"");
 
@@ -27,6 +27,26 @@ TEST(KeyNames, ModifiersAndKeysReadInAnyCaseAndWriteInOneSpelling) {
   }
   EXPECT_EQ(FormatHotKey({kCtrl, 0x09}), L"") << "Tab has no name here";
   EXPECT_EQ(HeldKeyChoices().front(), 0) << "the list starts with none";
+}
+
+// A global key never takes typing or a key Windows keeps.
+TEST(KeyNames, AHotKeyNeedsCtrlAltOrWinAndLeavesWindowsItsOwn) {
+  HotKey key;
+  for (const wchar_t* usable : {L"Ctrl+Alt+Up", L"Win+Down", L"Alt+Shift+B", L"F13", L"Shift+F24", L"Ctrl+L"}) {
+    EXPECT_EQ(CheckHotKey(usable, key), HotKeyProblem::None) << std::wstring(usable).size();
+    EXPECT_NE(key.key, 0);
+  }
+  EXPECT_EQ(CheckHotKey(L"  ", key), HotKeyProblem::None) << "none set";
+  EXPECT_EQ(key.key, 0);
+  for (const wchar_t* typing : {L"A", L"Shift+B", L"F12", L"Shift+Delete", L"5"}) {
+    EXPECT_EQ(CheckHotKey(typing, key), HotKeyProblem::NeedsModifier) << std::wstring(typing).size();
+  }
+  for (const wchar_t* kept : {L"Alt+F4", L"Alt+Shift+F4", L"Ctrl+Alt+Delete", L"Win+L", L"Ctrl+Win+L"}) {
+    EXPECT_EQ(CheckHotKey(kept, key), HotKeyProblem::Reserved) << std::wstring(kept).size();
+  }
+  EXPECT_EQ(CheckHotKey(L"Ctrl+Ctrl", key), HotKeyProblem::Unknown);
+  EXPECT_EQ(CheckHotKey(std::wstring(5000, L'x'), key), HotKeyProblem::Unknown);
+  EXPECT_EQ(CheckHotKey(L"Ctrl+Alt+F4", key), HotKeyProblem::Reserved) << "Alt+F4 with Ctrl still closes";
 }
 
 }  // namespace

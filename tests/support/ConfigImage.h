@@ -29,6 +29,8 @@ class ConfigImage {
   }
   // A whole first save: the section and every line.
   std::wstring Text() const { return L"[Brimlet]\n" + Lines(); }
+  // A copy's first file: also the keys a save leaves as they are.
+  std::wstring FirstText() const { return Text() + L"BrightnessIndicator = true\nLanguage =\n"; }
 
  private:
   std::vector<std::pair<std::wstring, std::wstring>> m_lines = {

@@ -231,7 +231,7 @@ class DialogLayoutTest : public ::testing::TestWithParam<bool> {
 };
 
 struct NoOwner final : SettingsDialog::Owner {
-  std::wstring SettingsSaved() override { return {}; }
+  std::vector<KeyFault> SettingsSaved(const Settings&, bool) override { return {}; }
 };
 
 // The work area of the smallest screen the dialog must fit at the DPI the
@@ -245,7 +245,7 @@ TEST_P(DialogLayoutTest, SettingsPagesFitReadInOrderAndHaveTheirAccessKeys) {
   TestFolder folder;
   const SettingsStore store({L"", folder.File(L"config.ini"), L""});
   NoOwner owner;
-  SettingsDialog dialog(store, m_texts, owner);
+  SettingsDialog dialog(store, m_texts, owner, Settings{});
   ASSERT_TRUE(dialog.Show());
   HWND tabs = ::GetDlgItem(dialog.hwnd(), IDC_SETTINGS_TABS);
   const auto pages = static_cast<size_t>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));

@@ -72,7 +72,7 @@ TEST(SettingsStore, TheFirstFileLeavesTheShortcutAlone) {
   first.startAtLogon = false;
   ASSERT_TRUE(store.WriteFirst(first));
   EXPECT_TRUE(store.Exists());
-  EXPECT_EQ(ReadFileBytes(folder.File(L"config.ini")), DiskBytes(ConfigImage().Text()));
+  EXPECT_EQ(ReadFileBytes(folder.File(L"config.ini")), DiskBytes(ConfigImage().FirstText()));
   EXPECT_EQ(ReadFileBytes(shortcut), "another copy's shortcut");
 }
 

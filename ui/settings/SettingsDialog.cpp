@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "core/IniText.h"
 #include "core/KeyNames.h"
 #include "core/SettingsRules.h"
 #include "core/ValueText.h"
@@ -12,39 +15,29 @@
 
 namespace {
 
+constexpr int32_t kActionItems = 3;  // none, volume, brightness: the item is the code
+
 void AddItem(HWND list, const std::wstring& text) {
   ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// A key and its modifiers as the hot-key control holds them; it has no Win.
-WORD ControlHotKey(const HotKey& key) {
-  // The arrows and the keys above them are the extended ones, not the keypad's.
-  const bool extended = (key.key >= VK_PRIOR && key.key <= VK_DOWN) || key.key == VK_INSERT || key.key == VK_DELETE;
-  BYTE flags = extended ? HOTKEYF_EXT : 0;
-  if ((key.modifiers & kCtrl) != 0) flags |= HOTKEYF_CONTROL;
-  if ((key.modifiers & kAlt) != 0) flags |= HOTKEYF_ALT;
-  if ((key.modifiers & kShift) != 0) flags |= HOTKEYF_SHIFT;
-  return MAKEWORD(static_cast<BYTE>(key.key), flags);
-}
-
-HotKey KeyOfControl(WORD value) {
-  const BYTE flags = HIBYTE(value);
-  HotKey key{0, LOBYTE(value)};
-  if ((flags & HOTKEYF_CONTROL) != 0) key.modifiers |= kCtrl;
-  if ((flags & HOTKEYF_ALT) != 0) key.modifiers |= kAlt;
-  if ((flags & HOTKEYF_SHIFT) != 0) key.modifiers |= kShift;
-  return key;
+// A list showing a value it has no item for: one more item, chosen, names it;
+// the value is kept until another item is chosen.
+void ShowExtraItem(HWND list, const std::wstring& text) {
+  AddItem(list, text);
+  ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(::SendMessageW(list, CB_GETCOUNT, 0, 0) - 1), 0);
 }
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner)
+SettingsDialog::SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner, const Settings& read)
     : Dialog(IDD_SETTINGS, texts.ForDialogs(),
              {IDC_SETTINGS_TABS,
               {IDD_PAGE_GENERAL, IDD_PAGE_ZONES, IDD_PAGE_VOLUME_BRIGHTNESS, IDD_PAGE_PROGRAMS, IDD_PAGE_KEYS}}),
       m_store(store),
       m_texts(texts),
-      m_owner(owner) {}
+      m_owner(owner),
+      m_settings(read) {}
 
 std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -83,9 +76,21 @@ std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LP
 }
 
 void SettingsDialog::ShowSettings() {
-  // A file that cannot be read shows the defaults; OK will not save over it.
-  m_settings = m_store.Read().value_or(m_store.Defaults());
   for (const SettingRow& row : SettingRows()) ShowOn(row);
+}
+
+void SettingsDialog::ShowRead(const Settings& read) {
+  if (m_changed || read == m_settings) return;
+  m_settings = read;
+  if (!IsOpen()) return;
+  for (const SettingRow& row : SettingRows()) {
+    // Lists are filled anew.
+    if (row.control.kind == ControlKind::ActionList || row.control.kind == ControlKind::HeldKeyList ||
+        row.control.kind == ControlKind::VolumeOrBrightnessList) {
+      ::SendMessageW(Control(row.control.id), CB_RESETCONTENT, 0, 0);
+    }
+    ShowOn(row);
+  }
 }
 
 void SettingsDialog::ShowNumber(const SettingRow& row, int32_t value) {
@@ -110,7 +115,12 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       for (const TextId item : {TextId::CornerNone, TextId::CornerVolume, TextId::CornerBrightness}) {
         ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_texts(item).c_str()));
       }
-      ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(m_settings.*row.number), 0);
+      const int32_t code = m_settings.*row.number;
+      if (code >= 0 && code < kActionItems) {
+        ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(code), 0);
+      } else {
+        ShowExtraItem(control, m_texts.Filled(TextId::UnknownValue, FormatInt32(code)));
+      }
       // Typed text is never taken: the field shows only the choice.
       COMBOBOXINFO info{};
       info.cbSize = sizeof(info);
@@ -142,13 +152,18 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       m_showing = false;
       break;
     case ControlKind::HeldKeyList: {
-      // A combination the list does not offer (Shift+Win, say) leaves it
-      // without a selection and is kept as written.
-      const uint8_t held = ParseModifiers(m_settings.*row.text);
+      // A combination the list does not offer (Shift+Win, say), and a text
+      // that names none, show as one more item and are kept as written.
+      const std::wstring& text = m_settings.*row.text;
+      const uint8_t held = ParseModifiers(text);
+      const bool named = held != 0 || ini::TrimValue(text).empty();
       const std::span<const uint8_t> choices = HeldKeyChoices();
       for (const uint8_t choice : choices) AddItem(control, choice == 0 ? m_texts(TextId::CornerNone) : FormatModifiers(choice));
-      for (size_t item = 0; item < choices.size(); ++item) {
-        if (choices[item] == held) ::SendMessageW(control, CB_SETCURSEL, item, 0);
+      const auto offered = std::find(choices.begin(), choices.end(), held);
+      if (named && offered != choices.end()) {
+        ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(offered - choices.begin()), 0);
+      } else {
+        ShowExtraItem(control, named ? FormatModifiers(held) : m_texts.Filled(TextId::UnknownValue, text));
       }
       break;
     }
@@ -158,9 +173,9 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(m_settings.*row.number - 1), 0);
       break;
     case ControlKind::HotKeyField:
-      // A key needs a modifier other than Shift here, or it would stop being typed.
-      ::SendMessageW(control, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-      ::SendMessageW(control, HKM_SETHOTKEY, ControlHotKey(ParseHotKey(m_settings.*row.text)), 0);
+      m_showing = true;
+      KeyFieldOf(row.control.id).Show(m_settings.*row.text);
+      m_showing = false;
       break;
   }
 }
@@ -178,7 +193,7 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       if (notification != CBN_SELCHANGE) return false;
       // Text typed into a list's field selects nothing and is not taken.
       const auto selection = static_cast<int32_t>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
-      if (selection == CB_ERR) return true;
+      if (selection == CB_ERR || selection >= kActionItems) return true;  // the value shown as unknown stays
       m_settings.*row.number = selection;
       break;
     }
@@ -210,21 +225,18 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       const auto selection = static_cast<int32_t>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
       if (selection == CB_ERR) return true;
       if (row.control.kind == ControlKind::HeldKeyList) {
-        m_settings.*row.text = FormatModifiers(HeldKeyChoices()[static_cast<size_t>(selection)]);
+        const std::span<const uint8_t> choices = HeldKeyChoices();
+        if (static_cast<size_t>(selection) >= choices.size()) return true;  // the value kept as written
+        m_settings.*row.text = FormatModifiers(choices[static_cast<size_t>(selection)]);
       } else {
         m_settings.*row.number = selection + 1;
       }
       break;
     }
-    case ControlKind::HotKeyField: {
-      if (notification != EN_CHANGE) return false;
-      const HotKey key = KeyOfControl(static_cast<WORD>(::SendMessageW(control, HKM_GETHOTKEY, 0, 0)));
-      const std::wstring name = FormatHotKey(key);
-      // A key config.ini has no name for is not taken: the field shows none.
-      if (name.empty() && key.key != 0) ::SendMessageW(control, HKM_SETHOTKEY, 0, 0);
-      m_settings.*row.text = name;
+    case ControlKind::HotKeyField:
+      if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
+      m_settings.*row.text = KeyFieldOf(row.control.id).name();
       break;
-    }
   }
   m_changed = true;
   return true;
@@ -246,6 +258,16 @@ bool SettingsDialog::StepNumber(const NMUPDOWN& step) {
   return false;
 }
 
+KeyField& SettingsDialog::KeyFieldOf(int id) {
+  HWND control = Control(id);
+  for (const auto& field : m_keyFields) {
+    if (field->hwnd() == control) return *field;
+  }
+  m_keyFields.push_back(std::make_unique<KeyField>(*this, m_texts));
+  m_keyFields.back()->TakeOver(::GetParent(control), id);
+  return *m_keyFields.back();
+}
+
 void SettingsDialog::OnOk() {
   // Each box shows while the dialog is still there, its owner.
   switch (DecideOk(m_changed, m_settings)) {
@@ -258,9 +280,9 @@ void SettingsDialog::OnOk() {
     case OkOutcome::Save: {
       const bool saved = m_store.Write(m_settings);
       // The running program takes what the file now holds, also when saving failed.
-      const std::wstring taken = m_owner.SettingsSaved();
+      const std::vector<KeyFault> faults = m_owner.SettingsSaved(m_settings, saved);
       if (!saved) ShowDialogMessage(hwnd(), m_texts(TextId::SaveFailed));
-      if (!taken.empty()) ShowDialogMessage(hwnd(), m_texts.Filled(TextId::KeysTaken, taken));
+      if (!faults.empty()) ShowDialogMessage(hwnd(), m_texts.KeyFaults(faults));
       break;
     }
   }

@@ -1,6 +1,7 @@
 #pragma once
-// The Settings dialog: edits its own working copy of the settings, read from
-// the store when it opens, with each setting on the control the key table
+// The Settings dialog: edits its own working copy of the settings read from
+// config.ini (it opens only on settings read from the file, never on defaults
+// standing in for a file that could not be read), with each setting on the control the key table
 // names for it, on pages: general (the first settings there were), zones,
 // volume and brightness, programs, keys. Every page is filled when the dialog opens,
 // so a saving OK writes every key of every page, also of pages never looked at.
@@ -11,27 +12,35 @@
 
 #include <commctrl.h>
 
+#include <memory>
+#include <vector>
+
 #include "config/SettingsStore.h"
 #include "core/Settings.h"
 #include "core/SettingsTable.h"
 #include "framework/Dialog.h"
 #include "ui/Texts.h"
+#include "ui/settings/KeyField.h"
 
 class SettingsDialog final : public Dialog {
  public:
   class Owner {
    public:
-    // A saving OK has written the settings (also when the save failed): the
-    // program takes what the store now holds. The names of the keys another
-    // program holds, for the dialog to say; empty when there are none.
-    virtual std::wstring SettingsSaved() = 0;
+    // A saving OK has written `saved` (`written`: also when the save failed):
+    // the program takes what the store now holds. The keys that do not work,
+    // for the dialog to say; empty when there are none.
+    virtual std::vector<KeyFault> SettingsSaved(const Settings& saved, bool written) = 0;
 
    protected:
     ~Owner() = default;
   };
 
-  SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner);
+  SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner, const Settings& read);
   ~SettingsDialog() override { Close(); }
+
+  // The file was read again while the dialog is open: it shows what was read,
+  // unless the user has changed something in it.
+  void ShowRead(const Settings& read);
 
  protected:
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -42,6 +51,7 @@ class SettingsDialog final : public Dialog {
   void ShowNumber(const SettingRow& row, int32_t value);
   bool TakeFrom(const SettingRow& row, UINT notification);
   bool StepNumber(const NMUPDOWN& step);
+  KeyField& KeyFieldOf(int id);
   void OnOk();
 
   const SettingsStore& m_store;
@@ -50,4 +60,5 @@ class SettingsDialog final : public Dialog {
   Settings m_settings;  // this dialog's own working copy
   bool m_changed = false;
   bool m_showing = false;  // the fields are being filled, not edited
+  std::vector<std::unique_ptr<KeyField>> m_keyFields;
 };
