@@ -19,11 +19,13 @@ struct ZoneHit {
   ScreenEdge edge = ScreenEdge::Top;  // an edge's side
   uint8_t screen = 0;                 // whose zone: an index into ScreenZones, 0 the primary monitor
 
-  // The same zone of the same monitor; a taskbar is one zone however long,
+  // The same zone of the same monitor: a corner is one corner, an edge one
+  // side however long (its nearest corner changes midway), a taskbar one zone,
   // and so is a whole monitor under a held key.
   bool SameZone(const ZoneHit& other) const {
-    const bool whole = kind == ZoneKind::Taskbar || kind == ZoneKind::HeldKey;
-    return kind == other.kind && screen == other.screen && (whole || (corner == other.corner && edge == other.edge));
+    if (kind != other.kind || screen != other.screen) return false;
+    if (kind == ZoneKind::Corner) return corner == other.corner;
+    return kind != ZoneKind::Edge || edge == other.edge;
   }
 };
 

@@ -38,4 +38,18 @@ TEST(BrightnessRequests, StepsAddUpPerTargetAndEveryFieldArrives) {
   EXPECT_TRUE(TakeAll(requests).empty());
 }
 
+// Steps past what 16 bits hold stop at +-30000, far past any level, and never
+// wrap round to the other way.
+TEST(BrightnessRequests, StepsBeyondTheSlotStopAtItsEnds) {
+  BrightnessRequests requests;
+  requests.Add({1, 1, 40000, 2, ScreenCorner::TopLeft});
+  std::vector<BrightnessRequest> taken = TakeAll(requests);
+  ASSERT_EQ(taken.size(), 1U);
+  EXPECT_EQ(taken[0].steps, 30000);
+  requests.Add({1, 1, -40000, 2, ScreenCorner::TopLeft});
+  taken = TakeAll(requests);
+  ASSERT_EQ(taken.size(), 1U);
+  EXPECT_EQ(taken[0].steps, -30000);
+}
+
 }  // namespace

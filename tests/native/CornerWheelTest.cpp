@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "core/SettingsTable.h"
 #include "tests/native/DesktopQuestions.h"
 
 namespace {
@@ -400,6 +401,61 @@ TEST(CornerWheel, AHeldKeyActsAnywhereAndKeepsItsTurns) {
   asked.Ask(wheel, Wheel(960, 540));  // a turn without Alt ends the hold too
   asked.held = kAlt;
   EXPECT_TRUE(asked.Ask(wheel, Wheel(960, 540)).maskModifier);
+}
+
+// Fractions of a notch belong to the zone they were added in: moving along an
+// edge keeps them, a taskbar's end at its monitor's border.
+TEST(CornerWheel, FractionsStayWithTheirZone) {
+  CornerSnapshot snapshot{ComputeScreenZones({3, {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}}}), Settings{}};
+  snapshot.settings.volumeInterval = 0;
+  snapshot.settings.topEdge = 1;
+  snapshot.settings.taskbar = 1;
+  snapshot.settings.allScreens = true;
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  EXPECT_EQ(StepsMade(wheel, asked, 960, 0, {60}), 0);
+  asked.Ask(wheel, {kMove, 700, 0, 0});
+  EXPECT_EQ(StepsMade(wheel, asked, 700, 0, {60}), 1) << "a move along the edge forgot the sum";
+
+  asked.taskbar = {-1280, 984, 1920, 1080};  // one stand-in under both monitors' bottoms
+  EXPECT_EQ(StepsMade(wheel, asked, 960, 1060, {60}), 0);
+  asked.Ask(wheel, {kMove, -640, 1000, 0});
+  EXPECT_EQ(StepsMade(wheel, asked, -640, 1000, {60}), 0) << "the sum crossed to the other monitor's taskbar";
+}
+
+// Whatever a held key names is masked once per hold, Win too; a hold's action
+// 0 (or anything but brightness) steps the volume: turns kept from the windows
+// always do something.
+TEST(CornerWheel, EveryHoldIsMaskedAndTheFileNeverMakesAHoldDoNothing) {
+  CornerSnapshot snapshot{ComputeCornerZones(1920, 1080), Settings{}};
+  snapshot.settings.volumeInterval = 0;
+  snapshot.settings.keyWheel = L"Win";
+  snapshot.settings.keyWheelAction = 0;
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  asked.held = kWin;
+  const WheelStep step = asked.Ask(wheel, Wheel(960, 540));
+  EXPECT_TRUE(step.maskModifier);
+  EXPECT_EQ(step.kind, WheelStep::Kind::None) << "a code the wheel does not know steps nothing here";
+  EXPECT_EQ(SettingsFromText(L"[Brimlet]\nKeyWheelAction = 0\n", false).keyWheelAction, 1)
+      << "but the file never holds one";
+  EXPECT_EQ(SettingsFromText(L"[Brimlet]\nKeyWheelAction = 2\n", false).keyWheelAction, 2);
+  EXPECT_EQ(SettingsFromText(L"[Brimlet]\nKeyWheelAction = 9\n", false).keyWheelAction, 1);
+}
+
+// With IgnorePrograms set and the pause off, a full-screen program that no
+// list names does not stop the zones.
+TEST(CornerWheel, TheProgramListsAloneDoNotPause) {
+  CornerSnapshot snapshot = Snapshot(0);
+  snapshot.settings.pauseInFullScreen = false;
+  snapshot.settings.ignorePrograms = L"other.exe";
+  CornerWheel wheel(snapshot);
+  Questions asked;
+  asked.isFullScreen = true;
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::Volume);
+  asked.program = L"other.exe";
+  asked.front = {2, 200};
+  EXPECT_EQ(asked.Ask(wheel, Wheel(0, 1079)).kind, WheelStep::Kind::None) << "the named one stops them";
 }
 
 TEST(CornerWheel, StepSizesReachTheSteps) {

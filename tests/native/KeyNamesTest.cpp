@@ -22,11 +22,15 @@ TEST(KeyNames, ModifiersAndKeysReadInAnyCaseAndWriteInOneSpelling) {
                               L"Ctrl++", L"Ctrl+é"}) {
     EXPECT_EQ(ParseHotKey(none), HotKey{}) << "no key: " << std::wstring(none).size();
   }
-  for (const wchar_t* text : {L"Ctrl+Alt+Up", L"Shift+Win+F1", L"Alt+PageUp", L"Z", L"Ctrl+Minus"}) {
+  for (const wchar_t* text : {L"Ctrl+Alt+Up", L"Shift+Win+F1", L"Alt+PageUp", L"Z", L"A", L"Ctrl+Minus", L"Ctrl+9",
+                              L"Ctrl+0", L"Win+F24"}) {
     EXPECT_EQ(FormatHotKey(ParseHotKey(text)), text) << "written as read";
   }
   EXPECT_EQ(FormatHotKey({kCtrl, 0x09}), L"") << "Tab has no name here";
-  EXPECT_EQ(HeldKeyChoices().front(), 0) << "the list starts with none";
+  const std::vector<uint8_t> choices(HeldKeyChoices().begin(), HeldKeyChoices().end());
+  EXPECT_EQ(choices, (std::vector<uint8_t>{0, kCtrl, kAlt, kShift, kWin, kCtrl | kAlt, kCtrl | kShift, kAlt | kShift,
+                                           kCtrl | kWin}))
+      << "the list's items, in order: the dialog saves the item chosen";
 }
 
 // A global key never takes typing or a key Windows keeps.

@@ -30,4 +30,13 @@ TEST(ProgramRules, ListsNameProgramsByTheirFileNames) {
   EXPECT_TRUE(rules.ActsInFullScreenForAny());
 }
 
+// A name that starts with its only dot has no extension: ".hidden" names
+// ".hidden.exe" as "game" names "game.exe".
+TEST(ProgramRules, ALeadingDotIsNoExtension) {
+  DesktopQuestions desktop;
+  const ProgramRules rules(L".hidden", L"");
+  EXPECT_TRUE(rules.For(L".hidden.exe", desktop).ignored);
+  EXPECT_TRUE(rules.For(L".HIDDEN", desktop).ignored);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CornerWheel.h"
+#include "tests/native/DesktopQuestions.h"
 
 namespace {
 
@@ -162,6 +163,26 @@ TEST(Zones, StripsNearestCornersAndOutermostLines) {
   const ScreenRect primary{0, 0, 1920, 1080};
   EXPECT_EQ(SideOf({0, 1078, 1920, 1126}, primary), ScreenEdge::Bottom) << "auto-hidden, mostly below";
   EXPECT_EQ(SideOf({-60, 0, 2, 1080}, primary), ScreenEdge::Left);
+}
+
+// An auto-hidden taskbar comes back along any side: its strip is that side's
+// outermost line, and the wheel's decision counts it where the desktop shows
+// no taskbar under the pointer (the bar is hidden there).
+TEST(Zones, AutoHideStripsLieAlongEverySideAndCountForTheWheel) {
+  const ScreenRect primary{0, 0, 1920, 1080};
+  EXPECT_EQ(OutermostLine(primary, ScreenEdge::Right), (ScreenRect{1919, 0, 1920, 1080}));
+  EXPECT_EQ(OutermostLine(primary, ScreenEdge::Top), (ScreenRect{0, 0, 1920, 1}));
+  EXPECT_EQ(SideOf({1918, 0, 1980, 1080}, primary), ScreenEdge::Right);
+  EXPECT_EQ(SideOf({0, -46, 1920, 2}, primary), ScreenEdge::Top);
+
+  CornerSnapshot snapshot{ComputeScreenZones({1, {primary}}, {OutermostLine(primary, ScreenEdge::Right)}), Settings{}};
+  snapshot.settings.taskbar = 1;
+  snapshot.settings.volumeInterval = 0;
+  CornerWheel wheel(snapshot);
+  DesktopQuestions asked;
+  asked.taskbar = {};  // hidden: no taskbar window under the pointer
+  EXPECT_EQ(asked.Ask(wheel, {0x020A, 1919, 540, 120U << 16U}).kind, WheelStep::Kind::Volume) << "on the strip";
+  EXPECT_EQ(asked.Ask(wheel, {0x020A, 1918, 540, 120U << 16U}).kind, WheelStep::Kind::None);
 }
 
 }  // namespace
