@@ -274,6 +274,11 @@ TEST_P(DialogLayoutTest, SettingsPagesFitReadInOrderAndHaveTheirAccessKeys) {
   RECT client{};
   ::GetClientRect(number, &client);
   EXPECT_LE(TextSize(number, L"-2147483648").cx, client.right);
+  // A key field shows three modifiers and the longest key name.
+  for (const int field : {IDC_BRIGHTER_KEY, IDC_DARKER_KEY}) {
+    ::GetClientRect(dialog.Control(field), &client);
+    EXPECT_LE(TextSize(dialog.Control(field), L"Ctrl+Alt+Shift+PageDown").cx, client.right - 4) << field;
+  }
 }
 
 TEST_P(DialogLayoutTest, AboutFitsReadsInOrderAndHasItsAccessKeys) {
