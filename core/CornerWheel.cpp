@@ -2,22 +2,36 @@
 
 #include <algorithm>
 
-ZoneHit CornerWheel::ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const {
+ZoneHit CornerWheel::ZoneOf(ZoneKind kind, int32_t x, int32_t y, Desktop* desktop) const {
   const ScreenZones& zones = m_snapshot.zones;
   const Settings& settings = m_snapshot.settings;
-  // A corner with an action keeps it over a taskbar and on an edge.
-  if (const ZoneHit corner = CornerAt(x, y, zones, settings); corner.action != 0) return corner;
-  if (settings.taskbar != 0) {
-    // The window under the pointer is looked at only for a wheel turn, and
-    // only when the taskbar has an action.
-    const int screen = ScreenAt(x, y, zones);
-    if (screen >= 0 && (OnTaskbarStrip(x, y, zones) || desktop.OverTaskbar(x, y))) {
+  switch (kind) {
+    case ZoneKind::Corner:
+      return CornerAt(x, y, zones, settings);
+    case ZoneKind::Edge:
+      return EdgeAt(x, y, zones, settings);
+    case ZoneKind::Taskbar: {
+      // The window under the pointer is looked at only for a wheel turn, and
+      // only when the taskbar has an action.
+      if (settings.taskbar == kActionNone || desktop == nullptr) return {};
+      const int screen = ScreenAt(x, y, zones);
+      if (screen < 0 || !(OnTaskbarStrip(x, y, zones) || desktop->OverTaskbar(x, y))) return {};
       const auto index = static_cast<uint8_t>(screen);
       return {settings.taskbar, ZoneKind::Taskbar, NearestCorner(x, y, zones.screens[index].monitor),
               ScreenEdge::Top, index};
     }
+    case ZoneKind::None:
+    case ZoneKind::HeldKey:
+      break;
   }
-  return EdgeAt(x, y, zones, settings);
+  return {};
+}
+
+ZoneHit CornerWheel::ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const {
+  for (const ZoneKind kind : kZonePrecedence) {
+    if (const ZoneHit hit = ZoneOf(kind, x, y, &desktop); hit.action != kActionNone) return hit;
+  }
+  return {};
 }
 
 WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {
@@ -27,13 +41,13 @@ WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock&
     if ((held & m_heldKey) == 0) m_holdMasked = false;  // let go, should the keyboard not have said so
   }
   const ZoneHit hit = ZoneOfWheel(event.x, event.y, desktop);
-  if (hit.action == 0) {
+  if (hit.action == kActionNone) {
     m_fraction = 0;
     return {};
   }
   if (!ActsIn(hit, desktop)) return {};
   WheelStep step = StepIn(hit, event, clock);
-  step.swallow = hit.kind == ZoneKind::Taskbar;
+  step.swallow = TraitsOf(hit.kind).keepsTurns;
   return step;
 }
 
@@ -47,7 +61,7 @@ WheelStep CornerWheel::OnHeldKeyWheel(const MouseEvent& event, Desktop& desktop,
   const ZoneHit hit{action, ZoneKind::HeldKey, NearestCorner(event.x, event.y, zones.screens[index].monitor),
                     ScreenEdge::Top, index};
   WheelStep step = StepIn(hit, event, clock);
-  step.swallow = true;  // no window scrolls or zooms by it
+  step.swallow = TraitsOf(hit.kind).keepsTurns;  // no window scrolls or zooms by it
   if (MasksModifiers() && !m_holdMasked) {
     step.maskModifier = true;
     m_holdMasked = true;
@@ -67,19 +81,21 @@ WheelStep CornerWheel::StepIn(const ZoneHit& hit, const MouseEvent& event, Clock
     m_fraction = 0;
   }
   const Settings& settings = m_snapshot.settings;
-  if (hit.action == ActionCode(CornerAction::Brightness)) {
+  const WheelAction* action = ActionOf(hit.action);
+  const StepKind kind = action != nullptr ? action->step : StepKind::None;
+  if (kind == StepKind::Brightness) {
     WheelStep step{.kind = WheelStep::Kind::Brightness, .up = up, .corner = hit.corner};
     step.brightness.listVersion = m_snapshot.zones.listVersion;
     // A taskbar's own monitor, the one under a held key, a corner's or an
     // edge's with zones on every monitor; else the panel wherever it is.
-    const bool ownMonitor = hit.kind == ZoneKind::Taskbar || hit.kind == ZoneKind::HeldKey || settings.allScreens;
+    const bool ownMonitor = TraitsOf(hit.kind).wholeMonitor || settings.allScreens;
     step.brightness.target = ownMonitor ? static_cast<uint8_t>(1 + hit.screen) : kPanelAnywhere;
     step.brightness.steps = up ? 1 : -1;
     step.brightness.stepPercent = static_cast<uint8_t>(settings.brightnessStep);
     step.brightness.corner = hit.corner;
     return step;
   }
-  if (hit.action != ActionCode(CornerAction::Volume)) return {};
+  if (kind != StepKind::Volume) return {};
   return VolumeStep(up, now != 0 ? now : clock.NowMs(), hit.corner);
 }
 
@@ -87,7 +103,7 @@ WheelStep CornerWheel::OnMiddlePress(const MouseEvent& event, Desktop& desktop) 
   m_middlePressKept = false;
   if (!m_snapshot.settings.middleClickMute) return {};
   const ZoneHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
-  if (hit.action != ActionCode(CornerAction::Volume) || !ActsIn(hit, desktop)) return {};
+  if (hit.action != kActionVolume || !ActsIn(hit, desktop)) return {};
   m_middlePressKept = true;
   return {.kind = WheelStep::Kind::Mute, .swallow = true, .corner = hit.corner};
 }
@@ -127,18 +143,20 @@ bool CornerWheel::AddFraction(int32_t delta, const ZoneHit& hit, uint64_t now) {
   return true;
 }
 
-// A move out of the zone the sum was made in forgets it. A taskbar, and a
-// held key, are not looked for on a move (that would ask the desktop):
-// leaving the monitor does.
+// A move out of the zone the sum was made in forgets it. A whole-monitor zone
+// (a taskbar, a held key) is not looked for on a move (that would ask the
+// desktop): leaving the monitor does.
 void CornerWheel::ForgetFractionOutside(const MouseEvent& event) {
-  const ScreenZones& zones = m_snapshot.zones;
-  if (m_fractionZone.kind == ZoneKind::Taskbar || m_fractionZone.kind == ZoneKind::HeldKey) {
-    if (ScreenAt(event.x, event.y, zones) != m_fractionZone.screen) m_fraction = 0;
+  if (TraitsOf(m_fractionZone.kind).wholeMonitor) {
+    if (ScreenAt(event.x, event.y, m_snapshot.zones) != m_fractionZone.screen) m_fraction = 0;
     return;
   }
-  ZoneHit hit = CornerAt(event.x, event.y, zones, m_snapshot.settings);
-  if (hit.action == 0) hit = EdgeAt(event.x, event.y, zones, m_snapshot.settings);
-  if (hit.action == 0 || !hit.SameZone(m_fractionZone)) m_fraction = 0;
+  ZoneHit hit;
+  for (const ZoneKind kind : kZonePrecedence) {
+    hit = ZoneOf(kind, event.x, event.y, nullptr);
+    if (hit.action != kActionNone) break;
+  }
+  if (hit.action == kActionNone || !hit.SameZone(m_fractionZone)) m_fraction = 0;
 }
 
 WheelStep CornerWheel::VolumeStep(bool up, uint64_t now, ScreenCorner corner) {

@@ -14,6 +14,7 @@
 #include "core/KeyNames.h"
 #include "core/ProgramRules.h"
 #include "core/Settings.h"
+#include "core/WheelActions.h"
 #include "core/ZoneChoice.h"
 
 // What the hook thread acts on; replaced whole, never changed in place.
@@ -74,7 +75,7 @@ class CornerWheel {
   void Take(const CornerSnapshot& snapshot) {
     m_snapshot = snapshot;
     m_programs = ProgramRules(snapshot.settings.ignorePrograms, snapshot.settings.actInFullScreen);
-    const uint8_t heldKey = ParseModifiers(snapshot.settings.keyWheel);
+    const uint8_t heldKey = snapshot.settings.keyWheelModifiers;
     if (heldKey != m_heldKey) m_holdMasked = false;  // another hold altogether
     m_heldKey = heldKey;
     m_verdictKnown = false;
@@ -121,8 +122,11 @@ class CornerWheel {
   // The volume step has been sent (or failed to be); the interval runs from `now`.
   void VolumeStepEnded(uint64_t now) { m_lastVolumeStep = now; }
 
-  // A modifier was let go: the next hold is masked anew.
-  void ModifierReleased() { m_holdMasked = false; }
+  // A key was let go (a Windows virtual-key code): a modifier's release ends
+  // the hold, and the next one is masked anew.
+  void KeyReleased(uint32_t virtualKey) {
+    if (IsModifierKey(virtualKey)) m_holdMasked = false;
+  }
   // A held key is set: a hold that stepped is masked (an unassigned key goes
   // before its modifiers are let go), since a modifier's release alone means
   // something: Alt or Win opens a menu, Shift switches a Chinese input
@@ -137,6 +141,9 @@ class CornerWheel {
   }
 
  private:
+  // The zone of `kind` that claims (x, y), if any; without a desktop to ask,
+  // whole-monitor zones claim nothing.
+  ZoneHit ZoneOf(ZoneKind kind, int32_t x, int32_t y, Desktop* desktop) const;
   ZoneHit ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const;
   WheelStep OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
   WheelStep OnHeldKeyWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);

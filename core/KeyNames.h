@@ -14,6 +14,12 @@ inline constexpr uint8_t kCtrl = 0x2;
 inline constexpr uint8_t kShift = 0x4;
 inline constexpr uint8_t kWin = 0x8;
 
+// Shift, Ctrl, Alt or Win, left, right or either (Windows virtual-key codes).
+constexpr bool IsModifierKey(uint32_t virtualKey) {
+  return (virtualKey >= 0x10 && virtualKey <= 0x12) || (virtualKey >= 0xA0 && virtualKey <= 0xA5) ||
+         virtualKey == 0x5B || virtualKey == 0x5C;
+}
+
 // The modifiers a text names ("Ctrl", "Alt", "Shift", "Win", joined by "+");
 // 0 for an empty text, for one with a name that is none of them, and for one
 // that names a modifier twice.

@@ -3,12 +3,6 @@
 #include <cstdint>
 #include <string>
 
-// What a wheel turn does in a zone (a corner, the taskbar, an edge); the code
-// is also the item's index in the Settings dialog's lists of actions.
-enum class CornerAction : int32_t { None = 0, Volume = 1, Brightness = 2 };
-
-constexpr int32_t ActionCode(CornerAction action) { return static_cast<int32_t>(action); }
-
 struct Settings {
   // Every setting at its default, as the key table gives it.
   Settings();
@@ -16,7 +10,7 @@ struct Settings {
   bool startAtLogon{};  // the start-up shortcut exists; never read from the file
   bool stepSound{};     // a short sound after each volume step
   bool pauseInFullScreen{};
-  // Corner codes are kept as read: any value other than the three above does nothing.
+  // Action codes (core/WheelActions.h), kept as read: a code no action has does nothing.
   int32_t topLeft{};
   int32_t bottomLeft{};
   int32_t topRight{};
@@ -37,9 +31,11 @@ struct Settings {
   int32_t topEdge{};
   int32_t bottomEdge{};
   // A held key: the modifiers ("Ctrl+Shift") that make the wheel act anywhere,
-  // and what it does then (1 volume, 2 brightness); the keys that step the
-  // brightness of the monitor under the pointer ("Ctrl+Alt+Up").
+  // as written and as read (0: none, or a text that names none), and the
+  // action it takes then; the keys that step the brightness of the monitor
+  // under the pointer ("Ctrl+Alt+Up").
   std::wstring keyWheel;
+  uint8_t keyWheelModifiers{};
   int32_t keyWheelAction{};
   std::wstring brightnessUpKey;
   std::wstring brightnessDownKey;

@@ -1,7 +1,7 @@
 #include "core/SettingsRules.h"
 
 #include "core/IniText.h"
-#include "core/KeyNames.h"
+#include "core/SettingsTable.h"
 
 int SnapInterval(int position) {
   int remainder = position % kIntervalSliderStep;
@@ -21,14 +21,8 @@ OkOutcome DecideOk(bool changed, const Settings& settings) {
   if (!changed) return OkOutcome::KeepEverything;
   // Something must act: every corner set to none is fine while the taskbar,
   // an edge, a held key or a brightness key does.
-  if (ParseModifiers(settings.keyWheel) != 0 || ParseHotKey(settings.brightnessUpKey).key != 0 ||
-      ParseHotKey(settings.brightnessDownKey).key != 0) {
-    return OkOutcome::Save;
-  }
-  for (const int32_t action : {settings.topLeft, settings.bottomLeft, settings.topRight, settings.bottomRight,
-                               settings.taskbar, settings.leftEdge, settings.rightEdge, settings.topEdge,
-                               settings.bottomEdge}) {
-    if (action != 0) return OkOutcome::Save;
+  for (const SettingRow& row : SettingRows()) {
+    if (RowActs(row, settings)) return OkOutcome::Save;
   }
   return OkOutcome::RefuseNoCornerAction;
 }

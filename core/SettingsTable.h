@@ -16,12 +16,12 @@
 enum class ControlKind : uint8_t {
   None,            // not in the dialog, which keeps the file's value
   CheckBox,        // a flag
-  ActionList,      // a zone's action: the list item's index is the action code
+  ActionList,      // a zone's action, from the actions offered in zones
   IntervalSlider,  // a number on a slider, shown beside it in `partner`
   NumberBox,       // a number typed, or stepped by the up-down control `partner`
   TextBox,         // a line of text
   HeldKeyList,     // the modifiers to hold, from HeldKeyChoices(), written as their names
-  VolumeOrBrightnessList,  // the action code: item 0 volume (1), item 1 brightness (2)
+  HeldActionList,  // a held key's action, from the actions offered on a held key
   HotKeyField,     // a key with its modifiers, written as its name
 };
 
@@ -40,6 +40,26 @@ struct NumberRange {
   int32_t step = 0;  // 0: any number goes, as ParseInt32 reads it
 };
 
+// What README.md and README.txt say of a setting. Built into the docs tool
+// alone (BRIMLET_SETTING_DOCS): the program itself carries none of it.
+struct SettingDoc {
+  const wchar_t* meaning = nullptr;    // README's key table, English: what it does
+  const wchar_t* byDefault = nullptr;  // README: the default as users read it
+  const wchar_t* values = nullptr;     // README: the values it takes
+  const wchar_t* chinese = nullptr;    // README.txt's list, Chinese; "\n" between its lines
+  const wchar_t* english = nullptr;    // README.txt's list, English
+};
+
+constexpr SettingDoc Doc([[maybe_unused]] const wchar_t* meaning, [[maybe_unused]] const wchar_t* byDefault,
+                         [[maybe_unused]] const wchar_t* values, [[maybe_unused]] const wchar_t* chinese,
+                         [[maybe_unused]] const wchar_t* english) {
+#if defined(BRIMLET_SETTING_DOCS)
+  return {meaning, byDefault, values, chinese, english};
+#else
+  return {};
+#endif
+}
+
 struct SettingRow {
   const wchar_t* key;
   bool Settings::*flag;          // a boolean setting, or
@@ -51,15 +71,27 @@ struct SettingRow {
   bool read;     // taken from the file
   bool written;  // set by a save
   SettingControl control;
+  uint8_t Settings::*modifiers = nullptr;  // a held key's text read as modifiers, once, with the text
+  SettingDoc doc{};
+
+  constexpr SettingRow Documented(const SettingDoc& documentation) const {
+    SettingRow row = *this;
+    row.doc = documentation;
+    return row;
+  }
 };
 
-// Every setting, in the order a new file lists them.
+// Every setting, in the order a new file lists them; stored files have them in
+// this order, so a new row goes at the end.
 std::span<const SettingRow> SettingRows();
 
 // A number setting's value for `text`, by its row's rule.
 int32_t ReadNumber(const SettingRow& row, std::wstring_view text);
 // `value` within the row's range (unchanged for a number without one).
 int32_t NumberWithin(const SettingRow& row, int64_t value);
+// The row's setting makes something act: an action other than none, a held
+// key, a global key.
+bool RowActs(const SettingRow& row, const Settings& settings);
 
 // The record a settings text describes: each key read from the text where it
 // has a value, from its default text where not. `autoRun` is whether the

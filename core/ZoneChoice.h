@@ -10,6 +10,21 @@ enum class ScreenCorner : uint8_t { TopLeft, TopRight, BottomLeft, BottomRight }
 enum class ScreenEdge : uint8_t { Top, Bottom, Left, Right };
 enum class ZoneKind : uint8_t { None, Corner, Taskbar, Edge, HeldKey };
 
+// What sets a kind of zone apart, declared once for the wheel's decision, the
+// fractions of a notch and the target of a brightness step.
+struct ZoneTraits {
+  bool wholeMonitor;  // the zone is its whole monitor: a step acts on that monitor, a move off it leaves it
+  bool alongSide;     // one side of a monitor however long: the corner nearest the pointer does not matter
+  bool keepsTurns;    // a turn it acts on goes to no window (a taskbar would act on it too)
+};
+constexpr ZoneTraits TraitsOf(ZoneKind kind) {
+  const bool taskbarOrHeld = kind == ZoneKind::Taskbar || kind == ZoneKind::HeldKey;
+  return {taskbarOrHeld, kind == ZoneKind::Edge, taskbarOrHeld};
+}
+// The zones that may claim a turn without a held key, in the order they are
+// tried: a corner with an action keeps it over a taskbar and on an edge.
+inline constexpr ZoneKind kZonePrecedence[] = {ZoneKind::Corner, ZoneKind::Taskbar, ZoneKind::Edge};
+
 struct ZoneHit {
   int32_t action = 0;  // the claiming zone's code; 0: no zone claims the turn
   ZoneKind kind = ZoneKind::None;
@@ -19,13 +34,12 @@ struct ZoneHit {
   ScreenEdge edge = ScreenEdge::Top;  // an edge's side
   uint8_t screen = 0;                 // whose zone: an index into ScreenZones, 0 the primary monitor
 
-  // The same zone of the same monitor: a corner is one corner, an edge one
-  // side however long (its nearest corner changes midway), a taskbar one zone,
-  // and so is a whole monitor under a held key.
+  // The same zone of the same monitor.
   bool SameZone(const ZoneHit& other) const {
     if (kind != other.kind || screen != other.screen) return false;
-    if (kind == ZoneKind::Corner) return corner == other.corner;
-    return kind != ZoneKind::Edge || edge == other.edge;
+    const ZoneTraits traits = TraitsOf(kind);
+    if (traits.wholeMonitor) return true;
+    return traits.alongSide ? edge == other.edge : corner == other.corner;
   }
 };
 

@@ -147,23 +147,7 @@ LRESULT CALLBACK MouseHook::KeyboardProcedure(int code, WPARAM wParam, LPARAM lP
   MouseHook* hook = s_running;
   if (code == HC_ACTION && hook != nullptr) hook->m_keyEvents.fetch_add(1, std::memory_order_relaxed);
   if (code == HC_ACTION && hook != nullptr && (wParam == WM_KEYUP || wParam == WM_SYSKEYUP)) {
-    switch (reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode) {
-      case VK_MENU:
-      case VK_LMENU:
-      case VK_RMENU:
-      case VK_LWIN:
-      case VK_RWIN:
-      case VK_SHIFT:
-      case VK_LSHIFT:
-      case VK_RSHIFT:
-      case VK_CONTROL:
-      case VK_LCONTROL:
-      case VK_RCONTROL:
-        hook->m_wheel.ModifierReleased();
-        break;
-      default:
-        break;
-    }
+    hook->m_wheel.KeyReleased(reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode);
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -18,6 +18,9 @@ log "native: platform-neutral code under AddressSanitizer and UndefinedBehaviorS
 build_preset native
 ctest --preset native
 
+log "docs: README.md and packaging/README.txt say what the settings table says"
+bash scripts/docs.sh --check
+
 log "fuzz: the settings text engine for ${FUZZ_SECONDS} s"
 build_preset fuzz
 "$BRIMLET_ROOT/scripts/fuzz.sh" "$FUZZ_SECONDS"

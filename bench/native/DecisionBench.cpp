@@ -29,7 +29,7 @@ CornerSnapshot FourMonitors() {
   snapshot.settings.middleClickMute = true;
   snapshot.settings.taskbar = 1;
   snapshot.settings.leftEdge = snapshot.settings.rightEdge = snapshot.settings.topEdge = snapshot.settings.bottomEdge = 2;
-  snapshot.settings.keyWheel = L"Ctrl";
+  snapshot.settings.keyWheelModifiers = kCtrl;
   snapshot.settings.ignorePrograms = L"game.exe; editor.exe";
   snapshot.settings.actInFullScreen = L"player.exe";
   return snapshot;

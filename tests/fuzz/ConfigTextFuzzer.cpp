@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/IniText.h"
 #include "core/SettingsTable.h"
@@ -23,9 +24,15 @@
 
 namespace {
 
-const wchar_t* const kKeys[] = {L"AutoRun",    L"Sound",      L"DisableFunctionWhenFullScreen",
-                                L"LTControll", L"LBControll", L"RTControll",
-                                L"RBControll", L"Interval",   L"Brimlet"};
+// Every key of the settings table, and the section's name.
+const std::wstring& DictionaryKey(size_t index) {
+  static const std::vector<std::wstring> keys = [] {
+    std::vector<std::wstring> all{L"Brimlet"};
+    for (const SettingRow& row : SettingRows()) all.emplace_back(row.key);
+    return all;
+  }();
+  return keys[index % keys.size()];
+}
 
 // Bytes as code units; 0xFF takes the next two bytes as one unit, for CJK text.
 std::wstring WideFrom(const std::string& bytes) {
@@ -132,7 +139,7 @@ void CheckDiskRoundTrip(const std::string& bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   const bool dictionaryKey = input.ConsumeBool();
-  const std::wstring key = dictionaryKey ? kKeys[input.ConsumeIntegralInRange<size_t>(0, std::size(kKeys) - 1)]
+  const std::wstring key = dictionaryKey ? DictionaryKey(input.ConsumeIntegral<size_t>())
                                          : WideFrom(input.ConsumeRandomLengthString(40));
   const std::wstring value = WideFrom(input.ConsumeRandomLengthString(64));
 

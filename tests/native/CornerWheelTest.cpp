@@ -359,7 +359,7 @@ TEST(CornerWheel, FractionsAddUpPerZone) {
 TEST(CornerWheel, AHeldKeyActsAnywhereAndKeepsItsTurns) {
   CornerSnapshot snapshot{ComputeScreenZones({3, {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}}}), Settings{}};
   snapshot.settings.volumeInterval = 0;
-  snapshot.settings.keyWheel = L"ctrl";
+  snapshot.settings.keyWheelModifiers = kCtrl;
   CornerWheel wheel(snapshot);
   Questions asked;
   asked.Ask(wheel, {kMove, 960, 540, 0});
@@ -382,7 +382,7 @@ TEST(CornerWheel, AHeldKeyActsAnywhereAndKeepsItsTurns) {
   asked.isFullScreen = true;
   EXPECT_EQ(asked.Ask(wheel, Wheel(960, 540)).kind, WheelStep::Kind::Volume) << "full screen pauses it not";
   snapshot.settings.ignorePrograms = L"player.exe";
-  snapshot.settings.keyWheel = L"Alt";
+  snapshot.settings.keyWheelModifiers = kAlt;
   snapshot.settings.keyWheelAction = 2;
   wheel.Take(snapshot);
   asked.held = kAlt;
@@ -395,7 +395,7 @@ TEST(CornerWheel, AHeldKeyActsAnywhereAndKeepsItsTurns) {
   EXPECT_EQ(second.brightness.corner, ScreenCorner::BottomRight);
   EXPECT_TRUE(second.maskModifier) << "the first turn of a hold of Alt";
   EXPECT_FALSE(asked.Ask(wheel, Wheel(-640, 900)).maskModifier) << "once per hold";
-  wheel.ModifierReleased();
+  wheel.KeyReleased(0x12);  // Alt let go
   EXPECT_TRUE(asked.Ask(wheel, Wheel(-640, 900)).maskModifier) << "a new hold";
   asked.held = 0;
   asked.Ask(wheel, Wheel(960, 540));  // a turn without Alt ends the hold too
@@ -429,7 +429,7 @@ TEST(CornerWheel, FractionsStayWithTheirZone) {
 TEST(CornerWheel, EveryHoldIsMaskedAndTheFileNeverMakesAHoldDoNothing) {
   CornerSnapshot snapshot{ComputeCornerZones(1920, 1080), Settings{}};
   snapshot.settings.volumeInterval = 0;
-  snapshot.settings.keyWheel = L"Win";
+  snapshot.settings.keyWheelModifiers = kWin;
   snapshot.settings.keyWheelAction = 0;
   CornerWheel wheel(snapshot);
   Questions asked;

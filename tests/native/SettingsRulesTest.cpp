@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/KeyNames.h"
+
 namespace {
 
 TEST(SnapInterval, RoundsDownToAMultipleOfFive) {
@@ -53,6 +55,7 @@ TEST(DecideOk, AllCornersNoneIsRefusedAndAnyOneCornerSaves) {
   }
   Settings held = none;
   held.keyWheel = L"Ctrl";
+  held.keyWheelModifiers = kCtrl;
   EXPECT_EQ(DecideOk(true, held), OkOutcome::Save) << "a held key alone acts";
 }
 

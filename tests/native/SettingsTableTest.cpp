@@ -4,8 +4,6 @@
 
 #include "tests/support/ConfigImage.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 
@@ -108,45 +106,6 @@ TEST(WriteSettingsText, TextValuesAreWrittenAsOneTrimmedLine) {
   WriteSettingsText(text, settings);
   EXPECT_NE(text.find(L"IgnorePrograms = game.exe  Sound = true\n"), std::wstring::npos) << std::string(text.begin(), text.end());
   EXPECT_FALSE(SettingsFromText(text, false).stepSound) << "no key smuggled in";
-}
-
-// The documentation follows the table: every key is in README's key table and
-// its sample file, and in both halves of the README that ships in the zip; and
-// README's sample reads as the defaults.
-std::wstring DocumentText(const char* path) {
-  std::ifstream file(std::string(BRIMLET_SOURCE_DIR) + "/" + path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << file.rdbuf();
-  const std::string text = bytes.str();
-  return std::wstring(text.begin(), text.end());  // the keys are ASCII; other bytes only need to stay apart
-}
-
-std::wstring Between(const std::wstring& text, std::wstring_view from, std::wstring_view to) {
-  const size_t start = text.find(from);
-  if (start == std::wstring::npos) return {};
-  const size_t end = text.find(to, start + from.size());
-  return text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
-}
-
-TEST(SettingsTable, EveryKeyIsDocumentedWhereUsersLook) {
-  const std::wstring readme = DocumentText("README.md");
-  const std::wstring keyTable = Between(readme, L"| key | meaning |", L"\n\n");
-  const std::wstring sample = Between(Between(readme, L"## `config.ini`", L"\n## "), L"```ini\n", L"```");
-  const std::wstring shipped = DocumentText("packaging/README.txt");
-  const size_t english = shipped.find(L"==== English ====");
-  ASSERT_FALSE(keyTable.empty());
-  ASSERT_FALSE(sample.empty());
-  ASSERT_NE(english, std::wstring::npos);
-  for (const SettingRow& row : SettingRows()) {
-    const std::wstring key = row.key;
-    std::string name(key.begin(), key.end());
-    EXPECT_NE(keyTable.find(L"`" + key + L"`"), std::wstring::npos) << name << " is missing from README's key table";
-    EXPECT_NE(sample.find(L"\n" + key + L" ="), std::wstring::npos) << name << " is missing from README's sample file";
-    EXPECT_LT(shipped.find(key), english) << name << " is missing from the Chinese half of packaging/README.txt";
-    EXPECT_NE(shipped.find(key, english), std::wstring::npos)
-        << name << " is missing from the English half of packaging/README.txt";
-  }
-  EXPECT_EQ(SettingsFromText(sample, false), Settings{}) << "README's sample is not the defaults";
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
 // config.ini as Brimlet writes it, for the tests that compare whole files: the
-// key lines a save adds, in the order a new file lists them, each with its
-// default unless a test sets it. The one place the tests spell the whole list.
+// key lines a save adds, in the order a new file lists them (the settings
+// table's), each with its default unless a test sets it.
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "core/SettingsTable.h"
 
 class ConfigImage {
  public:
@@ -22,27 +24,30 @@ class ConfigImage {
     return *this;
   }
   // "key = value" lines, LF-separated, as the settings text holds them.
-  std::wstring Lines() const {
-    std::wstring text;
-    for (const auto& [name, value] : m_lines) text.append(name).append(value.empty() ? L" =" : L" = ").append(value).append(L"\n");
-    return text;
-  }
+  std::wstring Lines() const { return LinesOf(m_lines); }
   // A whole first save: the section and every line.
   std::wstring Text() const { return L"[Brimlet]\n" + Lines(); }
   // A copy's first file: also the keys a save leaves as they are.
-  std::wstring FirstText() const { return Text() + L"BrightnessIndicator = true\nLanguage =\n"; }
+  std::wstring FirstText() const { return Text() + LinesOf(m_kept); }
 
  private:
-  std::vector<std::pair<std::wstring, std::wstring>> m_lines = {
-      {L"AutoRun", L"false"},    {L"Sound", L"false"},      {L"DisableFunctionWhenFullScreen", L"true"},
-      {L"LTControll", L"2"},     {L"LBControll", L"1"},     {L"RTControll", L"2"},
-      {L"RBControll", L"1"},     {L"Interval", L"100"},     {L"AllScreens", L"false"},
-      {L"IgnorePrograms", L""},  {L"ActInFullScreen", L""}, {L"MiddleClickMute", L"false"},
-      {L"VolumeStep", L"2"},     {L"BrightnessStep", L"2"},     {L"Taskbar", L"0"},
-      {L"LeftEdge", L"0"},       {L"RightEdge", L"0"},          {L"TopEdge", L"0"},
-      {L"BottomEdge", L"0"},     {L"KeyWheel", L""},           {L"KeyWheelAction", L"1"},
-      {L"BrightnessUpKey", L""}, {L"BrightnessDownKey", L""},
-  };
+  using Line = std::pair<std::wstring, std::wstring>;
+  static std::wstring LinesOf(const std::vector<Line>& lines) {
+    std::wstring text;
+    for (const auto& [name, value] : lines) text.append(name).append(value.empty() ? L" =" : L" = ").append(value).append(L"\n");
+    return text;
+  }
+  // The table's keys at their defaults, in its order: the keys a save writes, and the others.
+  static std::vector<Line> Rows(bool written) {
+    std::vector<Line> lines;
+    for (const SettingRow& row : SettingRows()) {
+      if (row.written == written) lines.emplace_back(row.key, row.defaultText);
+    }
+    return lines;
+  }
+
+  std::vector<Line> m_lines = Rows(true);
+  std::vector<Line> m_kept = Rows(false);
 };
 
 // The bytes on disk for an ASCII text: the UTF-8 byte order mark, then the

@@ -213,7 +213,7 @@ TEST_F(MouseHookTest, CornerTurnsGiveTheirKeysWhileTheTrayThreadIsBlocked) {
 // also for settings published before it ran.
 TEST_F(MouseHookTest, AHeldKeyStepsKeepsItsTurnsAndMasksAltOncePerHold) {
   Settings settings = AllVolume();
-  settings.keyWheel = L"Alt";
+  settings.keyWheelModifiers = kAlt;
   Use(settings);
   m_fake.heldModifiers = kAlt;
   EXPECT_FALSE(Turn(960, 540)) << "no window sees the turn";
@@ -230,7 +230,7 @@ TEST_F(MouseHookTest, AHeldKeyStepsKeepsItsTurnsAndMasksAltOncePerHold) {
   m_hook.Stop();
   EXPECT_EQ(m_fake.keyboardHooks, 1);
   EXPECT_NE(m_fake.keyboardHookThread, ::GetCurrentThreadId()) << "installed by the thread that published";
-  settings.keyWheel = L"Ctrl";
+  settings.keyWheelModifiers = kCtrl;
   Use(settings);
   ASSERT_TRUE(m_hook.Start(error)) << error;
   m_hook.Stop();

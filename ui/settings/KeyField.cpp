@@ -4,25 +4,6 @@
 
 namespace {
 
-bool IsModifierKey(WPARAM key) {
-  switch (key) {
-    case VK_SHIFT:
-    case VK_LSHIFT:
-    case VK_RSHIFT:
-    case VK_CONTROL:
-    case VK_LCONTROL:
-    case VK_RCONTROL:
-    case VK_MENU:
-    case VK_LMENU:
-    case VK_RMENU:
-    case VK_LWIN:
-    case VK_RWIN:
-      return true;
-    default:
-      return false;
-  }
-}
-
 uint8_t ModifiersHeld() {
   const auto down = [](int key) { return ::GetKeyState(key) < 0; };
   uint8_t modifiers = 0;

@@ -8,6 +8,7 @@
 #include "core/KeyNames.h"
 #include "core/SettingsRules.h"
 #include "core/ValueText.h"
+#include "core/WheelActions.h"
 #include "framework/Accessibility.h"
 #include "framework/Controls.h"
 #include "res/resource.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int32_t kActionItems = 3;  // none, volume, brightness: the item is the code
 
 void AddItem(HWND list, const std::wstring& text) {
   ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -86,7 +86,7 @@ void SettingsDialog::ShowRead(const Settings& read) {
   for (const SettingRow& row : SettingRows()) {
     // Lists are filled anew.
     if (row.control.kind == ControlKind::ActionList || row.control.kind == ControlKind::HeldKeyList ||
-        row.control.kind == ControlKind::VolumeOrBrightnessList) {
+        row.control.kind == ControlKind::HeldActionList) {
       ::SendMessageW(Control(row.control.id), CB_RESETCONTENT, 0, 0);
     }
     ShowOn(row);
@@ -109,26 +109,10 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
     case ControlKind::CheckBox:
       SetChecked(control, m_settings.*row.flag);
       break;
-    case ControlKind::ActionList: {
-      // The item's index is the action code; a code the list cannot show (3,
-      // say) leaves it without a selection and is kept.
-      for (const TextId item : {TextId::CornerNone, TextId::CornerVolume, TextId::CornerBrightness}) {
-        ::SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_texts(item).c_str()));
-      }
-      const int32_t code = m_settings.*row.number;
-      if (code >= 0 && code < kActionItems) {
-        ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(code), 0);
-      } else {
-        ShowExtraItem(control, m_texts.Filled(TextId::UnknownValue, FormatInt32(code)));
-      }
-      // Typed text is never taken: the field shows only the choice.
-      COMBOBOXINFO info{};
-      info.cbSize = sizeof(info);
-      if (::GetComboBoxInfo(control, &info) && info.hwndItem != nullptr) {
-        ::SendMessageW(info.hwndItem, EM_SETREADONLY, TRUE, 0);
-      }
+    case ControlKind::ActionList:
+    case ControlKind::HeldActionList:
+      ShowActions(control, row);
       break;
-    }
     case ControlKind::IntervalSlider: {
       const int32_t interval = m_settings.*row.number;
       ::SendMessageW(control, TBM_SETRANGEMAX, FALSE, kIntervalSliderMax);
@@ -155,7 +139,7 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       // A combination the list does not offer (Shift+Win, say), and a text
       // that names none, show as one more item and are kept as written.
       const std::wstring& text = m_settings.*row.text;
-      const uint8_t held = ParseModifiers(text);
+      const uint8_t held = m_settings.*row.modifiers;
       const bool named = held != 0 || ini::TrimValue(text).empty();
       const std::span<const uint8_t> choices = HeldKeyChoices();
       for (const uint8_t choice : choices) AddItem(control, choice == 0 ? m_texts(TextId::CornerNone) : FormatModifiers(choice));
@@ -167,11 +151,6 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       }
       break;
     }
-    case ControlKind::VolumeOrBrightnessList:
-      AddItem(control, m_texts(TextId::CornerVolume));
-      AddItem(control, m_texts(TextId::CornerBrightness));
-      ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(m_settings.*row.number - 1), 0);
-      break;
     case ControlKind::HotKeyField:
       m_showing = true;
       KeyFieldOf(row.control.id).Show(m_settings.*row.text);
@@ -189,12 +168,13 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       if (notification != BN_CLICKED) return false;
       m_settings.*row.flag = IsChecked(control);
       break;
-    case ControlKind::ActionList: {
+    case ControlKind::ActionList:
+    case ControlKind::HeldActionList: {
       if (notification != CBN_SELCHANGE) return false;
-      // Text typed into a list's field selects nothing and is not taken.
-      const auto selection = static_cast<int32_t>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
-      if (selection == CB_ERR || selection >= kActionItems) return true;  // the value shown as unknown stays
-      m_settings.*row.number = selection;
+      // Each item holds its action's code; a code shown as unknown stays as it is.
+      const LRESULT selection = ::SendMessageW(control, CB_GETCURSEL, 0, 0);
+      if (selection == CB_ERR) return true;
+      m_settings.*row.number = static_cast<int32_t>(::SendMessageW(control, CB_GETITEMDATA, static_cast<WPARAM>(selection), 0));
       break;
     }
     case ControlKind::IntervalSlider: {
@@ -219,18 +199,14 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
       m_settings.*row.text = TextOf(control);  // on one line when written
       break;
-    case ControlKind::HeldKeyList:
-    case ControlKind::VolumeOrBrightnessList: {
+    case ControlKind::HeldKeyList: {
       if (notification != CBN_SELCHANGE) return false;
       const auto selection = static_cast<int32_t>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
-      if (selection == CB_ERR) return true;
-      if (row.control.kind == ControlKind::HeldKeyList) {
-        const std::span<const uint8_t> choices = HeldKeyChoices();
-        if (static_cast<size_t>(selection) >= choices.size()) return true;  // the value kept as written
-        m_settings.*row.text = FormatModifiers(choices[static_cast<size_t>(selection)]);
-      } else {
-        m_settings.*row.number = selection + 1;
-      }
+      const std::span<const uint8_t> choices = HeldKeyChoices();
+      // The value shown as one more item is kept as written.
+      if (selection == CB_ERR || static_cast<size_t>(selection) >= choices.size()) return true;
+      m_settings.*row.modifiers = choices[static_cast<size_t>(selection)];
+      m_settings.*row.text = FormatModifiers(m_settings.*row.modifiers);
       break;
     }
     case ControlKind::HotKeyField:
@@ -256,6 +232,30 @@ bool SettingsDialog::StepNumber(const NMUPDOWN& step) {
     return true;  // the control keeps its own position out of it
   }
   return false;
+}
+
+// The actions offered where the row's setting acts, each item holding its
+// code; a code no action offered there has shows as one more item.
+void SettingsDialog::ShowActions(HWND list, const SettingRow& row) {
+  const uint8_t place = row.control.kind == ControlKind::ActionList ? kOfferedInZones : kOfferedOnHeldKey;
+  const int32_t code = m_settings.*row.number;
+  bool shown = false;
+  for (const WheelAction& action : WheelActions()) {
+    if ((action.offered & place) == 0) continue;
+    const auto item = ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_texts(static_cast<TextId>(action.text)).c_str()));
+    ::SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(item), action.code);
+    if (action.code != code) continue;
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    shown = true;
+  }
+  if (!shown) {
+    ShowExtraItem(list, m_texts.Filled(TextId::UnknownValue, FormatInt32(code)));
+    ::SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(::SendMessageW(list, CB_GETCURSEL, 0, 0)), code);
+  }
+  // Typed text is never taken: the field shows only the choice.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetComboBoxInfo(list, &info) && info.hwndItem != nullptr) ::SendMessageW(info.hwndItem, EM_SETREADONLY, TRUE, 0);
 }
 
 KeyField& SettingsDialog::KeyFieldOf(int id) {

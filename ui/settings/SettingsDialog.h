@@ -51,6 +51,7 @@ class SettingsDialog final : public Dialog {
   void ShowNumber(const SettingRow& row, int32_t value);
   bool TakeFrom(const SettingRow& row, UINT notification);
   bool StepNumber(const NMUPDOWN& step);
+  void ShowActions(HWND list, const SettingRow& row);
   KeyField& KeyFieldOf(int id);
   void OnOk();
 
