@@ -191,7 +191,6 @@ void Runtime::PublishMonitors(std::vector<ScreenRect> monitors) {
 void Runtime::FollowTheDisplay(bool always) {
   std::vector<ScreenRect> monitors = MeasureScreens();
   if (!always && monitors == m_monitors.monitors) return;
-  m_icon.FollowDpi();
   m_taskbarStrips = MeasureTaskbarStrips();
   PublishMonitors(std::move(monitors));
   m_keeper.Reinstall();
@@ -220,8 +219,7 @@ std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARA
 
 std::optional<LRESULT> Runtime::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
   if (message == m_taskbarCreated && message != 0) {
-    m_icon.AddAgain();
-    FollowTheTaskbars();
+    FollowTheTaskbars();  // the icon comes back by itself
     return 0;
   }
   switch (message) {

@@ -83,7 +83,8 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   HookKeeper m_keeper;
   // Message-only: the icon's callbacks and the hook's and the worker's announcements.
   WindowOf<Runtime> m_trayWindow{*this, &Runtime::OnTrayMessage};
-  // Hidden top-level: "TaskbarCreated", display, power and session news, the menu's owner.
+  // Hidden top-level: "TaskbarCreated" (for the taskbars' strips; the icon hears
+  // it on its own), display, power and session news, the menu's owner.
   WindowOf<Runtime> m_shellWindow{*this, &Runtime::OnShellMessage};
   UINT m_taskbarCreated = 0;
   TrayMenu m_menu{m_texts, m_icon};

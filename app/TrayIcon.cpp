@@ -11,6 +11,7 @@ namespace {
 
 constexpr UINT kIconTimeoutAndVersion = 15000;
 constexpr UINT kRetryPeriodMs = 2000;
+constexpr wchar_t kIconShellClass[] = L"BRIMLET_ICON_SHELL";
 constexpr int kTries = 60;  // two minutes
 
 NOTIFYICONDATAW EmptyIconRecord(HWND window) {
@@ -28,7 +29,26 @@ static_assert(sizeof(NOTIFYICONDATAW::szTip) == 128 * sizeof(wchar_t));
 void TrayIcon::Add(HWND window) {
   m_window = window;
   m_tries = 0;
+  if (!m_shellWindow && m_shellWindow.Create(kIconShellClass, WS_EX_TOOLWINDOW, WS_POPUP, nullptr)) {
+    m_taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+    // The broadcast comes from the shell; let it through when this process runs elevated.
+    if (m_taskbarCreated != 0) {
+      ::ChangeWindowMessageFilterEx(m_shellWindow.hwnd(), m_taskbarCreated, MSGFLT_ALLOW, nullptr);
+    }
+  }
   AddAgain();
+}
+
+std::optional<LRESULT> TrayIcon::OnShellMessage(UINT message, WPARAM wParam, LPARAM) {
+  if (message == m_taskbarCreated && message != 0) {
+    AddAgain();
+    return 0;
+  }
+  // Monitors that change, or wake from sleep as others, may bring another DPI.
+  const bool resumed = message == WM_POWERBROADCAST && (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND);
+  if (message == WM_DISPLAYCHANGE || message == WM_DPICHANGED || resumed) FollowDpi();
+  if (message == WM_POWERBROADCAST) return TRUE;  // no objection to suspending
+  return std::nullopt;
 }
 
 void TrayIcon::AddAgain() {

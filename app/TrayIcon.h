@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/MessageWindow.h"
 #include "framework/Timer.h"
 #include "framework/UniqueHandle.h"
 
@@ -30,8 +31,10 @@ class SystemNotificationArea final : public NotificationArea {
 
 // The program's icon in the notification area, for one window. At logon the
 // notification area may not be there yet: the icon tries again every 2 s for up
-// to 2 minutes, on a timer of its own, and it is added again whenever the shell
-// restarts. It is removed when its owner ends.
+// to 2 minutes, on a timer of its own. It hears the shell itself, on a hidden
+// window of its own: it is added again whenever the shell restarts
+// ("TaskbarCreated"), and its image follows the DPI after a display change.
+// It is removed when its owner ends.
 class TrayIcon {
  public:
   explicit TrayIcon(NotificationArea& area) : m_area(area) {}
@@ -60,9 +63,13 @@ class TrayIcon {
   HICON Image();
   void TryNotice();
   void OnRetryTimer();
+  std::optional<LRESULT> OnShellMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   NotificationArea& m_area;
   TimerOf<TrayIcon> m_retry{*this, &TrayIcon::OnRetryTimer};
+  // Hidden top-level (a message-only window hears no broadcasts), never shown.
+  WindowOf<TrayIcon> m_shellWindow{*this, &TrayIcon::OnShellMessage};
+  UINT m_taskbarCreated = 0;
   HWND m_window = nullptr;
   bool m_added = false;
   int m_tries = 0;

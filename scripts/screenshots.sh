@@ -2,10 +2,34 @@
 # Takes the screenshots shown in README.md: the end-to-end tests that open the
 # tray menu and both dialogs save the screen under Wine, in Chinese and in
 # English, and this trims them into docs/.
+#   scripts/screenshots.sh           take them all anew
+#   scripts/screenshots.sh --check   take none; name the pictures of a dialog
+#                                    committed before its template last changed
+#                                    (exit 1 when there is one)
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 source "$BRIMLET_ROOT/scripts/lib/winebench.sh"
 cd "$BRIMLET_ROOT"
+
+if [ "${1:-}" = "--check" ]; then
+  # The commit time of a dialog template's last change in res/Brimlet.rc.
+  changed() { git log -1 --format=%ct -L "/^$1 DIALOGEX/,/^END/:res/Brimlet.rc" 2>/dev/null | head -n 1; }
+  stale=0
+  for pair in settings-general:IDD_PAGE_GENERAL settings-zones:IDD_PAGE_ZONES \
+      settings-volume-brightness:IDD_PAGE_VOLUME_BRIGHTNESS settings-programs:IDD_PAGE_PROGRAMS \
+      settings-keys:IDD_PAGE_KEYS about-dialog:IDD_ABOUT; do
+    template=${pair#*:}
+    for picture in docs/"${pair%%:*}"*.png; do
+      taken=$(git log -1 --format=%ct -- "$picture")
+      if [ -n "$taken" ] && [ "$taken" -lt "$(changed "$template")" ]; then
+        echo "$picture is older than $template in res/Brimlet.rc: run scripts/screenshots.sh"
+        stale=1
+      fi
+    done
+  done
+  [ "$stale" = 0 ] && echo "screenshots: none is older than its dialog's template"
+  exit "$stale"
+fi
 
 ensure_packages "${BRIMLET_BUILD_PACKAGES[@]}" "${BRIMLET_WINE_PACKAGES[@]}"
 build_preset windows >/dev/null
