@@ -20,6 +20,18 @@ constexpr bool IsModifierKey(uint32_t virtualKey) {
          virtualKey == 0x5B || virtualKey == 0x5C;
 }
 
+// The modifiers down, asking `down` of each key by its virtual-key code (the
+// keyboard as it is now, or as the message being handled saw it).
+template <class IsDown>
+uint8_t ModifiersDown(IsDown down) {
+  uint8_t modifiers = 0;
+  if (down(0x11)) modifiers |= kCtrl;   // VK_CONTROL
+  if (down(0x12)) modifiers |= kAlt;    // VK_MENU
+  if (down(0x10)) modifiers |= kShift;  // VK_SHIFT
+  if (down(0x5B) || down(0x5C)) modifiers |= kWin;  // VK_LWIN, VK_RWIN
+  return modifiers;
+}
+
 // The modifiers a text names ("Ctrl", "Alt", "Shift", "Win", joined by "+");
 // 0 for an empty text, for one with a name that is none of them, and for one
 // that names a modifier twice.

@@ -131,13 +131,7 @@ bool SystemDevices::SendModifierMask(DWORD& error) {
 
 uint8_t SystemDevices::HeldModifiers() {
   // The keyboard as it is now, not as a message queue has seen it.
-  const auto down = [](int key) { return (::GetAsyncKeyState(key) & 0x8000) != 0; };
-  uint8_t held = 0;
-  if (down(VK_CONTROL)) held |= kCtrl;
-  if (down(VK_MENU)) held |= kAlt;
-  if (down(VK_SHIFT)) held |= kShift;
-  if (down(VK_LWIN) || down(VK_RWIN)) held |= kWin;
-  return held;
+  return ModifiersDown([](int key) { return (::GetAsyncKeyState(key) & 0x8000) != 0; });
 }
 
 void SystemDevices::Play() {

@@ -2,20 +2,6 @@
 
 #include <commctrl.h>
 
-namespace {
-
-uint8_t ModifiersHeld() {
-  const auto down = [](int key) { return ::GetKeyState(key) < 0; };
-  uint8_t modifiers = 0;
-  if (down(VK_CONTROL)) modifiers |= kCtrl;
-  if (down(VK_MENU)) modifiers |= kAlt;
-  if (down(VK_SHIFT)) modifiers |= kShift;
-  if (down(VK_LWIN) || down(VK_RWIN)) modifiers |= kWin;
-  return modifiers;
-}
-
-}  // namespace
-
 void KeyField::Show(const std::wstring& value) {
   HotKey key;
   const HotKeyProblem problem = CheckHotKey(value, key);
@@ -43,7 +29,8 @@ std::optional<LRESULT> KeyField::OnMessage(UINT message, WPARAM wParam, LPARAM) 
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       if (IsModifierKey(wParam)) return 0;
-      const uint8_t modifiers = ModifiersHeld();
+      // The keyboard as this key's message saw it.
+      const uint8_t modifiers = ModifiersDown([](int key) { return ::GetKeyState(key) < 0; });
       if (modifiers == 0 && (wParam == VK_BACK || wParam == VK_DELETE)) {
         if (!m_name.empty() || ::GetWindowTextLengthW(hwnd()) > 0) Take({});
         return 0;
