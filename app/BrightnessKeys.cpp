@@ -1,6 +1,7 @@
 #include "app/BrightnessKeys.h"
 
 std::vector<KeyFault> BrightnessKeys::Take(const Settings& settings, KeyRegistry& registry) {
+  m_owner.CheckOrTake();
   Release();
   m_registry = &registry;
   std::vector<KeyFault> faults;

@@ -12,6 +12,7 @@
 
 #include "core/KeyNames.h"
 #include "core/Settings.h"
+#include "framework/OwnerThread.h"
 
 // Registering keys with the system, as a seam.
 class KeyRegistry {
@@ -57,6 +58,7 @@ class BrightnessKeys {
   static int StepsOf(WPARAM id);
 
  private:
+  OwnerThread m_owner;  // the thread of the window the keys are registered for
   KeyRegistry* m_registry = nullptr;
   bool m_registered[2] = {};
 };

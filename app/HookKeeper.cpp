@@ -9,6 +9,7 @@ constexpr ULONG kCheckToleranceMs = 2000;  // the system may fold it into other 
 }  // namespace
 
 bool HookKeeper::Start() {
+  m_owner.CheckOrTake();
   DWORD error = 0;
   const bool hooked = m_hook.Start(error);
   m_icon.SetTip(m_texts(hooked ? TextId::Tip : TextId::TipNoHook));
@@ -77,6 +78,7 @@ bool HookKeeper::Check() {
 }
 
 bool HookKeeper::InstallAgain() {
+  m_owner.CheckOrTake();
   DWORD error = 0;
   const bool running = m_hook.Reinstall(error);
   m_failures = running ? 0 : m_failures + 1;

@@ -14,6 +14,7 @@
 
 #include "app/TrayIcon.h"
 #include "core/HookWatch.h"
+#include "framework/OwnerThread.h"
 #include "framework/Timer.h"
 #include "hook/MouseHook.h"
 #include "ui/Texts.h"
@@ -46,6 +47,7 @@ class HookKeeper {
   void Show(bool running);
   void StartChecks();
 
+  OwnerThread m_owner;  // the tray thread: its timers and the icon are that thread's
   MouseHook& m_hook;
   TrayIcon& m_icon;
   const Texts& m_texts;

@@ -34,6 +34,7 @@ void SettingsLoader::Retry() {
 }
 
 bool SettingsLoader::TryRead() {
+  m_thread.CheckOrTake();
   const std::optional<Settings> settings = m_store.Read();
   if (!settings) return false;
   m_retry.Stop();

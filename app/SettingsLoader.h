@@ -14,6 +14,7 @@
 // while the values just saved act.
 #include "config/SettingsStore.h"
 #include "core/Settings.h"
+#include "framework/OwnerThread.h"
 #include "framework/Timer.h"
 
 class SettingsLoader {
@@ -48,6 +49,7 @@ class SettingsLoader {
   void OnRetry();
   void Retry();
 
+  OwnerThread m_thread;  // the tray thread, whose timer retries
   const SettingsStore& m_store;
   Owner& m_owner;
   TimerOf<SettingsLoader> m_retry{*this, &SettingsLoader::OnRetry};

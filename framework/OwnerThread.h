@@ -13,8 +13,14 @@ class OwnerThread {
   void Check() const {
     if (m_id != 0 && m_id != ::GetCurrentThreadId()) __builtin_trap();
   }
+  // The first thread to use it owns it.
+  void CheckOrTake() {
+    if (m_id == 0) Take();
+    Check();
+  }
 #else
   void Check() const {}
+  void CheckOrTake() {}
 #endif
 
  private:
