@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <map>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -45,21 +43,16 @@ TEST(BrightnessKeys, KeysThatCannotWorkAreNamedWithTheirCauseAndTheOtherWorks) {
   keys.Release();
   EXPECT_TRUE(registry.registered.empty());
 
-  const std::pair<const wchar_t*, const wchar_t*> refused[] = {
-      {L"A", L"Shift+B"}, {L"Alt+F4", L"Ctrl+Ctrl"}, {L"Ctrl+Alt+Up", L"ctrl+alt+UP"}};
-  const std::vector<KeyFault> expected[] = {
-      {{L"BrightnessUpKey", L"A", HotKeyProblem::NeedsModifier},
-       {L"BrightnessDownKey", L"Shift+B", HotKeyProblem::NeedsModifier}},
-      {{L"BrightnessUpKey", L"Alt+F4", HotKeyProblem::Reserved},
-       {L"BrightnessDownKey", L"Ctrl+Ctrl", HotKeyProblem::Unknown}},
-      {{L"BrightnessDownKey", L"ctrl+alt+UP", HotKeyProblem::Doubled}}};
+  // The rule itself is the native KeyNames tests'; here, that it keeps keys out and names them.
   registry.taken = {};
-  for (size_t i = 0; i < std::size(refused); ++i) {
-    settings.brightnessUpKey = refused[i].first;
-    settings.brightnessDownKey = refused[i].second;
-    EXPECT_EQ(keys.Take(settings, registry), expected[i]) << i;
-    EXPECT_EQ(registry.registered.size(), i == 2 ? 1U : 0U) << "only the first of a doubled key is in";
-  }
+  settings.brightnessUpKey = L"Ctrl+Alt+Up";
+  settings.brightnessDownKey = L"A";
+  EXPECT_EQ(keys.Take(settings, registry),
+            (std::vector<KeyFault>{{L"BrightnessDownKey", L"A", HotKeyProblem::NeedsModifier}}));
+  settings.brightnessDownKey = L"ctrl+alt+UP";
+  EXPECT_EQ(keys.Take(settings, registry),
+            (std::vector<KeyFault>{{L"BrightnessDownKey", L"ctrl+alt+UP", HotKeyProblem::Doubled}}));
+  EXPECT_EQ(registry.registered.size(), 1U) << "only the first of a doubled key is in";
   EXPECT_EQ(BrightnessKeys::StepsOf(BrightnessKeys::kBrighter), 1);
   EXPECT_EQ(BrightnessKeys::StepsOf(BrightnessKeys::kDarker), -1);
   EXPECT_EQ(BrightnessKeys::StepsOf(99), 0);
