@@ -15,10 +15,11 @@
 namespace {
 
 constexpr wchar_t kShellWatchClass[] = L"BRIMLET_SHELL_WATCH";
-// Posted to the tray window when the hook has left a report, or the worker has
-// set a brightness level; they carry nothing.
+// Posted to the tray window when the hook has left a report, or a worker has
+// set a brightness level or a program's volume; they carry nothing.
 constexpr UINT kHookReportMessage = WM_APP + 0x10;
 constexpr UINT kBrightnessSetMessage = WM_APP + 0x11;
+constexpr UINT kProgramLevelSetMessage = WM_APP + 0x12;
 
 std::wstring SystemErrorText(DWORD code) {
   wchar_t* text = nullptr;
@@ -49,7 +50,9 @@ Runtime::Runtime(const AppPaths& paths, std::vector<ScreenRect> monitors, const 
       m_devices(devices),
       m_monitors{1, std::move(monitors)},
       m_brightness(devices.clock, devices.panel, devices.monitors),
-      m_hook(CornerSnapshot{}, devices, m_brightness),  // acts nowhere until the settings are known
+      m_programVolume(devices.programSound, devices.desktop),
+      // Acts nowhere until the settings are known.
+      m_hook(CornerSnapshot{}, devices, m_brightness, m_programVolume),
       m_keeper(m_hook, m_icon, m_texts) {
   m_brightness.TakeMonitors(m_monitors);
 }
@@ -92,6 +95,7 @@ bool Runtime::CreateWindows() {
   }
   m_hook.reports().AnnounceTo(m_trayWindow.hwnd(), kHookReportMessage);
   m_brightness.shown().AnnounceTo(m_trayWindow.hwnd(), kBrightnessSetMessage);
+  m_programVolume.AnnounceTo(m_trayWindow.hwnd(), kProgramLevelSetMessage);
 
   // A message-only window hears no broadcasts and cannot come to the front: a
   // hidden top-level window, never shown, hears the shell and owns the menu.
@@ -204,6 +208,9 @@ std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARA
     case kBrightnessSetMessage:
       ShowBrightness();
       return 0;
+    case kProgramLevelSetMessage:
+      ShowProgramLevel();
+      return 0;
     case WM_HOTKEY:
       if (const int steps = BrightnessKeys::StepsOf(wParam); steps != 0 && m_settingsTaken) {
         StepBrightnessUnderPointer(steps);
@@ -305,6 +312,20 @@ void Runtime::ShowBrightness() {
   m_indicator.Show(shown.percent, shown.corner, monitor);
 }
 
+// On the monitor under the pointer, where the user looks, near its nearest corner.
+void Runtime::ShowProgramLevel() {
+  ProgramLevelShown shown;
+  POINT pointer{};
+  if (!m_programVolume.TakeShown(shown) || !m_settings.levelIndicator || !::GetCursorPos(&pointer)) return;
+  for (const ScreenRect& monitor : m_monitors.monitors) {
+    if (!monitor.Contains(pointer.x, pointer.y)) continue;
+    m_indicator.ShowText(m_texts.ProgramLevel(shown.program, shown.percent, shown.muted, shown.plays),
+                         shown.plays && !shown.muted ? shown.percent : 0, NearestCorner(pointer.x, pointer.y, monitor),
+                         monitor);
+    return;
+  }
+}
+
 void Runtime::Shutdown() {
   m_brightnessKeys.Release();
   m_session.reset();
@@ -312,5 +333,6 @@ void Runtime::Shutdown() {
   if (m_aboutDialog) m_aboutDialog->Close();
   m_keeper.Stop();
   m_brightness.Stop();
+  m_programVolume.Stop();
   m_icon.Remove();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The one owner of what runs: the tray window and icon, the hidden window that
 // hears the shell, the settings, the monitor list, the mouse hook on its own
-// thread with its keeper, the brightness worker and the dialogs. It lives on
+// thread with its keeper, the brightness and audio workers and the dialogs. It lives on
 // the tray thread, which keeps the icon, the menu, the dialogs, files and COM.
 #include <windows.h>
 
@@ -21,6 +21,7 @@
 #include "core/Settings.h"
 #include "devices/BrightnessWorker.h"
 #include "devices/Devices.h"
+#include "devices/ProgramVolumeWorker.h"
 #include "framework/DialogKeys.h"
 #include "framework/MessageWindow.h"
 #include "hook/MouseHook.h"
@@ -56,6 +57,7 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   bool TakenByADialog(MSG& msg);
   void ShowHookReports();
   void ShowBrightness();
+  void ShowProgramLevel();
   void Publish();
   void TakeSettings(const Settings& settings) override;
   void FirstStart() override;
@@ -77,6 +79,7 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   bool m_settingsTaken = false;  // until then nothing acts
   ReportBoxes<HookReport> m_boxes;
   BrightnessWorker m_brightness;
+  ProgramVolumeWorker m_programVolume;
   MouseHook m_hook;
   SystemNotificationArea m_notificationArea;
   TrayIcon m_icon{m_notificationArea};

@@ -35,7 +35,9 @@ add_library(brimlet_win STATIC
   config/SettingsStore.cpp
   config/StartupShortcut.cpp
   devices/BrightnessWorker.cpp
+  devices/ProgramVolumeWorker.cpp
   devices/SystemDevices.cpp
+  devices/SystemSound.cpp
   hook/MouseHook.cpp
   ui/BrightnessIndicator.cpp
   ui/MessageBoxes.cpp

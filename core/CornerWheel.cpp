@@ -22,6 +22,7 @@ ZoneHit CornerWheel::ZoneOf(ZoneKind kind, int32_t x, int32_t y, Desktop* deskto
     }
     case ZoneKind::None:
     case ZoneKind::HeldKey:
+    case ZoneKind::ProgramKey:
       break;
   }
   return {};
@@ -35,10 +36,11 @@ ZoneHit CornerWheel::ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const {
 }
 
 WheelStep CornerWheel::OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {
-  if (m_heldKey != 0) {
+  if (MasksModifiers()) {
     const uint8_t held = desktop.HeldModifiers();
-    if (held == m_heldKey) return OnHeldKeyWheel(event, desktop, clock);
-    if ((held & m_heldKey) == 0) m_holdMasked = false;  // let go, should the keyboard not have said so
+    if (m_programKey != 0 && held == m_programKey) return OnProgramKeyWheel(event, desktop, clock);
+    if (m_heldKey != 0 && held == m_heldKey) return OnHeldKeyWheel(event, desktop, clock);
+    if ((held & (m_heldKey | m_programKey)) == 0) m_holdMasked = false;  // let go, should the keyboard not have said so
   }
   const ZoneHit hit = ZoneOfWheel(event.x, event.y, desktop);
   if (hit.action == kActionNone) {
@@ -62,11 +64,35 @@ WheelStep CornerWheel::OnHeldKeyWheel(const MouseEvent& event, Desktop& desktop,
                     ScreenEdge::Top, index};
   WheelStep step = StepIn(hit, event, clock);
   step.swallow = TraitsOf(hit.kind).keepsTurns;  // no window scrolls or zooms by it
-  if (MasksModifiers() && !m_holdMasked) {
-    step.maskModifier = true;
-    m_holdMasked = true;
-  }
+  MaskHold(step);
   return step;
+}
+
+WheelStep CornerWheel::OnProgramKeyWheel(const MouseEvent& event, Desktop& desktop, Clock& clock) {
+  const int screen = ScreenAt(event.x, event.y, m_snapshot.zones);
+  if (screen < 0) return {};
+  if (m_programs.IgnoresAny() && VerdictOn(desktop.Foreground(), desktop).ignored) return {};
+  const int32_t delta = WheelDelta(event.mouseData);
+  if (delta == 0) return {};
+  const ZoneHit hit{kActionVolume, ZoneKind::ProgramKey, ScreenCorner::TopLeft, ScreenEdge::Top,
+                    static_cast<uint8_t>(screen)};
+  if (delta > -kWheelNotch && delta < kWheelNotch) {
+    if (!AddFraction(delta, hit, clock.NowMs())) return {.swallow = true};
+  } else {
+    m_fraction = 0;
+  }
+  WheelStep step{.kind = WheelStep::Kind::ProgramVolume,
+                 .up = delta > 0,
+                 .stepPercent = static_cast<uint8_t>(m_snapshot.settings.volumeStep),
+                 .swallow = true};
+  MaskHold(step);
+  return step;
+}
+
+void CornerWheel::MaskHold(WheelStep& step) {
+  if (m_holdMasked) return;
+  step.maskModifier = true;
+  m_holdMasked = true;
 }
 
 WheelStep CornerWheel::StepIn(const ZoneHit& hit, const MouseEvent& event, Clock& clock) {
@@ -101,6 +127,16 @@ WheelStep CornerWheel::StepIn(const ZoneHit& hit, const MouseEvent& event, Clock
 
 WheelStep CornerWheel::OnMiddlePress(const MouseEvent& event, Desktop& desktop) {
   m_middlePressKept = false;
+  if (m_programKey != 0 && desktop.HeldModifiers() == m_programKey &&
+      ScreenAt(event.x, event.y, m_snapshot.zones) >= 0 &&
+      !(m_programs.IgnoresAny() && VerdictOn(desktop.Foreground(), desktop).ignored)) {
+    m_middlePressKept = true;
+    WheelStep step{.kind = WheelStep::Kind::ProgramMute,
+                   .stepPercent = static_cast<uint8_t>(m_snapshot.settings.volumeStep),
+                   .swallow = true};
+    MaskHold(step);
+    return step;
+  }
   if (!m_snapshot.settings.middleClickMute) return {};
   const ZoneHit hit = CornerAt(event.x, event.y, m_snapshot.zones, m_snapshot.settings);
   if (hit.action != kActionVolume || !ActsIn(hit, desktop)) return {};

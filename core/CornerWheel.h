@@ -45,11 +45,13 @@ struct MouseEvent {
 inline constexpr uint32_t kKeptPressLateMs = 150;
 
 struct WheelStep {
-  enum class Kind { None, Volume, Brightness, Mute };
+  // ProgramVolume and ProgramMute: of the program whose window is under the pointer.
+  enum class Kind { None, Volume, Brightness, Mute, ProgramVolume, ProgramMute };
   Kind kind = Kind::None;
   bool up = false;
   bool sound = false;    // volume: play the step sound afterwards
   int32_t presses = 1;   // volume: presses of the volume key, each 2 %
+  uint8_t stepPercent = 2;  // a program's volume: percent per notch
   bool swallow = false;  // the event is kept from the other programs
   bool maskModifier = false;  // press and release an unassigned key, so letting Alt or Win go opens no menu
   ScreenCorner corner = ScreenCorner::TopLeft;  // the corner turned (or nearest to the zone turned)
@@ -76,8 +78,10 @@ class CornerWheel {
     m_snapshot = snapshot;
     m_programs = ProgramRules(snapshot.settings.ignorePrograms, snapshot.settings.actInFullScreen);
     const uint8_t heldKey = snapshot.settings.keyWheelModifiers;
-    if (heldKey != m_heldKey) m_holdMasked = false;  // another hold altogether
+    const uint8_t programKey = snapshot.settings.appKeyWheelModifiers;
+    if (heldKey != m_heldKey || programKey != m_programKey) m_holdMasked = false;  // another hold altogether
     m_heldKey = heldKey;
+    m_programKey = programKey;
     m_verdictKnown = false;
   }
 
@@ -102,6 +106,13 @@ class CornerWheel {
   // pointer), and no window sees those turns. IgnorePrograms stops it, the
   // full-screen rule does not: holding a key is a deliberate request. The
   // first such turn of a hold asks for the modifiers to be masked.
+  //
+  // With a held key for the program's volume set (AppKeyWheel), while exactly
+  // those modifiers are held, a turn anywhere on a monitor steps the volume of
+  // the program under the pointer, and a middle press mutes or unmutes it;
+  // neither reaches a window, nor does the press's release. It comes before
+  // KeyWheel when both name the same modifiers. IgnorePrograms stops it, the
+  // full-screen rule does not; its hold is masked as KeyWheel's.
   //
   // A turn over a taskbar that the taskbar's action claims goes to no window:
   // the taskbar would act on it too (Windows steps the volume over its
@@ -132,7 +143,7 @@ class CornerWheel {
   // something: Alt or Win opens a menu, Shift switches a Chinese input
   // method, Ctrl+Shift the keyboard layout, Ctrl may show the pointer. The
   // hook watches the keyboard for the hold's end.
-  bool MasksModifiers() const { return m_heldKey != 0; }
+  bool MasksModifiers() const { return m_heldKey != 0 || m_programKey != 0; }
 
   // The hook answers for the kept press of `eventTime` at `now` (32-bit
   // milliseconds, which may wrap): answered late, its release goes on.
@@ -147,6 +158,9 @@ class CornerWheel {
   ZoneHit ZoneOfWheel(int32_t x, int32_t y, Desktop& desktop) const;
   WheelStep OnWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
   WheelStep OnHeldKeyWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
+  WheelStep OnProgramKeyWheel(const MouseEvent& event, Desktop& desktop, Clock& clock);
+  // The first step of a hold asks for the modifiers to be masked.
+  void MaskHold(WheelStep& step);
   WheelStep StepIn(const ZoneHit& hit, const MouseEvent& event, Clock& clock);
   WheelStep OnMiddlePress(const MouseEvent& event, Desktop& desktop);
   // The zone that claims an event acts: no program named in IgnorePrograms
@@ -162,6 +176,7 @@ class CornerWheel {
   CornerSnapshot m_snapshot;
   ProgramRules m_programs;
   uint8_t m_heldKey = 0;      // the modifiers of KeyWheel; 0: none
+  uint8_t m_programKey = 0;   // the modifiers of AppKeyWheel; 0: none
   bool m_holdMasked = false;  // this hold has been masked
   uint64_t m_lastVolumeStep = 0;  // end of the last volume step; 0 before the first turn
   int32_t m_fraction = 0;         // fractions of a notch added up, signed; 0: none

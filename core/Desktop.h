@@ -41,6 +41,9 @@ class Desktop {
   virtual bool OverTaskbar(int32_t x, int32_t y) = 0;
   // The modifier keys held down now (core/KeyNames.h's bits), left or right alike.
   virtual uint8_t HeldModifiers() = 0;
+  // The top-level window under (x, y), as a handle's value; 0 for none. Asks
+  // no window anything.
+  virtual uint64_t WindowUnder(int32_t x, int32_t y) = 0;
 
  protected:
   ~Desktop() = default;

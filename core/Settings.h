@@ -39,6 +39,11 @@ struct Settings {
   int32_t keyWheelAction{};
   std::wstring brightnessUpKey;
   std::wstring brightnessDownKey;
+  // The modifiers to hold for the wheel to step the volume of the program
+  // under the pointer, as KeyWheel; and whether that program's new level shows.
+  std::wstring appKeyWheel;
+  uint8_t appKeyWheelModifiers{};
+  bool levelIndicator{};
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

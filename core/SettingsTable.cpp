@@ -167,6 +167,24 @@ constexpr SettingRow kSettingRows[] = {
                         L"automatic: Chinese where Windows speaks any Chinese, else English",
                         L"`zh`, `en`; anything else is automatic", L"zh 中文，en 英文；留空则跟随 Windows 的语言",
                         L"zh Chinese, en English; empty: as Windows speaks")),
+    SettingRow{L"AppKeyWheel", nullptr, nullptr, &Settings::appKeyWheel, L"", nullptr, {}, true, true,
+               {ControlKind::HeldKeyList, IDC_APP_KEY_COMBO}, &Settings::appKeyWheelModifiers}
+        .Documented(Doc(L"the modifiers to hold for the wheel to step the volume of the program under the pointer "
+                        L"by `VolumeStep`, and a middle click to mute or unmute it. The program is the one whose "
+                        L"window is under the pointer (for a Store app, the app in its frame); its sound is every "
+                        L"audio session of that program's file name on every output, all set to the highest of their "
+                        L"levels plus the step. A step unmutes, as the volume keys do. It comes before `KeyWheel` "
+                        L"when both name the same keys; `IgnorePrograms` stops it, full screen does not",
+                        L"empty: none", L"as `KeyWheel`",
+                        L"按住这些键时转动滚轮，调节指针下程序的音量；\n按中键静音或取消静音（取值同 KeyWheel）",
+                        L"hold these to turn the wheel for the volume of the program\nunder the pointer, "
+                        L"a middle click mutes it (as KeyWheel)")),
+    // Not in the Settings dialog, as BrightnessIndicator.
+    SettingRow{L"LevelIndicator", &Settings::levelIndicator, nullptr, nullptr, L"true", nullptr, {}, true, false, {}}
+        .Documented(Doc(L"show the program's name and new level on the monitor under the pointer after each step "
+                        L"of a program's volume (not in the Settings dialog, which keeps it as it is)",
+                        L"`true`", L"boolean", L"调节程序音量后在指针所在显示器上显示程序名和音量",
+                        L"show the program and its level after a step of its volume")),
 };
 
 void Assign(Settings& settings, const SettingRow& row, std::wstring_view text) {

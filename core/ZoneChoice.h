@@ -8,7 +8,7 @@
 
 enum class ScreenCorner : uint8_t { TopLeft, TopRight, BottomLeft, BottomRight };
 enum class ScreenEdge : uint8_t { Top, Bottom, Left, Right };
-enum class ZoneKind : uint8_t { None, Corner, Taskbar, Edge, HeldKey };
+enum class ZoneKind : uint8_t { None, Corner, Taskbar, Edge, HeldKey, ProgramKey };
 
 // What sets a kind of zone apart, declared once for the wheel's decision, the
 // fractions of a notch and the target of a brightness step.
@@ -18,7 +18,7 @@ struct ZoneTraits {
   bool keepsTurns;    // a turn it acts on goes to no window (a taskbar would act on it too)
 };
 constexpr ZoneTraits TraitsOf(ZoneKind kind) {
-  const bool taskbarOrHeld = kind == ZoneKind::Taskbar || kind == ZoneKind::HeldKey;
+  const bool taskbarOrHeld = kind == ZoneKind::Taskbar || kind == ZoneKind::HeldKey || kind == ZoneKind::ProgramKey;
   return {taskbarOrHeld, kind == ZoneKind::Edge, taskbarOrHeld};
 }
 // The zones that may claim a turn without a held key, in the order they are

@@ -9,10 +9,12 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/BrightnessLevel.h"
 #include "core/Desktop.h"
+#include "core/ProgramVolume.h"
 #include "core/ScreenRect.h"
 
 class Keys {
@@ -86,6 +88,31 @@ class Monitors {
   ~Monitors() = default;
 };
 
+// The program behind a window, as the audio worker finds it.
+struct SoundProgram {
+  uint32_t process = 0;
+  std::wstring file;  // the file name it runs ("firefox.exe")
+  std::wstring name;  // what users call it: its file's description, else its file name
+};
+
+// The audio sessions of every program, for the audio worker's thread alone
+// (its COM apartment is multithreaded).
+class ProgramSound {
+ public:
+  // The program whose top-level window `window` is; for a Store app's frame,
+  // the app inside it. False for a window that is gone.
+  virtual bool ProgramOf(uint64_t window, SoundProgram& program) = 0;
+  // Every audio session on every active output device, listed anew, so a
+  // program that has started playing counts at once. False when Windows has
+  // no audio to ask.
+  virtual bool Sessions(std::vector<SoundSession>& sessions) = 0;
+  // Sets the mute (and, with `setLevel`, the level) of a session of the last list.
+  virtual bool Set(size_t session, float level, bool setLevel, bool muted) = 0;
+
+ protected:
+  ~ProgramSound() = default;
+};
+
 // All of them, as the program hands them to the hook and the worker.
 struct Devices {
   Clock& clock;
@@ -95,4 +122,5 @@ struct Devices {
   HookInstaller& hooks;
   Panel& panel;
   Monitors& monitors;
+  ProgramSound& programSound;
 };

@@ -71,6 +71,12 @@ bool SystemDevices::OverTaskbar(int32_t x, int32_t y) {
   return under != nullptr && IsTaskbar(::GetAncestor(under, GA_ROOT));
 }
 
+uint64_t SystemDevices::WindowUnder(int32_t x, int32_t y) {
+  // As OverTaskbar: from the hook's thread, no window is asked anything.
+  HWND under = ::WindowFromPoint(POINT{x, y});
+  return under != nullptr ? reinterpret_cast<uintptr_t>(::GetAncestor(under, GA_ROOT)) : 0;
+}
+
 bool SystemDevices::FullScreenOn(const ForegroundWindow& front, const ScreenRect& monitor) {
   if (front.window == 0) return false;
   const auto window = reinterpret_cast<HWND>(static_cast<uintptr_t>(front.window));

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "devices/Devices.h"
+#include "devices/SystemSound.h"
 #include "framework/UniqueHandle.h"
 
 class SystemDevices final : public Clock,
@@ -21,7 +22,7 @@ class SystemDevices final : public Clock,
   SystemDevices(const SystemDevices&) = delete;
   SystemDevices& operator=(const SystemDevices&) = delete;
 
-  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this}; }
+  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this, m_programSound}; }
 
   uint64_t NowMs() override;
   ForegroundWindow Foreground() override;
@@ -30,6 +31,7 @@ class SystemDevices final : public Clock,
   bool SameFileName(std::wstring_view a, std::wstring_view b) override;
   bool OverTaskbar(int32_t x, int32_t y) override;
   uint8_t HeldModifiers() override;
+  uint64_t WindowUnder(int32_t x, int32_t y) override;
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
   bool SendModifierMask(DWORD& error) override;
@@ -49,6 +51,7 @@ class SystemDevices final : public Clock,
   using PlaySoundFunction = BOOL(WINAPI*)(const wchar_t*, HMODULE, DWORD);
   bool LoadDxva2();
 
+  SystemSound m_programSound{*this};
   UniqueModule m_winmm;
   PlaySoundFunction m_playSound = nullptr;
   std::wstring m_stepSound;  // the step sound's file

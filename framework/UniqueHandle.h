@@ -57,10 +57,12 @@ using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
 using UniqueHook = UniqueHandle<HHOOK, &::UnhookWindowsHookEx>;
 using UniqueItemIdList = UniqueHandle<PIDLIST_ABSOLUTE, &::CoTaskMemFree>;
 
-// COM for the thread's lifetime, apartment-threaded (the shell link object needs it).
+// COM for the thread's lifetime: apartment-threaded by default (the shell link
+// object needs it), multithreaded for a worker that pumps no messages.
 class ComApartment {
  public:
-  ComApartment() : m_initialised(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  explicit ComApartment(DWORD model = COINIT_APARTMENTTHREADED)
+      : m_initialised(SUCCEEDED(::CoInitializeEx(nullptr, model))) {}
   ~ComApartment() {
     if (m_initialised) ::CoUninitialize();
   }
@@ -80,8 +82,15 @@ class ComPtr {
   }
   ComPtr(const ComPtr&) = delete;
   ComPtr& operator=(const ComPtr&) = delete;
+  ComPtr(ComPtr&& other) noexcept : m_pointer(std::exchange(other.m_pointer, nullptr)) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    std::swap(m_pointer, other.m_pointer);
+    return *this;
+  }
   Interface* operator->() const { return m_pointer; }
+  Interface* get() const { return m_pointer; }
   void** out() { return reinterpret_cast<void**>(&m_pointer); }
+  Interface** put() { return &m_pointer; }
   explicit operator bool() const { return m_pointer != nullptr; }
 
  private:

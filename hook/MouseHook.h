@@ -14,6 +14,7 @@
 #include "core/CornerWheel.h"
 #include "devices/BrightnessWorker.h"
 #include "devices/Devices.h"
+#include "devices/ProgramVolumeWorker.h"
 #include "devices/StepSoundPlayer.h"
 #include "framework/Announced.h"
 #include "framework/OwnerThread.h"
@@ -43,7 +44,8 @@ using HookReports = Announced<HookReport>;
 
 class MouseHook {
  public:
-  MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness);
+  MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness,
+            ProgramVolumeWorker& programVolume);
   ~MouseHook() { Stop(); }
   MouseHook(const MouseHook&) = delete;
   MouseHook& operator=(const MouseHook&) = delete;
@@ -94,6 +96,7 @@ class MouseHook {
 
   Devices m_devices;
   BrightnessWorker& m_brightness;
+  ProgramVolumeWorker& m_programVolume;
   HookReports m_reports;
   StepSoundPlayer m_sound;
   OwnerThread m_owner;  // the hook's thread while it runs

@@ -76,6 +76,9 @@
 #define IDC_BRIGHTER_KEY 1092
 #define IDC_DARKER_LABEL 1093
 #define IDC_DARKER_KEY 1094
+#define IDC_APP_KEY_LABEL 1095
+#define IDC_APP_KEY_COMBO 1096
+#define IDC_SAME_HELD_KEYS 1097
 
 // Strings: the Chinese text at IDS_CHINESE + n, the English one at IDS_ENGLISH + n.
 // n is a control's or a dialog's id (above, and IDOK, IDCANCEL), or one of these.
@@ -111,3 +114,6 @@
 #define IDS_KEY_DOUBLED 47
 #define IDS_SETTINGS_HELD 48
 #define IDS_UNKNOWN_VALUE 49
+#define IDS_PROGRAM_LEVEL 50
+#define IDS_PROGRAM_MUTED 51
+#define IDS_PROGRAM_SILENT 52

@@ -67,6 +67,11 @@ UINT MonitorDpi(HMONITOR monitor) {
 }
 
 void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner, const ScreenRect& area) {
+  ShowText(m_texts.BrightnessLevel(percent), percent, corner, area);
+}
+
+void BrightnessIndicator::ShowText(const std::wstring& text, int32_t percent, ScreenCorner corner,
+                                   const ScreenRect& area) {
   HMONITOR monitor = ::MonitorFromPoint(POINT{area.left, area.top}, MONITOR_DEFAULTTOPRIMARY);
   MONITORINFO info{};
   info.cbSize = sizeof(info);
@@ -78,10 +83,11 @@ void BrightnessIndicator::Show(int32_t percent, ScreenCorner corner, const Scree
   constexpr DWORD kStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
   if (!Create(kIndicatorClass, kStyle, WS_POPUP, nullptr)) return;
   m_percent = percent;
+  m_text = text;
   m_fadeStep = 0;
   m_dpi = MonitorDpi(monitor);
   m_highContrast = HighContrast();
-  ::SetWindowTextW(hwnd(), m_texts.BrightnessLevel(percent).c_str());  // what a screen reader reads
+  ::SetWindowTextW(hwnd(), m_text.c_str());  // what a screen reader reads
   const POINT at = IndicatorPosition(info.rcWork, corner, m_dpi);
   ::SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, Scaled(kIndicatorWidth, m_dpi), Scaled(kIndicatorHeight, m_dpi),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -119,9 +125,10 @@ void BrightnessIndicator::Paint(HDC dc) const {
   const GdiSelection selectedFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, textColour);
-  const std::wstring text = m_texts.BrightnessLevel(m_percent);
   RECT line{at(16), at(8), at(kIndicatorWidth - 16), at(32)};
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  // Texts keep a program's name short; a line still too wide ends in an ellipsis.
+  ::DrawTextW(dc, m_text.c_str(), static_cast<int>(m_text.size()), &line,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 void BrightnessIndicator::StartFade() {

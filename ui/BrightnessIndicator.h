@@ -1,6 +1,7 @@
 #pragma once
 // After a brightness step, a small panel near the corner that was turned, on
-// that corner's monitor, shows the new level: a bar and "亮度 52%". Its size,
+// that corner's monitor, shows the new level: a bar and "亮度 52%"; after a
+// step of a program's volume, the program and its level. Its size,
 // font and margin follow the monitor's DPI (200 x 56 pixels at 96 DPI). It
 // stays about a second after the last step (or the user's notification
 // duration, when longer), then fades; in high contrast it is drawn in the
@@ -12,6 +13,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "core/ZoneChoice.h"
 #include "core/Desktop.h"
@@ -36,6 +38,8 @@ class BrightnessIndicator final : public MessageWindow {
   // one for an empty rectangle), or hides the panel while a full-screen window
   // covers that monitor.
   void Show(int32_t percent, ScreenCorner corner, const ScreenRect& monitor = {});
+  // Likewise, with `text` above the bar ("Firefox 52%", a program's volume).
+  void ShowText(const std::wstring& text, int32_t percent, ScreenCorner corner, const ScreenRect& monitor);
 
  protected:
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -48,6 +52,7 @@ class BrightnessIndicator final : public MessageWindow {
   const Texts& m_texts;
   Desktop& m_desktop;
   int32_t m_percent = 0;
+  std::wstring m_text;  // what the panel says
   UINT m_dpi = 96;
   bool m_highContrast = false;
   int m_fadeStep = 0;  // 0: fully shown

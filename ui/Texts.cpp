@@ -10,14 +10,28 @@ std::wstring Texts::operator()(TextId id) const {
   return length > 0 && text != nullptr ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
-std::wstring Texts::Filled(TextId id, std::wstring_view value) const {
+std::wstring Texts::Filled(TextId id, std::wstring_view value, std::wstring_view next) const {
   std::wstring text = (*this)(id);
   const size_t at = text.find(L"{}");
-  if (at != std::wstring::npos) text.replace(at, 2, value);
+  if (at == std::wstring::npos) return text;
+  text.replace(at, 2, value);
+  // Looked for after the value, which may hold "{}" itself.
+  if (const size_t second = text.find(L"{}", at + value.size()); second != std::wstring::npos) {
+    text.replace(second, 2, next);
+  }
   return text;
 }
 
 std::wstring Texts::BrightnessLevel(int32_t percent) const { return Filled(TextId::BrightnessLevel, FormatInt32(percent)); }
+
+std::wstring Texts::ProgramLevel(std::wstring_view name, int32_t percent, bool muted, bool plays) const {
+  // The level must fit on the indicator's line beside the name.
+  constexpr size_t kLongestName = 18;
+  const std::wstring program =
+      name.size() > kLongestName ? std::wstring(name.substr(0, kLongestName)) + L"\u2026" : std::wstring(name);
+  if (!plays) return Filled(TextId::ProgramSilent, program);
+  return muted ? Filled(TextId::ProgramMuted, program) : Filled(TextId::ProgramLevel, program, FormatInt32(percent));
+}
 
 std::wstring Texts::KeyFaults(const std::vector<KeyFault>& faults) const {
   constexpr size_t kLongestShown = 40;  // a text of thousands of characters names itself by its start

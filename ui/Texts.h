@@ -45,6 +45,9 @@ enum class TextId : UINT {
   KeyDoubled = IDS_KEY_DOUBLED,
   SettingsHeld = IDS_SETTINGS_HELD,  // Settings was chosen while config.ini cannot be read
   UnknownValue = IDS_UNKNOWN_VALUE,  // a value from the file the dialog cannot show; "{}" stands for it
+  ProgramLevel = IDS_PROGRAM_LEVEL,  // "{}" for the program's name, then for its level
+  ProgramMuted = IDS_PROGRAM_MUTED,
+  ProgramSilent = IDS_PROGRAM_SILENT,  // the program under the pointer plays nothing
 };
 
 class Texts {
@@ -53,10 +56,12 @@ class Texts {
 
   bool chinese() const { return m_chinese; }
   std::wstring operator()(TextId id) const;
-  // The text with `value` in the place of its "{}".
-  std::wstring Filled(TextId id, std::wstring_view value) const;
+  // The text with `value` in the place of its "{}", and `next` in that of the one after.
+  std::wstring Filled(TextId id, std::wstring_view value, std::wstring_view next = {}) const;
   // "亮度 52%" or "Brightness 52%".
   std::wstring BrightnessLevel(int32_t percent) const;
+  // "Firefox 52%", "Firefox muted", "Firefox plays no sound".
+  std::wstring ProgramLevel(std::wstring_view program, int32_t percent, bool muted, bool plays) const;
   // The keys that do not work, a line each with its cause, under a heading.
   std::wstring KeyFaults(const std::vector<KeyFault>& faults) const;
   // Where the dialogs take their texts and font from.

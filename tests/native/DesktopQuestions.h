@@ -34,6 +34,7 @@ struct DesktopQuestions final : Desktop, Clock {
              return lower(x) == lower(y);
            });
   }
+  uint64_t WindowUnder(int32_t, int32_t) override { return 0; }
   uint8_t HeldModifiers() override {
     ++modifierReads;
     return held;

@@ -10,9 +10,40 @@ size_t MonitorIndex(HANDLE handle) { return reinterpret_cast<ULONG_PTR>(handle) 
 
 }  // namespace
 
-FakeDevices::FakeDevices() : writeGate(::CreateEventW(nullptr, TRUE, TRUE, nullptr)) {}
+FakeDevices::FakeDevices()
+    : writeGate(::CreateEventW(nullptr, TRUE, TRUE, nullptr)), sessionsGate(::CreateEventW(nullptr, TRUE, TRUE, nullptr)) {}
 
-FakeDevices::~FakeDevices() { ::CloseHandle(writeGate); }
+FakeDevices::~FakeDevices() {
+  ::CloseHandle(writeGate);
+  ::CloseHandle(sessionsGate);
+}
+
+bool FakeDevices::ProgramOf(uint64_t window, SoundProgram& found) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  programWindows.push_back(static_cast<uint32_t>(window));
+  found = program;
+  return window != 0;
+}
+
+bool FakeDevices::Sessions(std::vector<SoundSession>& listed) {
+  {
+    const std::lock_guard<std::mutex> hold(m_lock);
+    calls.emplace_back("sessions");
+  }
+  ::WaitForSingleObject(sessionsGate, INFINITE);
+  const std::lock_guard<std::mutex> hold(m_lock);
+  listed = sessions;
+  return true;
+}
+
+bool FakeDevices::Set(size_t session, float level, bool setLevel, bool muted) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  calls.emplace_back("set session");
+  if (session >= sessions.size()) return false;
+  if (setLevel) sessions[session].level = level;
+  sessions[session].muted = muted;
+  return true;
+}
 
 uint64_t FakeDevices::NowMs() { return realClock ? ::GetTickCount64() : now; }
 

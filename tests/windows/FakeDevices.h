@@ -30,14 +30,15 @@ class FakeDevices final : public Clock,
                           public StepSound,
                           public HookInstaller,
                           public Panel,
-                          public Monitors {
+                          public Monitors,
+                          public ProgramSound {
  public:
   FakeDevices();
   ~FakeDevices();
   FakeDevices(const FakeDevices&) = delete;
   FakeDevices& operator=(const FakeDevices&) = delete;
 
-  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this}; }
+  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
 
   // What the fake machine answers.
   uint64_t now = 5000;
@@ -56,6 +57,10 @@ class FakeDevices final : public Clock,
   uint8_t heldModifiers = 0;  // the modifier keys held down
   bool hookFails = false;  // InstallMouseHook fails with ERROR_ACCESS_DENIED
   bool realHook = false;   // InstallMouseHook installs the real hook
+  uint64_t windowUnder = 0x1234;  // the top-level window under the pointer
+  SoundProgram program{77, L"player.exe", L"Player"};  // behind every window
+  std::vector<SoundSession> sessions;  // what Core Audio lists, and keeps what is set
+  HANDLE sessionsGate;  // listing the sessions waits for this manual-reset event: a busy audio service
 
   // What was done.
   std::vector<bool> keys;           // each volume key pressed: true for up
@@ -72,8 +77,9 @@ class FakeDevices final : public Clock,
   int installs = 0;
   int installPriority = 0;  // the priority of the thread the hook was last installed on
   HHOOK lastHook = nullptr;  // the real hook last installed, for a test that removes it behind the program's back
+  std::vector<uint32_t> programWindows;  // the window of each program looked for
   std::vector<std::string> calls;  // in order: "key", "mute", "mask", "sound", "supported", "read", "write", "monitors",
-                                   // "read monitor", "write monitor", "release monitors"
+                                   // "read monitor", "write monitor", "release monitors", "sessions", "set session"
 
   size_t Count(const std::string& call);
   // Waits (a few seconds at most) until `call` was made `count` times.
@@ -89,6 +95,10 @@ class FakeDevices final : public Clock,
   bool SameFileName(std::wstring_view a, std::wstring_view b) override { return m_system.SameFileName(a, b); }
   bool OverTaskbar(int32_t x, int32_t y) override { return m_system.OverTaskbar(x, y); }
   uint8_t HeldModifiers() override { return heldModifiers; }
+  uint64_t WindowUnder(int32_t, int32_t) override { return windowUnder; }
+  bool ProgramOf(uint64_t window, SoundProgram& found) override;
+  bool Sessions(std::vector<SoundSession>& listed) override;
+  bool Set(size_t session, float level, bool setLevel, bool muted) override;
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
   bool SendModifierMask(DWORD& error) override;

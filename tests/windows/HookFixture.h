@@ -22,7 +22,9 @@ inline Settings AllVolume() {
 class MouseHookTest : public ::testing::Test {
  protected:
   MouseHookTest()
-      : m_worker(m_fake, m_fake, m_fake), m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake.devices(), m_worker) {}
+      : m_worker(m_fake, m_fake, m_fake),
+        m_programVolume(m_fake, m_fake),
+        m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake.devices(), m_worker, m_programVolume) {}
 
   void Use(const Settings& settings, int width = 1920, int height = 1080) {
     m_hook.Publish({ComputeCornerZones(width, height), settings});
@@ -48,5 +50,6 @@ class MouseHookTest : public ::testing::Test {
 
   FakeDevices m_fake;
   BrightnessWorker m_worker;
+  ProgramVolumeWorker m_programVolume;
   MouseHook m_hook;
 };

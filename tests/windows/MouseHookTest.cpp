@@ -292,4 +292,29 @@ TEST_F(MouseHookTest, ReinstallsLetNoKeptClickThrough) {
   ::UnregisterClassW(L"UnderTheCorner", nullptr);
 }
 
+// Notches over a program while the audio worker is busy become one change,
+// on the window noted when they came; the turns reach no window.
+TEST_F(MouseHookTest, AProgramsNotchesWaitingForTheAudioWorkerBecomeOneChange) {
+  Settings settings = AllVolume();
+  settings.appKeyWheelModifiers = kCtrl;
+  Use(settings);
+  m_fake.heldModifiers = kCtrl;
+  m_fake.sessions = {{77, L"player.exe", false, 0.30F, false}, {5, L"other.exe", false, 0.90F, false}};
+  ::ResetEvent(m_fake.sessionsGate);  // the audio service is slow to answer
+  EXPECT_FALSE(Turn(960, 540));
+  ASSERT_TRUE(m_fake.WaitFor("sessions", 1));
+  for (int notch = 0; notch < 5; ++notch) EXPECT_FALSE(Turn(960, 540));
+  ::SetEvent(m_fake.sessionsGate);
+  ASSERT_TRUE(m_fake.WaitFor("set session", 2));
+  EXPECT_EQ(m_fake.Count("sessions"), 2U) << "one listing for the five notches that waited";
+  EXPECT_FLOAT_EQ(m_fake.sessions[0].level, 0.42F);
+  EXPECT_FLOAT_EQ(m_fake.sessions[1].level, 0.90F) << "another program's";
+  EXPECT_EQ(m_fake.programWindows, (std::vector<uint32_t>{0x1234, 0x1234}));
+  EXPECT_EQ(m_fake.Count("mask"), 1U) << "once per hold";
+  ProgramLevelShown shown;
+  ASSERT_TRUE(m_programVolume.TakeShown(shown));
+  EXPECT_EQ(shown.program, L"Player");
+  EXPECT_EQ(shown.percent, 42);
+}
+
 }  // namespace

@@ -77,6 +77,14 @@ std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LP
 
 void SettingsDialog::ShowSettings() {
   for (const SettingRow& row : SettingRows()) ShowOn(row);
+  ShowSameHeldKeys();
+}
+
+// The program's volume comes first where both held keys are the same: the
+// Keys page says so while they are.
+void SettingsDialog::ShowSameHeldKeys() {
+  const bool same = m_settings.appKeyWheelModifiers != 0 && m_settings.appKeyWheelModifiers == m_settings.keyWheelModifiers;
+  ::ShowWindow(Control(IDC_SAME_HELD_KEYS), same ? SW_SHOWNA : SW_HIDE);
 }
 
 void SettingsDialog::ShowRead(const Settings& read) {
@@ -91,6 +99,7 @@ void SettingsDialog::ShowRead(const Settings& read) {
     }
     ShowOn(row);
   }
+  ShowSameHeldKeys();
 }
 
 void SettingsDialog::ShowNumber(const SettingRow& row, int32_t value) {
@@ -207,6 +216,7 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       if (selection == CB_ERR || static_cast<size_t>(selection) >= choices.size()) return true;
       m_settings.*row.modifiers = choices[static_cast<size_t>(selection)];
       m_settings.*row.text = FormatModifiers(m_settings.*row.modifiers);
+      ShowSameHeldKeys();
       break;
     }
     case ControlKind::HotKeyField:

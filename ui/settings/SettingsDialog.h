@@ -47,6 +47,7 @@ class SettingsDialog final : public Dialog {
 
  private:
   void ShowSettings();
+  void ShowSameHeldKeys();
   void ShowOn(const SettingRow& row);
   void ShowNumber(const SettingRow& row, int32_t value);
   bool TakeFrom(const SettingRow& row, UINT notification);
