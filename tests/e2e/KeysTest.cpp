@@ -6,79 +6,11 @@
 
 #include "tests/e2e/BrimletTest.h"
 #include "tests/e2e/KeyWatcher.h"
+#include "tests/e2e/WatchedWindow.h"
 #include "tests/support/Input.h"
 
 namespace {
 
-class WatchedWindow {
- public:
-  WatchedWindow() {
-    s_wheels = 0;
-    s_ctrlWheels = 0;
-    s_menuModes = 0;
-    s_typed.clear();
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &WatchedWindow::Procedure;
-    windowClass.lpszClassName = L"BrimletKeysWatched";
-    ::RegisterClassW(&windowClass);
-    m_window = ::CreateWindowExW(0, L"BrimletKeysWatched", L"watched", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 460, 290,
-                                 1000, 500, nullptr, nullptr, nullptr, nullptr);
-    HMENU bar = ::CreateMenu();
-    ::AppendMenuW(bar, MF_STRING, 1, L"&File");
-    ::SetMenu(m_window, bar);
-    ::SetForegroundWindow(m_window);
-    PumpUntil([this] { return ::GetForegroundWindow() == m_window; });
-  }
-  ~WatchedWindow() {
-    ::DestroyWindow(m_window);
-    ::UnregisterClassW(L"BrimletKeysWatched", nullptr);
-  }
-  WatchedWindow(const WatchedWindow&) = delete;
-  WatchedWindow& operator=(const WatchedWindow&) = delete;
-
-  // Handles the window's messages until `condition` holds, for up to 5 s.
-  template <class Condition>
-  static bool PumpUntil(Condition condition) {
-    return WaitUntil(
-        [&] {
-          MSG msg;
-          while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-          }
-          return condition();
-        },
-        5000);
-  }
-  static int wheels() { return s_wheels; }
-  static int ctrlWheels() { return s_ctrlWheels; }
-  static int menuModes() { return s_menuModes; }
-  static const std::wstring& typed() { return s_typed; }
-
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEWHEEL) {
-      ++s_wheels;
-      if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) ++s_ctrlWheels;
-    }
-    if (message == WM_CHAR) s_typed += static_cast<wchar_t>(wParam);
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) {
-      ++s_menuModes;
-      return 0;  // counted, not entered
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-  }
-
-  static int s_wheels;
-  static int s_ctrlWheels;
-  static int s_menuModes;
-  static std::wstring s_typed;
-  HWND m_window = nullptr;
-};
-std::wstring WatchedWindow::s_typed;
-int WatchedWindow::s_wheels = 0;
-int WatchedWindow::s_ctrlWheels = 0;
-int WatchedWindow::s_menuModes = 0;
 
 class KeysTest : public BrimletTest {
  protected:

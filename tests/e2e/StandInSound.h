@@ -1,0 +1,30 @@
+#pragma once
+// What the stand-in Core Audio (StandInMmdevapi.cpp) serves, shared with the
+// tests through named memory: the audio sessions on two outputs, as a test
+// sets them up and as the program under test leaves them.
+#include <windows.h>
+
+struct StandInSession {
+  DWORD process;
+  DWORD device;  // 0 or 1
+  DWORD systemSounds;
+  float level;
+  DWORD muted;
+};
+
+struct StandInSound {
+  LONG count;  // sessions in use
+  StandInSession sessions[8];
+  LONG listings;  // session lists handed out
+};
+
+inline constexpr wchar_t kStandInSoundName[] = L"Local\\BrimletStandInSound";
+
+// The shared sessions, made on first use; null if they cannot be. The
+// mapping stays open as long as `mapping` does.
+inline StandInSound* OpenStandInSound(HANDLE& mapping) {
+  mapping = ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(StandInSound),
+                                 kStandInSoundName);
+  if (mapping == nullptr) return nullptr;
+  return static_cast<StandInSound*>(::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(StandInSound)));
+}
