@@ -108,6 +108,8 @@ class ProgramSound {
   virtual bool Sessions(std::vector<SoundSession>& sessions) = 0;
   // Sets the mute (and, with `setLevel`, the level) of a session of the last list.
   virtual bool Set(size_t session, float level, bool setLevel, bool muted) = 0;
+  // Lets go of everything Core Audio handed out, before the thread's COM ends.
+  virtual void Close() = 0;
 
  protected:
   ~ProgramSound() = default;

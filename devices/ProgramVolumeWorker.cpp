@@ -27,6 +27,7 @@ void ProgramVolumeWorker::Run() {
     const size_t count = m_requests.TakeAll(requests);
     for (size_t i = 0; i < count; ++i) Apply(requests[i]);
   }
+  m_sound.Close();
 }
 
 void ProgramVolumeWorker::Apply(const ProgramVolumeRequest& request) {

@@ -77,6 +77,10 @@ bool SystemSound::ProgramOf(uint64_t window, SoundProgram& program) {
   const auto handle = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
   DWORD process = 0;
   if (handle == nullptr || ::GetWindowThreadProcessId(handle, &process) == 0) return false;
+  if (window == m_lastWindow && process == m_lastWindowProcess) {
+    program = m_lastProgram;
+    return true;
+  }
   program.process = process;
   program.file = m_desktop.ProgramName(process);
   if (m_desktop.SameFileName(program.file, L"ApplicationFrameHost.exe")) {
@@ -87,6 +91,9 @@ bool SystemSound::ProgramOf(uint64_t window, SoundProgram& program) {
   }
   program.name = FileDescription(program.process);
   if (program.name.empty()) program.name = program.file;
+  m_lastWindow = window;
+  m_lastWindowProcess = process;
+  m_lastProgram = program;
   return true;
 }
 
@@ -152,4 +159,9 @@ bool SystemSound::Set(size_t session, float level, bool setLevel, bool muted) {
   // Brimlet's own changes carry no event context: the mixer shows them as any other.
   const bool levelSet = !setLevel || SUCCEEDED(volume->SetMasterVolume(level, nullptr));
   return SUCCEEDED(volume->SetMute(muted ? TRUE : FALSE, nullptr)) && levelSet;
+}
+
+void SystemSound::Close() {
+  m_volumes.clear();
+  m_devices = {};
 }

@@ -10,6 +10,9 @@
 // Prints one Markdown table. Usage: hook_latency_bench [events per measurement]
 // With "idle SECONDS": starts Brimlet, prints "ready", leaves it idle for that
 // long and prints the CPU time it used meanwhile (the caller counts wake-ups).
+// With "program EVENTS" (the stand-in Core Audio in place): from SendInput of
+// a notch with the program's key held over this program's window until its
+// audio session has the new level, against Brimlet's own corner volume path.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -21,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/StandInSound.h"
 #include "tests/support/BrimletWindows.h"
 #include "tests/support/Input.h"
 #include "tests/support/StandInTaskbar.h"
@@ -201,8 +205,8 @@ std::unique_ptr<Program> StartReference(const wchar_t* mode) {
 
 // Brimlet from a folder of its own: every corner a volume corner, the taskbar
 // and every edge acting, no interval, zones on every monitor, program rules,
-// the middle-click mute and a held key set (the modifiers are read for wheel
-// turns only).
+// the middle-click mute, a held key and the program's key (Shift) set (the
+// modifiers are read for wheel turns only).
 std::unique_ptr<Program> StartBrimlet() {
   wchar_t temp[MAX_PATH] = {};
   ::GetTempPathW(MAX_PATH, temp);
@@ -212,7 +216,8 @@ std::unique_ptr<Program> StartBrimlet() {
   const char config[] = "[Brimlet]\r\nLTControll = 1\r\nLBControll = 1\r\nRTControll = 1\r\nRBControll = 1\r\n"
                         "Interval = 0\r\nAllScreens = true\r\nIgnorePrograms = game.exe; editor.exe\r\n"
                         "ActInFullScreen = player.exe\r\nMiddleClickMute = true\r\nTaskbar = 1\r\n"
-                        "LeftEdge = 1\r\nRightEdge = 1\r\nTopEdge = 1\r\nBottomEdge = 1\r\nKeyWheel = Ctrl\r\n";
+                        "LeftEdge = 1\r\nRightEdge = 1\r\nTopEdge = 1\r\nBottomEdge = 1\r\nKeyWheel = Ctrl\r\n"
+                        "AppKeyWheel = Shift\r\nLevelIndicator = false\r\n";
   HANDLE file = ::CreateFileW((folder + L"\\config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
@@ -257,8 +262,56 @@ int MeasureIdle(int seconds) {
   return 0;
 }
 
+// Notches with Shift held over a window of this process, whose one session
+// the stand-in Core Audio serves, until the session's level has moved.
+int MeasureProgramVolume(int events) {
+  HANDLE mapping = nullptr;
+  StandInSound* sound = OpenStandInSound(mapping);
+  if (sound == nullptr) return 1;
+  sound->sessions[0] = {::GetCurrentProcessId(), 0, 0, 0.50F, 0};
+  sound->count = 1;
+  const auto brimlet = StartBrimlet();
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = &::DefWindowProcW;
+  windowClass.lpszClassName = L"BrimletBenchProgram";
+  ::RegisterClassW(&windowClass);
+  HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"program", WS_POPUP | WS_VISIBLE, 700, 300, 500, 400,
+                                  nullptr, nullptr, nullptr, nullptr);
+  PointerAt(960, 540);
+  Samples program, corner, discarded;
+  const auto notch = [&](int count, Samples& samples) {
+    for (int i = 0; i < count; ++i) {
+      const float before = sound->sessions[0].level;
+      const LONGLONG start = Now();
+      SendAll({KeyEvent(VK_SHIFT, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, i % 2 ? -120 : 120, kMarker),
+               KeyEvent(VK_SHIFT, true)});
+      const ULONGLONG deadline = ::GetTickCount64() + 2000;
+      while (sound->sessions[0].level == before && ::GetTickCount64() < deadline) ::Sleep(0);
+      if (sound->sessions[0].level == before) {
+        ++samples.lost;
+        continue;
+      }
+      samples.microseconds.push_back(Microseconds(Now() - start));
+    }
+  };
+  notch(50, discarded);
+  WithCpuTime(brimlet->process(), program, [&] { notch(events, program); });
+  MeasureVolumePath(50, discarded);
+  WithCpuTime(brimlet->process(), corner, [&] { MeasureVolumePath(events, corner); });
+  const Figures inACorner = Summarise(corner);
+  std::printf("| path | program in the hook chain | median (us) | p99 (us) | median vs ref. | p99 vs ref. | "
+              "its CPU per event (us) | CPU vs ref. | events | lost |\n|---|---|---|---|---|---|---|---|---|---|\n");
+  Row("wheel in a corner to volume key (reference)", "Brimlet", inACorner, inACorner);
+  Row("notch with the program's key to its session's level", "Brimlet", Summarise(program), inACorner);
+  ::DestroyWindow(window);
+  ::UnmapViewOfFile(sound);
+  ::CloseHandle(mapping);
+  return 0;
+}
+
 int main(int argc, char** argv) {
   const bool idle = argc > 2 && std::string(argv[1]) == "idle";
+  const bool programVolume = argc > 2 && std::string(argv[1]) == "program";
   const int events = argc > 1 && !idle ? std::max(100, std::atoi(argv[1])) : 2000;
   // The programs take turns, round after round, so that drifts of the machine
   // (other load, clocks) fall on all of them alike.
@@ -272,6 +325,7 @@ int main(int argc, char** argv) {
   ::CreateThread(nullptr, 0, &ObserverThread, observerReady, 0, nullptr);
   ::WaitForSingleObject(observerReady, 10000);
   if (idle) return MeasureIdle(std::max(1, std::atoi(argv[2])));
+  if (programVolume) return MeasureProgramVolume(std::max(100, std::atoi(argv[2])));
 
   // A taskbar along the bottom of the bench's screen, as Windows has one.
   const StandInTaskbar taskbar(L"Shell_TrayWnd", {0, 1040, 1920, 1080});

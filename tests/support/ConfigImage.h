@@ -13,41 +13,44 @@
 class ConfigImage {
  public:
   ConfigImage& Set(std::wstring_view key, std::wstring_view value) {
-    for (auto& [name, text] : m_lines) {
-      if (name == key) text = value;
+    for (Line& line : m_lines) {
+      if (line.key == key) line.value = value;
     }
     return *this;
   }
   // Leaves out a key the file has already: a save keeps it in its own place.
   ConfigImage& Without(std::wstring_view key) {
-    std::erase_if(m_lines, [key](const auto& line) { return line.first == key; });
+    std::erase_if(m_lines, [key](const Line& line) { return line.key == key; });
     return *this;
   }
-  // "key = value" lines, LF-separated, as the settings text holds them.
-  std::wstring Lines() const { return LinesOf(m_lines); }
+  // "key = value" lines of the keys a save writes, LF-separated, as the settings text holds them.
+  std::wstring Lines() const { return LinesOf(false); }
   // A whole first save: the section and every line.
   std::wstring Text() const { return L"[Brimlet]\n" + Lines(); }
-  // A copy's first file: also the keys a save leaves as they are.
-  std::wstring FirstText() const { return Text() + LinesOf(m_kept); }
+  // A copy's first file: also the keys a save leaves as they are, each in its place.
+  std::wstring FirstText() const { return L"[Brimlet]\n" + LinesOf(true); }
 
  private:
-  using Line = std::pair<std::wstring, std::wstring>;
-  static std::wstring LinesOf(const std::vector<Line>& lines) {
+  struct Line {
+    std::wstring key;
+    std::wstring value;
+    bool written;
+  };
+  std::wstring LinesOf(bool kept) const {
     std::wstring text;
-    for (const auto& [name, value] : lines) text.append(name).append(value.empty() ? L" =" : L" = ").append(value).append(L"\n");
+    for (const Line& line : m_lines) {
+      if (line.written || kept) text.append(line.key).append(line.value.empty() ? L" =" : L" = ").append(line.value).append(L"\n");
+    }
     return text;
   }
-  // The table's keys at their defaults, in its order: the keys a save writes, and the others.
-  static std::vector<Line> Rows(bool written) {
+  // The table's keys at their defaults, in its order.
+  static std::vector<Line> Rows() {
     std::vector<Line> lines;
-    for (const SettingRow& row : SettingRows()) {
-      if (row.written == written) lines.emplace_back(row.key, row.defaultText);
-    }
+    for (const SettingRow& row : SettingRows()) lines.push_back({row.key, row.defaultText, row.written});
     return lines;
   }
 
-  std::vector<Line> m_lines = Rows(true);
-  std::vector<Line> m_kept = Rows(false);
+  std::vector<Line> m_lines = Rows();
 };
 
 // The bytes on disk for an ASCII text: the UTF-8 byte order mark, then the

@@ -99,6 +99,7 @@ class FakeDevices final : public Clock,
   bool ProgramOf(uint64_t window, SoundProgram& found) override;
   bool Sessions(std::vector<SoundSession>& listed) override;
   bool Set(size_t session, float level, bool setLevel, bool muted) override;
+  void Close() override {}
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
   bool SendModifierMask(DWORD& error) override;
