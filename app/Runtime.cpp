@@ -50,9 +50,9 @@ Runtime::Runtime(const AppPaths& paths, std::vector<ScreenRect> monitors, const 
       m_devices(devices),
       m_monitors{1, std::move(monitors)},
       m_brightness(devices.clock, devices.panel, devices.monitors),
-      m_programVolume(devices.programSound, devices.desktop),
+      m_audio(devices.programSound, devices.outputs, devices.desktop),
       // Acts nowhere until the settings are known.
-      m_hook(CornerSnapshot{}, devices, m_brightness, m_programVolume),
+      m_hook(CornerSnapshot{}, devices, m_brightness, m_audio),
       m_keeper(m_hook, m_icon, m_texts) {
   m_brightness.TakeMonitors(m_monitors);
 }
@@ -67,7 +67,7 @@ void Runtime::Run() {
   const bool windows = CreateWindows();
   if (windows) {
     m_keyRegistry = std::make_unique<SystemKeyRegistry>(m_trayWindow.hwnd());
-    RegisterBrightnessKeys();
+    RegisterGlobalKeys();
   }
   const bool hooked = m_keeper.Start();
   if (windows) m_icon.Add(m_trayWindow.hwnd());
@@ -95,7 +95,7 @@ bool Runtime::CreateWindows() {
   }
   m_hook.reports().AnnounceTo(m_trayWindow.hwnd(), kHookReportMessage);
   m_brightness.shown().AnnounceTo(m_trayWindow.hwnd(), kBrightnessSetMessage);
-  m_programVolume.AnnounceTo(m_trayWindow.hwnd(), kProgramLevelSetMessage);
+  m_audio.AnnounceTo(m_trayWindow.hwnd(), kProgramLevelSetMessage);
 
   // A message-only window hears no broadcasts and cannot come to the front: a
   // hidden top-level window, never shown, hears the shell and owns the menu.
@@ -117,15 +117,17 @@ void Runtime::TakeSettings(const Settings& settings) {
   m_settingsTaken = true;
   m_texts = Texts(SpeaksChinese(::GetUserDefaultUILanguage(), m_settings.language));
   Publish();
-  if (m_keyRegistry && !m_saving) RegisterBrightnessKeys();
+  if (m_keyRegistry && !m_saving) RegisterGlobalKeys();
   if (m_settingsDialog && m_settingsDialog->IsOpen()) m_settingsDialog->ShowRead(m_settings);
 }
 
 // The settings' brightness keys; at start (and when the settings could be read
 // only later) a notice names those that do not work, and why.
-std::vector<KeyFault> Runtime::RegisterBrightnessKeys() {
+std::vector<KeyFault> Runtime::RegisterGlobalKeys() {
   if (!m_keyRegistry) return {};
-  std::vector<KeyFault> faults = m_brightnessKeys.Take(m_settings, *m_keyRegistry);
+  // Whether Windows can switch outputs is asked only when the key is set.
+  const bool outputsSwitch = ParseHotKey(m_settings.outputKey).key == 0 || m_devices.outputs.CanSwitch();
+  std::vector<KeyFault> faults = m_globalKeys.Take(m_settings, *m_keyRegistry, outputsSwitch);
   if (!faults.empty() && !m_saving) m_icon.ShowNotice(m_texts(TextId::Tip), m_texts.KeyFaults(faults));
   return faults;
 }
@@ -133,7 +135,7 @@ std::vector<KeyFault> Runtime::RegisterBrightnessKeys() {
 std::vector<KeyFault> Runtime::SettingsSaved(const Settings& saved, bool written) {
   m_saving = true;
   m_loader.Reload(saved, written);
-  std::vector<KeyFault> faults = RegisterBrightnessKeys();
+  std::vector<KeyFault> faults = RegisterGlobalKeys();
   m_saving = false;
   return faults;
 }
@@ -148,8 +150,10 @@ void Runtime::OpenSettings() {
   }
   // A closed dialog is never brought forward: a new one opens.
   if (!open) {
-    m_settingsDialog =
-        std::make_unique<SettingsDialog>(m_store, m_texts, static_cast<SettingsDialog::Owner&>(*this), m_settings);
+    std::vector<OutputDevice> outputs;
+    m_devices.outputs.List(outputs);
+    m_settingsDialog = std::make_unique<SettingsDialog>(m_store, m_texts, static_cast<SettingsDialog::Owner&>(*this),
+                                                        m_settings, std::move(outputs));
   }
   m_settingsDialog->Show();
 }
@@ -209,11 +213,13 @@ std::optional<LRESULT> Runtime::OnTrayMessage(UINT message, WPARAM wParam, LPARA
       ShowBrightness();
       return 0;
     case kProgramLevelSetMessage:
-      ShowProgramLevel();
+      ShowAudio();
       return 0;
     case WM_HOTKEY:
-      if (const int steps = BrightnessKeys::StepsOf(wParam); steps != 0 && m_settingsTaken) {
+      if (const int steps = GlobalKeys::StepsOf(wParam); steps != 0 && m_settingsTaken) {
         StepBrightnessUnderPointer(steps);
+      } else if (wParam == GlobalKeys::kNextOutput && m_settingsTaken) {
+        m_audio.NextOutput(OutputNames(m_settings.outputDevices));
       }
       return 0;
     case kTrayIconMessage:
@@ -291,6 +297,7 @@ void Runtime::RunCommand(int command) {
       m_aboutDialog->Show();
       break;
     default:
+      if (std::wstring output = m_menu.OutputOf(command); !output.empty()) m_audio.SwitchOutput(std::move(output));
       break;
   }
 }
@@ -313,26 +320,28 @@ void Runtime::ShowBrightness() {
 }
 
 // On the monitor under the pointer, where the user looks, near its nearest corner.
-void Runtime::ShowProgramLevel() {
-  ProgramLevelShown shown;
+void Runtime::ShowAudio() {
+  AudioShown shown;
   POINT pointer{};
-  if (!m_programVolume.TakeShown(shown) || !m_settings.levelIndicator || !::GetCursorPos(&pointer)) return;
+  if (!m_audio.TakeShown(shown) || !m_settings.levelIndicator || !::GetCursorPos(&pointer)) return;
   for (const ScreenRect& monitor : m_monitors.monitors) {
     if (!monitor.Contains(pointer.x, pointer.y)) continue;
-    m_indicator.ShowText(m_texts.ProgramLevel(shown.program, shown.percent, shown.muted, shown.plays),
-                         shown.plays && !shown.muted ? shown.percent : 0, NearestCorner(pointer.x, pointer.y, monitor),
-                         monitor);
+    // An output has no level: no bar.
+    const std::wstring text = shown.output ? m_texts.Filled(TextId::OutputNow, shown.name)
+                                           : m_texts.ProgramLevel(shown.name, shown.percent, shown.muted, shown.plays);
+    const int32_t percent = shown.output ? -1 : (shown.plays && !shown.muted ? shown.percent : 0);
+    m_indicator.ShowText(text, percent, NearestCorner(pointer.x, pointer.y, monitor), monitor);
     return;
   }
 }
 
 void Runtime::Shutdown() {
-  m_brightnessKeys.Release();
+  m_globalKeys.Release();
   m_session.reset();
   if (m_settingsDialog) m_settingsDialog->Close();
   if (m_aboutDialog) m_aboutDialog->Close();
   m_keeper.Stop();
   m_brightness.Stop();
-  m_programVolume.Stop();
+  m_audio.Stop();
   m_icon.Remove();
 }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/BrightnessKeys.h"
+#include "app/GlobalKeys.h"
 #include "app/HookKeeper.h"
 #include "app/SettingsLoader.h"
 #include "app/SessionNotifications.h"
@@ -21,7 +21,7 @@
 #include "core/Settings.h"
 #include "devices/BrightnessWorker.h"
 #include "devices/Devices.h"
-#include "devices/ProgramVolumeWorker.h"
+#include "devices/AudioWorker.h"
 #include "framework/DialogKeys.h"
 #include "framework/MessageWindow.h"
 #include "hook/MouseHook.h"
@@ -57,13 +57,13 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   bool TakenByADialog(MSG& msg);
   void ShowHookReports();
   void ShowBrightness();
-  void ShowProgramLevel();
+  void ShowAudio();
   void Publish();
   void TakeSettings(const Settings& settings) override;
   void FirstStart() override;
   void SettingsUnreadable() override;
   std::vector<KeyFault> SettingsSaved(const Settings& saved, bool written) override;
-  std::vector<KeyFault> RegisterBrightnessKeys();
+  std::vector<KeyFault> RegisterGlobalKeys();
   void OpenSettings();
   void StepBrightnessUnderPointer(int steps);
   void ShowError(const std::wstring& text) const;
@@ -79,7 +79,7 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   bool m_settingsTaken = false;  // until then nothing acts
   ReportBoxes<HookReport> m_boxes;
   BrightnessWorker m_brightness;
-  ProgramVolumeWorker m_programVolume;
+  AudioWorker m_audio;
   MouseHook m_hook;
   SystemNotificationArea m_notificationArea;
   TrayIcon m_icon{m_notificationArea};
@@ -90,9 +90,9 @@ class Runtime final : private SettingsDialog::Owner, private SettingsLoader::Own
   // it on its own), display, power and session news, the menu's owner.
   WindowOf<Runtime> m_shellWindow{*this, &Runtime::OnShellMessage};
   UINT m_taskbarCreated = 0;
-  TrayMenu m_menu{m_texts, m_icon};
+  TrayMenu m_menu{m_texts, m_icon, m_devices.outputs};
   std::unique_ptr<SystemKeyRegistry> m_keyRegistry;  // for the tray window, once there is one
-  BrightnessKeys m_brightnessKeys;
+  GlobalKeys m_globalKeys;
   bool m_saving = false;  // a saving OK is taking the settings: it tells of taken keys itself
   std::unique_ptr<SettingsDialog> m_settingsDialog;  // open or closed: a new request opens a new one
   std::unique_ptr<AboutDialog> m_aboutDialog;

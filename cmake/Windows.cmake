@@ -22,7 +22,7 @@ brimlet_no_exceptions(brimlet_framework)
 
 # Everything but the entry point, which the tests do without.
 add_library(brimlet_win STATIC
-  app/BrightnessKeys.cpp
+  app/GlobalKeys.cpp
   app/HookKeeper.cpp
   app/Runtime.cpp
   app/SessionNotifications.cpp
@@ -35,8 +35,9 @@ add_library(brimlet_win STATIC
   config/SettingsStore.cpp
   config/StartupShortcut.cpp
   devices/BrightnessWorker.cpp
-  devices/ProgramVolumeWorker.cpp
+  devices/AudioWorker.cpp
   devices/SystemDevices.cpp
+  devices/SystemOutputs.cpp
   devices/SystemSound.cpp
   hook/MouseHook.cpp
   ui/BrightnessIndicator.cpp

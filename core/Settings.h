@@ -44,6 +44,10 @@ struct Settings {
   std::wstring appKeyWheel;
   uint8_t appKeyWheelModifiers{};
   bool levelIndicator{};
+  // A key that moves the default output to the next one, and the outputs it
+  // goes round ("Speakers|Headphones"; empty: every one).
+  std::wstring outputKey;
+  std::wstring outputDevices;
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -185,6 +185,23 @@ constexpr SettingRow kSettingRows[] = {
                         L"of a program's volume (not in the Settings dialog, which keeps it as it is)",
                         L"`true`", L"boolean", L"调节程序音量后在指针所在显示器上显示程序名和音量",
                         L"show the program and its level after a step of its volume")),
+    Text(L"OutputKey", &Settings::outputKey, IDC_OUTPUT_KEY, ControlKind::HotKeyField)
+        .Documented(Doc(L"a key that makes the next output Windows' default for every role (console, multimedia, "
+                        L"communications): the next of `OutputDevices` present now when that is set, else the next "
+                        L"active output in Windows' order, round after the last; the new one shows on the monitor "
+                        L"under the pointer. A program given its own output in Windows' settings stays on that one. "
+                        L"Where Windows cannot switch outputs, the key is reported as not working",
+                        L"empty: none", L"as `BrightnessUpKey`, and a key of its own",
+                        L"切换到下一个输出设备的快捷键，如 Ctrl+Alt+O",
+                        L"a key for the next output device, e.g. Ctrl+Alt+O")),
+    Text(L"OutputDevices", &Settings::outputDevices, IDC_OUTPUT_LIST, ControlKind::OutputList)
+        .Documented(Doc(L"the outputs `OutputKey` goes round, in this order; names not present now are skipped",
+                        L"empty: every output",
+                        L"device names as Windows shows them (`Speakers (Realtek Audio)`), separated by `|`, "
+                        L"matched without regard to case. The Settings dialog lists the outputs there are to tick, "
+                        L"and keeps the names of those absent now",
+                        L"切换键轮流使用的输出设备名称，以 | 分隔；\n留空则轮流使用全部输出设备",
+                        L"outputs the key goes round, separated by |;\nempty: every output")),
 };
 
 void Assign(Settings& settings, const SettingRow& row, std::wstring_view text) {
@@ -223,6 +240,8 @@ bool RowActs(const SettingRow& row, const Settings& settings) {
       return settings.*row.modifiers != 0;
     case ControlKind::HotKeyField:
       return ParseHotKey(settings.*row.text).key != 0;
+    case ControlKind::OutputList:
+      return false;
     default:
       return false;
   }

@@ -23,6 +23,7 @@ enum class ControlKind : uint8_t {
   HeldKeyList,     // the modifiers to hold, from HeldKeyChoices(), written as their names
   HeldActionList,  // a held key's action, from the actions offered on a held key
   HotKeyField,     // a key with its modifiers, written as its name
+  OutputList,      // output names to tick, among the outputs there are now, written joined by "|"
 };
 
 struct SettingControl {

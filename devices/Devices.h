@@ -14,6 +14,7 @@
 
 #include "core/BrightnessLevel.h"
 #include "core/Desktop.h"
+#include "core/Outputs.h"
 #include "core/ProgramVolume.h"
 #include "core/ScreenRect.h"
 
@@ -115,6 +116,23 @@ class ProgramSound {
   ~ProgramSound() = default;
 };
 
+// The sound outputs, and the default among them; from the tray thread and the
+// audio worker, each in its own COM apartment.
+class Outputs {
+ public:
+  // The active outputs in Windows' order, the default (for the console role)
+  // marked. False when Windows has no audio to ask.
+  virtual bool List(std::vector<OutputDevice>& outputs) = 0;
+  // This Windows lets a program set the default output.
+  virtual bool CanSwitch() = 0;
+  // The output `id` becomes the default for every role (console, multimedia,
+  // communications).
+  virtual bool MakeDefault(const std::wstring& id) = 0;
+
+ protected:
+  ~Outputs() = default;
+};
+
 // All of them, as the program hands them to the hook and the worker.
 struct Devices {
   Clock& clock;
@@ -125,4 +143,5 @@ struct Devices {
   Panel& panel;
   Monitors& monitors;
   ProgramSound& programSound;
+  Outputs& outputs;
 };

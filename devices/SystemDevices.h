@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "devices/Devices.h"
+#include "devices/SystemOutputs.h"
 #include "devices/SystemSound.h"
 #include "framework/UniqueHandle.h"
 
@@ -22,7 +23,7 @@ class SystemDevices final : public Clock,
   SystemDevices(const SystemDevices&) = delete;
   SystemDevices& operator=(const SystemDevices&) = delete;
 
-  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this, m_programSound}; }
+  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this, m_programSound, m_outputs}; }
 
   uint64_t NowMs() override;
   ForegroundWindow Foreground() override;
@@ -52,6 +53,7 @@ class SystemDevices final : public Clock,
   bool LoadDxva2();
 
   SystemSound m_programSound{*this};
+  SystemOutputs m_outputs;
   UniqueModule m_winmm;
   PlaySoundFunction m_playSound = nullptr;
   std::wstring m_stepSound;  // the step sound's file

@@ -15,10 +15,10 @@ constexpr UINT kReinstallMessage = WM_APP + 2;
 static_assert(kVerticalWheelMessage == WM_MOUSEWHEEL);
 
 MouseHook::MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness,
-                     ProgramVolumeWorker& programVolume)
+                     AudioWorker& audio)
     : m_devices(devices),
       m_brightness(brightness),
-      m_programVolume(programVolume),
+      m_audio(audio),
       m_sound(devices.sound),
       m_wheel(snapshot),
       m_started(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
@@ -186,7 +186,7 @@ bool MouseHook::Handle(WPARAM message, LPARAM lParam) {
       // The window is noted now, where the turn was; the worker finds its program.
       const auto window = static_cast<uint32_t>(m_devices.desktop.WindowUnder(event.x, event.y));
       const bool mute = step.kind == WheelStep::Kind::ProgramMute;
-      m_programVolume.Request({window, mute ? 0 : (step.up ? 1 : -1), static_cast<uint8_t>(mute ? 1 : 0),
+      m_audio.Request({window, mute ? 0 : (step.up ? 1 : -1), static_cast<uint8_t>(mute ? 1 : 0),
                                step.stepPercent});
       if (mute) m_wheel.KeptPressAnswered(record.time, static_cast<uint32_t>(m_devices.clock.NowMs()));
       break;

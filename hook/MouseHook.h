@@ -14,7 +14,7 @@
 #include "core/CornerWheel.h"
 #include "devices/BrightnessWorker.h"
 #include "devices/Devices.h"
-#include "devices/ProgramVolumeWorker.h"
+#include "devices/AudioWorker.h"
 #include "devices/StepSoundPlayer.h"
 #include "framework/Announced.h"
 #include "framework/OwnerThread.h"
@@ -45,7 +45,7 @@ using HookReports = Announced<HookReport>;
 class MouseHook {
  public:
   MouseHook(const CornerSnapshot& snapshot, const Devices& devices, BrightnessWorker& brightness,
-            ProgramVolumeWorker& programVolume);
+            AudioWorker& audio);
   ~MouseHook() { Stop(); }
   MouseHook(const MouseHook&) = delete;
   MouseHook& operator=(const MouseHook&) = delete;
@@ -96,7 +96,7 @@ class MouseHook {
 
   Devices m_devices;
   BrightnessWorker& m_brightness;
-  ProgramVolumeWorker& m_programVolume;
+  AudioWorker& m_audio;
   HookReports m_reports;
   StepSoundPlayer m_sound;
   OwnerThread m_owner;  // the hook's thread while it runs

@@ -79,6 +79,11 @@
 #define IDC_APP_KEY_LABEL 1095
 #define IDC_APP_KEY_COMBO 1096
 #define IDC_SAME_HELD_KEYS 1097
+#define IDC_OUTPUT_GROUP 1098
+#define IDC_OUTPUT_LABEL 1099
+#define IDC_OUTPUT_KEY 1100
+#define IDC_OUTPUT_LIST_LABEL 1101
+#define IDC_OUTPUT_LIST 1102
 
 // Strings: the Chinese text at IDS_CHINESE + n, the English one at IDS_ENGLISH + n.
 // n is a control's or a dialog's id (above, and IDOK, IDCANCEL), or one of these.
@@ -117,3 +122,8 @@
 #define IDS_PROGRAM_LEVEL 50
 #define IDS_PROGRAM_MUTED 51
 #define IDS_PROGRAM_SILENT 52
+#define IDS_MENU_OUTPUT 53
+#define IDS_CANNOT_SWITCH_OUTPUTS 54
+#define IDS_NO_OUTPUTS 55
+#define IDS_OUTPUT_NOW 56
+#define IDS_OUTPUT_ABSENT 57

@@ -107,15 +107,17 @@ void BrightnessIndicator::Paint(HDC dc) const {
   const RECT all{0, 0, at(kIndicatorWidth), at(kIndicatorHeight)};
   FillBox(dc, all, background);
   if (m_highContrast) FillBox(dc, {all.left, all.top, all.right, all.top + 1}, textColour);
-  const RECT track{at(16), at(38), at(kIndicatorWidth - 16), at(44)};
-  if (m_highContrast) {
-    const UniqueGdiObject frame(::CreateSolidBrush(textColour));
-    ::FrameRect(dc, &track, static_cast<HBRUSH>(frame.get()));
-  } else {
-    FillBox(dc, track, kTrack);
+  if (m_percent >= 0) {  // a level to show
+    const RECT track{at(16), at(38), at(kIndicatorWidth - 16), at(44)};
+    if (m_highContrast) {
+      const UniqueGdiObject frame(::CreateSolidBrush(textColour));
+      ::FrameRect(dc, &track, static_cast<HBRUSH>(frame.get()));
+    } else {
+      FillBox(dc, track, kTrack);
+    }
+    const RECT fill{track.left, track.top, track.left + (track.right - track.left) * m_percent / 100, track.bottom};
+    FillBox(dc, fill, m_highContrast ? ::GetSysColor(COLOR_HIGHLIGHT) : kFill);
   }
-  const RECT fill{track.left, track.top, track.left + (track.right - track.left) * m_percent / 100, track.bottom};
-  FillBox(dc, fill, m_highContrast ? ::GetSysColor(COLOR_HIGHLIGHT) : kFill);
 
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);

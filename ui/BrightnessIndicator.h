@@ -38,7 +38,8 @@ class BrightnessIndicator final : public MessageWindow {
   // one for an empty rectangle), or hides the panel while a full-screen window
   // covers that monitor.
   void Show(int32_t percent, ScreenCorner corner, const ScreenRect& monitor = {});
-  // Likewise, with `text` above the bar ("Firefox 52%", a program's volume).
+  // Likewise, with `text` above the bar ("Firefox 52%", a program's volume);
+  // without a bar for a `percent` below 0.
   void ShowText(const std::wstring& text, int32_t percent, ScreenCorner corner, const ScreenRect& monitor);
 
  protected:

@@ -48,6 +48,11 @@ enum class TextId : UINT {
   ProgramLevel = IDS_PROGRAM_LEVEL,  // "{}" for the program's name, then for its level
   ProgramMuted = IDS_PROGRAM_MUTED,
   ProgramSilent = IDS_PROGRAM_SILENT,  // the program under the pointer plays nothing
+  MenuOutput = IDS_MENU_OUTPUT,        // the tray menu's submenu of outputs
+  CannotSwitchOutputs = IDS_CANNOT_SWITCH_OUTPUTS,
+  NoOutputs = IDS_NO_OUTPUTS,
+  OutputNow = IDS_OUTPUT_NOW,        // "{}" for the output that is the default now
+  OutputAbsent = IDS_OUTPUT_ABSENT,  // an output of the list not present now
 };
 
 class Texts {

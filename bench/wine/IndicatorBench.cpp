@@ -75,10 +75,10 @@ int main(int argc, char** argv) {
   fake.realHook = true;
   TimedPanel panel(fake);
   BrightnessWorker worker(fake, panel, fake);
-  ProgramVolumeWorker programVolume(fake, fake);
+  AudioWorker audio(fake, fake, fake);
   Settings settings;  // top corners: brightness
   MouseHook hook({ComputeCornerZones(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)), settings},
-                 fake.devices(), worker, programVolume);
+                 fake.devices(), worker, audio);
   DWORD error = 0;
   if (!hook.Start(error)) {
     std::fprintf(stderr, "the hook could not be installed: %lu\n", error);

@@ -1,7 +1,8 @@
-// Stands in for mmdevapi.dll on the program-volume bench, which has no sound
-// device: two active outputs whose audio sessions are those a test put in the
-// shared memory of StandInSound.h, each read and set there. One object per
-// device, as Wine's winmm compares device pointers.
+// Stands in for mmdevapi.dll on the audio bench, which has no sound device:
+// three active outputs with their names, whose audio sessions and defaults
+// are those a test put in the shared memory of StandInSound.h, each read and
+// set there, and the policy-configuration class that sets the defaults. One
+// object per device, as Wine's winmm compares device pointers.
 #include <windows.h>
 
 #include <audiopolicy.h>
@@ -9,6 +10,7 @@
 
 #include <atomic>
 
+#include "devices/PolicyConfig.h"
 #include "tests/e2e/StandInSound.h"
 
 namespace {
@@ -154,9 +156,45 @@ class SessionManager final : public IAudioSessionManager2 {
   DWORD m_device;
 };
 
+// A device's name, as Windows shows it.
+class DeviceProperties final : public IPropertyStore {
+ public:
+  explicit DeviceProperties(DWORD index) : m_index(index) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(IPropertyStore);
+    *out = known ? this : nullptr;
+    return known ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE GetCount(DWORD* count) override {
+    *count = 1;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetAt(DWORD, PROPERTYKEY*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetValue(REFPROPERTYKEY key, PROPVARIANT* value) override {
+    // {A45C254E-DF1C-4EFD-8020-67D146A850E0}, 14: the friendly name.
+    constexpr GUID kName = {0xA45C254E, 0xDF1C, 0x4EFD, {0x80, 0x20, 0x67, 0xD1, 0x46, 0xA8, 0x50, 0xE0}};
+    ::PropVariantInit(value);
+    if (key.fmtid != kName || key.pid != 14) return S_OK;  // empty
+    const wchar_t* name = kStandInOutputs[m_index];
+    const size_t bytes = (::lstrlenW(name) + 1) * sizeof(wchar_t);
+    value->pwszVal = static_cast<LPWSTR>(::CoTaskMemAlloc(bytes));
+    if (value->pwszVal == nullptr) return E_OUTOFMEMORY;
+    ::CopyMemory(value->pwszVal, name, bytes);
+    value->vt = VT_LPWSTR;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetValue(REFPROPERTYKEY, REFPROPVARIANT) override { return STG_E_ACCESSDENIED; }
+  HRESULT STDMETHODCALLTYPE Commit() override { return STG_E_ACCESSDENIED; }
+
+ private:
+  DWORD m_index;
+};
+
 class Device final : public IMMDevice {
  public:
-  explicit Device(DWORD index) : m_index(index), m_sessions(index) {}
+  explicit Device(DWORD index) : m_index(index), m_sessions(index), m_properties(index) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(IMMDevice);
     *out = known ? this : nullptr;
@@ -172,13 +210,17 @@ class Device final : public IMMDevice {
     *out = static_cast<IAudioSessionManager2*>(&m_sessions);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE OpenPropertyStore(DWORD, IPropertyStore**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE OpenPropertyStore(DWORD, IPropertyStore** properties) override {
+    *properties = &m_properties;
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE GetId(LPWSTR* id) override {
     *id = static_cast<LPWSTR>(::CoTaskMemAlloc(32 * sizeof(wchar_t)));
     if (*id == nullptr) return E_OUTOFMEMORY;
     ::wsprintfW(*id, L"{0.0.0.00000000}.stand-in-%lu", m_index);
     return S_OK;
   }
+  DWORD index() const { return m_index; }
   HRESULT STDMETHODCALLTYPE GetState(DWORD* state) override {
     *state = DEVICE_STATE_ACTIVE;
     return S_OK;
@@ -187,9 +229,22 @@ class Device final : public IMMDevice {
  private:
   DWORD m_index;
   SessionManager m_sessions;
+  DeviceProperties m_properties;
 };
 
-Device g_devices[2] = {Device(0), Device(1)};
+Device g_devices[3] = {Device(0), Device(1), Device(2)};
+
+// The device of an id GetId gave out, or -1.
+LONG DeviceOf(LPCWSTR id) {
+  for (LONG index = 0; index < 3; ++index) {
+    LPWSTR own = nullptr;
+    g_devices[index].GetId(&own);
+    const bool same = own != nullptr && id != nullptr && ::lstrcmpW(own, id) == 0;
+    ::CoTaskMemFree(own);
+    if (same) return index;
+  }
+  return -1;
+}
 
 class DeviceList final : public IMMDeviceCollection {
  public:
@@ -215,7 +270,7 @@ class DeviceList final : public IMMDeviceCollection {
   UINT m_count;
 };
 
-DeviceList g_outputs(2);
+DeviceList g_outputs(3);
 DeviceList g_inputs(0);
 
 class DeviceEnumerator final : public IMMDeviceEnumerator {
@@ -231,18 +286,55 @@ class DeviceEnumerator final : public IMMDeviceEnumerator {
     *list = flow == eCapture ? &g_inputs : &g_outputs;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetDefaultAudioEndpoint(EDataFlow flow, ERole, IMMDevice** device) override {
-    if (flow == eCapture) return HRESULT_FROM_WIN32(ERROR_NOT_FOUND);
-    *device = &g_devices[0];
+  HRESULT STDMETHODCALLTYPE GetDefaultAudioEndpoint(EDataFlow flow, ERole role, IMMDevice** device) override {
+    if (flow == eCapture || role < 0 || role > 2) return HRESULT_FROM_WIN32(ERROR_NOT_FOUND);
+    *device = &g_devices[Shared()->defaults[role] % 3];
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetDevice(LPCWSTR, IMMDevice**) override { return HRESULT_FROM_WIN32(ERROR_NOT_FOUND); }
+  HRESULT STDMETHODCALLTYPE GetDevice(LPCWSTR id, IMMDevice** device) override {
+    const LONG index = DeviceOf(id);
+    if (index < 0) return HRESULT_FROM_WIN32(ERROR_NOT_FOUND);
+    *device = &g_devices[index];
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE RegisterEndpointNotificationCallback(IMMNotificationClient*) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE UnregisterEndpointNotificationCallback(IMMNotificationClient*) override { return S_OK; }
 };
 
 DeviceEnumerator g_enumerator;
 
+class PolicyConfig final : public IPolicyConfig {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    const bool known = iid == __uuidof(IUnknown) || iid == kPolicyConfigInterface;
+    *out = known ? this : nullptr;
+    return known ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE GetMixFormat(PCWSTR, void**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetDeviceFormat(PCWSTR, INT, void**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE ResetDeviceFormat(PCWSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetDeviceFormat(PCWSTR, void*, void*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetProcessingPeriod(PCWSTR, INT, PINT64, PINT64) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetProcessingPeriod(PCWSTR, PINT64) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetShareMode(PCWSTR, void*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetShareMode(PCWSTR, void*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetPropertyValue(PCWSTR, const PROPERTYKEY&, PROPVARIANT*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetPropertyValue(PCWSTR, const PROPERTYKEY&, PROPVARIANT*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetDefaultEndpoint(PCWSTR id, ERole role) override {
+    const LONG index = DeviceOf(id);
+    if (index < 0 || role < 0 || role > 2) return E_INVALIDARG;
+    Shared()->defaults[role] = index;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetEndpointVisibility(PCWSTR, INT) override { return E_NOTIMPL; }
+};
+
+PolicyConfig g_policy;
+
+// Makes what `Object` serves.
+template <class Object>
 class Factory final : public IClassFactory {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -254,12 +346,17 @@ class Factory final : public IClassFactory {
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    return g_enumerator.QueryInterface(iid, out);
+    return m_object.QueryInterface(iid, out);
   }
   HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+  explicit Factory(Object& object) : m_object(object) {}
+
+ private:
+  Object& m_object;
 };
 
-Factory g_factory;
+Factory<DeviceEnumerator> g_devicesFactory(g_enumerator);
+Factory<PolicyConfig> g_policyFactory(g_policy);
 
 // {BCDE0395-E52F-467C-8E3D-C4579291692E}
 constexpr CLSID kDeviceEnumeratorClass = {0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
@@ -267,11 +364,10 @@ constexpr CLSID kDeviceEnumeratorClass = {0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3
 }  // namespace
 
 extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
-  if (clsid != kDeviceEnumeratorClass) {
-    *out = nullptr;
-    return CLASS_E_CLASSNOTAVAILABLE;
-  }
-  return g_factory.QueryInterface(iid, out);
+  if (clsid == kDeviceEnumeratorClass) return g_devicesFactory.QueryInterface(iid, out);
+  if (clsid == kPolicyConfigClass) return g_policyFactory.QueryInterface(iid, out);
+  *out = nullptr;
+  return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllCanUnloadNow() { return S_FALSE; }

@@ -1,12 +1,13 @@
 #pragma once
 // What the stand-in Core Audio (StandInMmdevapi.cpp) serves, shared with the
-// tests through named memory: the audio sessions on two outputs, as a test
-// sets them up and as the program under test leaves them.
+// tests through named memory: three outputs, the default of each role, and
+// the audio sessions on them, as a test sets them up and as the program under
+// test leaves them.
 #include <windows.h>
 
 struct StandInSession {
   DWORD process;
-  DWORD device;  // 0 or 1
+  DWORD device;  // 0 to 2
   DWORD systemSounds;
   float level;
   DWORD muted;
@@ -16,7 +17,11 @@ struct StandInSound {
   LONG count;  // sessions in use
   StandInSession sessions[8];
   LONG listings;  // session lists handed out
+  LONG defaults[3];  // the default output of each role (console, multimedia, communications)
 };
+
+inline constexpr const wchar_t* kStandInOutputs[] = {L"Speakers (Stand-in Audio)", L"Headphones (Stand-in Audio)",
+                                                     L"Monitor & TV (Stand-in Audio)"};
 
 inline constexpr wchar_t kStandInSoundName[] = L"Local\\BrimletStandInSound";
 

@@ -218,7 +218,7 @@ TEST_F(TwoMonitorTest, AnEdgeBesideTheOtherMonitorIsNone) {
 
 // Each brightness key steps the monitor under the pointer alone, and the level
 // shows there.
-TEST_F(TwoMonitorTest, BrightnessKeysStepTheMonitorUnderThePointer) {
+TEST_F(TwoMonitorTest, GlobalKeysStepTheMonitorUnderThePointer) {
   auto brimlet = StartWith(L"[Brimlet]\nLTControll = 0\nLBControll = 0\nRTControll = 0\nRBControll = 0\n"
                            L"BrightnessUpKey = Ctrl+Alt+Up\nBrightnessDownKey = Ctrl+Alt+Down\n");
   PointerAt(683, 384);

@@ -204,3 +204,16 @@ std::vector<uint8_t> FakeDevices::LevelsSet() {
   for (const PanelLevel& level : panelWrites) levels.push_back(level.policy == 1 ? level.onMains : level.onBattery);
   return levels;
 }
+
+bool FakeDevices::List(std::vector<OutputDevice>& listed) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  listed = outputs;
+  return true;
+}
+
+bool FakeDevices::MakeDefault(const std::wstring& id) {
+  const std::lock_guard<std::mutex> hold(m_lock);
+  calls.emplace_back("default output");
+  for (OutputDevice& output : outputs) output.isDefault = output.id == id;
+  return outputsSwitch;
+}

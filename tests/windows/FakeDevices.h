@@ -31,14 +31,15 @@ class FakeDevices final : public Clock,
                           public HookInstaller,
                           public Panel,
                           public Monitors,
-                          public ProgramSound {
+                          public ProgramSound,
+                          public Outputs {
  public:
   FakeDevices();
   ~FakeDevices();
   FakeDevices(const FakeDevices&) = delete;
   FakeDevices& operator=(const FakeDevices&) = delete;
 
-  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
+  Devices devices() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this}; }
 
   // What the fake machine answers.
   uint64_t now = 5000;
@@ -60,7 +61,9 @@ class FakeDevices final : public Clock,
   uint64_t windowUnder = 0x1234;  // the top-level window under the pointer
   SoundProgram program{77, L"player.exe", L"Player"};  // behind every window
   std::vector<SoundSession> sessions;  // what Core Audio lists, and keeps what is set
-  HANDLE sessionsGate;  // listing the sessions waits for this manual-reset event: a busy audio service
+  HANDLE sessionsGate;
+  std::vector<OutputDevice> outputs;  // the active outputs; MakeDefault moves the mark
+  bool outputsSwitch = true;  // listing the sessions waits for this manual-reset event: a busy audio service
 
   // What was done.
   std::vector<bool> keys;           // each volume key pressed: true for up
@@ -100,6 +103,9 @@ class FakeDevices final : public Clock,
   bool Sessions(std::vector<SoundSession>& listed) override;
   bool Set(size_t session, float level, bool setLevel, bool muted) override;
   void Close() override {}
+  bool List(std::vector<OutputDevice>& listed) override;
+  bool CanSwitch() override { return outputsSwitch; }
+  bool MakeDefault(const std::wstring& id) override;
   bool SendStep(bool up, int32_t presses, DWORD& error) override;
   bool SendMute(DWORD& error) override;
   bool SendModifierMask(DWORD& error) override;

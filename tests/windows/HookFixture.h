@@ -23,8 +23,8 @@ class MouseHookTest : public ::testing::Test {
  protected:
   MouseHookTest()
       : m_worker(m_fake, m_fake, m_fake),
-        m_programVolume(m_fake, m_fake),
-        m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake.devices(), m_worker, m_programVolume) {}
+        m_audio(m_fake, m_fake, m_fake),
+        m_hook({ComputeCornerZones(1920, 1080), AllVolume()}, m_fake.devices(), m_worker, m_audio) {}
 
   void Use(const Settings& settings, int width = 1920, int height = 1080) {
     m_hook.Publish({ComputeCornerZones(width, height), settings});
@@ -50,6 +50,6 @@ class MouseHookTest : public ::testing::Test {
 
   FakeDevices m_fake;
   BrightnessWorker m_worker;
-  ProgramVolumeWorker m_programVolume;
+  AudioWorker m_audio;
   MouseHook m_hook;
 };

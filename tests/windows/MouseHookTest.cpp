@@ -311,9 +311,9 @@ TEST_F(MouseHookTest, AProgramsNotchesWaitingForTheAudioWorkerBecomeOneChange) {
   EXPECT_FLOAT_EQ(m_fake.sessions[1].level, 0.90F) << "another program's";
   EXPECT_EQ(m_fake.programWindows, (std::vector<uint32_t>{0x1234, 0x1234}));
   EXPECT_EQ(m_fake.Count("mask"), 1U) << "once per hold";
-  ProgramLevelShown shown;
-  ASSERT_TRUE(m_programVolume.TakeShown(shown));
-  EXPECT_EQ(shown.program, L"Player");
+  AudioShown shown;
+  ASSERT_TRUE(m_audio.TakeShown(shown));
+  EXPECT_EQ(shown.name, L"Player");
   EXPECT_EQ(shown.percent, 42);
 }
 

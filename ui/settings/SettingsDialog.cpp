@@ -30,14 +30,16 @@ void ShowExtraItem(HWND list, const std::wstring& text) {
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner, const Settings& read)
+SettingsDialog::SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner, const Settings& read,
+                               std::vector<OutputDevice> outputs)
     : Dialog(IDD_SETTINGS, texts.ForDialogs(),
              {IDC_SETTINGS_TABS,
               {IDD_PAGE_GENERAL, IDD_PAGE_ZONES, IDD_PAGE_VOLUME_BRIGHTNESS, IDD_PAGE_PROGRAMS, IDD_PAGE_KEYS}}),
       m_store(store),
       m_texts(texts),
       m_owner(owner),
-      m_settings(read) {}
+      m_settings(read),
+      m_outputs(std::move(outputs)) {}
 
 std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -63,6 +65,13 @@ std::optional<LRESULT> SettingsDialog::OnMessage(UINT message, WPARAM wParam, LP
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
       if (header.code == UDN_DELTAPOS && StepNumber(*reinterpret_cast<const NMUPDOWN*>(lParam))) return TRUE;
+      if (header.code == LVN_ITEMCHANGED && !m_showing) {
+        for (const SettingRow& row : SettingRows()) {
+          if (row.control.kind == ControlKind::OutputList && row.control.id == static_cast<int>(header.idFrom)) {
+            TakeOutputs(row);
+          }
+        }
+      }
       return std::nullopt;
     }
     case WM_DESTROY:
@@ -97,6 +106,7 @@ void SettingsDialog::ShowRead(const Settings& read) {
         row.control.kind == ControlKind::HeldActionList) {
       ::SendMessageW(Control(row.control.id), CB_RESETCONTENT, 0, 0);
     }
+    if (row.control.kind == ControlKind::OutputList) ::SendMessageW(Control(row.control.id), LVM_DELETEALLITEMS, 0, 0);
     ShowOn(row);
   }
   ShowSameHeldKeys();
@@ -165,7 +175,60 @@ void SettingsDialog::ShowOn(const SettingRow& row) {
       KeyFieldOf(row.control.id).Show(m_settings.*row.text);
       m_showing = false;
       break;
+    case ControlKind::OutputList:
+      ShowOutputs(control, row);
+      break;
   }
+}
+
+// The names chosen first, in their order, ticked (those absent now say so),
+// then the other outputs there are.
+void SettingsDialog::ShowOutputs(HWND list, const SettingRow& row) {
+  m_showing = true;
+  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  if (::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0) == 0) {
+    RECT area{};
+    ::GetClientRect(list, &area);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = area.right - ::GetSystemMetrics(SM_CXVSCROLL);
+    ListView_InsertColumn(list, 0, &column);
+  }
+  m_outputItems.clear();
+  std::vector<bool> listed(m_outputs.size());
+  const auto add = [&](const std::wstring& name, const std::wstring& shown, bool ticked) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(m_outputItems.size());
+    item.pszText = const_cast<wchar_t*>(shown.c_str());
+    const int at = ListView_InsertItem(list, &item);
+    ListView_SetCheckState(list, at, ticked);
+    m_outputItems.push_back(name);
+  };
+  for (const std::wstring& name : OutputNames(m_settings.*row.text)) {
+    const auto present = std::find_if(m_outputs.begin(), m_outputs.end(), [&](const OutputDevice& output) {
+      return ::CompareStringOrdinal(output.name.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL;
+    });
+    if (present != m_outputs.end()) listed[static_cast<size_t>(present - m_outputs.begin())] = true;
+    add(name, present != m_outputs.end() ? present->name : m_texts.Filled(TextId::OutputAbsent, name), true);
+  }
+  for (size_t index = 0; index < m_outputs.size(); ++index) {
+    if (!listed[index]) add(m_outputs[index].name, m_outputs[index].name, false);
+  }
+  m_showing = false;
+}
+
+// The ticked names, in the list's order.
+void SettingsDialog::TakeOutputs(const SettingRow& row) {
+  HWND list = Control(row.control.id);
+  std::vector<std::wstring> ticked;
+  for (size_t index = 0; index < m_outputItems.size(); ++index) {
+    if (ListView_GetCheckState(list, static_cast<int>(index)) != FALSE) ticked.push_back(m_outputItems[index]);
+  }
+  std::wstring text = JoinOutputNames(ticked);
+  if (text == m_settings.*row.text) return;
+  m_settings.*row.text = std::move(text);
+  m_changed = true;
 }
 
 bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
@@ -223,6 +286,8 @@ bool SettingsDialog::TakeFrom(const SettingRow& row, UINT notification) {
       if (notification != EN_CHANGE || m_showing) return notification == EN_CHANGE;
       m_settings.*row.text = KeyFieldOf(row.control.id).name();
       break;
+    case ControlKind::OutputList:
+      return false;  // it notifies by WM_NOTIFY
   }
   m_changed = true;
   return true;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "config/SettingsStore.h"
+#include "core/Outputs.h"
 #include "core/Settings.h"
 #include "core/SettingsTable.h"
 #include "framework/Dialog.h"
@@ -35,7 +36,9 @@ class SettingsDialog final : public Dialog {
     ~Owner() = default;
   };
 
-  SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner, const Settings& read);
+  // `outputs`: the outputs there are now, to tick for the output key.
+  SettingsDialog(const SettingsStore& store, const Texts& texts, Owner& owner, const Settings& read,
+                 std::vector<OutputDevice> outputs = {});
   ~SettingsDialog() override { Close(); }
 
   // The file was read again while the dialog is open: it shows what was read,
@@ -54,6 +57,8 @@ class SettingsDialog final : public Dialog {
   bool StepNumber(const NMUPDOWN& step);
   void ShowActions(HWND list, const SettingRow& row);
   KeyField& KeyFieldOf(int id);
+  void ShowOutputs(HWND list, const SettingRow& row);
+  void TakeOutputs(const SettingRow& row);
   void OnOk();
 
   const SettingsStore& m_store;
@@ -63,4 +68,6 @@ class SettingsDialog final : public Dialog {
   bool m_changed = false;
   bool m_showing = false;  // the fields are being filled, not edited
   std::vector<std::unique_ptr<KeyField>> m_keyFields;
+  std::vector<OutputDevice> m_outputs;
+  std::vector<std::wstring> m_outputItems;  // the name each item of the outputs' list stands for
 };

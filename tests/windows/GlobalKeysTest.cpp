@@ -1,4 +1,4 @@
-#include "app/BrightnessKeys.h"
+#include "app/GlobalKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -23,23 +23,23 @@ struct RecordingRegistry final : KeyRegistry {
 // settings put their keys in place of the old ones, and none stays behind. A
 // key that would take typing, or Windows', or the same key twice is never
 // registered, and each is named with its cause.
-TEST(BrightnessKeys, KeysThatCannotWorkAreNamedWithTheirCauseAndTheOtherWorks) {
+TEST(GlobalKeys, KeysThatCannotWorkAreNamedWithTheirCauseAndTheOtherWorks) {
   RecordingRegistry registry;
   registry.taken = ParseHotKey(L"Ctrl+Alt+Up");
   Settings settings;
   settings.brightnessUpKey = L"ctrl+alt+up";
   settings.brightnessDownKey = L"Ctrl+Alt+Down";
-  BrightnessKeys keys;
+  GlobalKeys keys;
   EXPECT_EQ(keys.Take(settings, registry),
             (std::vector<KeyFault>{{L"BrightnessUpKey", L"ctrl+alt+up", HotKeyProblem::Taken}}));
   ASSERT_EQ(registry.registered.size(), 1U);
-  EXPECT_EQ(registry.registered[BrightnessKeys::kDarker], ParseHotKey(L"Ctrl+Alt+Down"));
+  EXPECT_EQ(registry.registered[GlobalKeys::kDarker], ParseHotKey(L"Ctrl+Alt+Down"));
 
   settings.brightnessUpKey = L"Win+F1";
   settings.brightnessDownKey = L"";
   EXPECT_TRUE(keys.Take(settings, registry).empty());
   ASSERT_EQ(registry.registered.size(), 1U) << "the old down key went";
-  EXPECT_EQ(registry.registered[BrightnessKeys::kBrighter], (HotKey{kWin, VK_F1}));
+  EXPECT_EQ(registry.registered[GlobalKeys::kBrighter], (HotKey{kWin, VK_F1}));
   keys.Release();
   EXPECT_TRUE(registry.registered.empty());
 
@@ -53,9 +53,21 @@ TEST(BrightnessKeys, KeysThatCannotWorkAreNamedWithTheirCauseAndTheOtherWorks) {
   EXPECT_EQ(keys.Take(settings, registry),
             (std::vector<KeyFault>{{L"BrightnessDownKey", L"ctrl+alt+UP", HotKeyProblem::Doubled}}));
   EXPECT_EQ(registry.registered.size(), 1U) << "only the first of a doubled key is in";
-  EXPECT_EQ(BrightnessKeys::StepsOf(BrightnessKeys::kBrighter), 1);
-  EXPECT_EQ(BrightnessKeys::StepsOf(BrightnessKeys::kDarker), -1);
-  EXPECT_EQ(BrightnessKeys::StepsOf(99), 0);
+
+  // The output key: one of a brightness key's is doubled; where Windows
+  // cannot switch outputs it is named as a key that cannot be had.
+  settings.brightnessDownKey = L"";
+  settings.outputKey = L"Ctrl+Alt+up";
+  EXPECT_EQ(keys.Take(settings, registry),
+            (std::vector<KeyFault>{{L"OutputKey", L"Ctrl+Alt+up", HotKeyProblem::Doubled}}));
+  settings.outputKey = L"Ctrl+Alt+O";
+  EXPECT_EQ(keys.Take(settings, registry, false),
+            (std::vector<KeyFault>{{L"OutputKey", L"Ctrl+Alt+O", HotKeyProblem::Taken}}));
+  EXPECT_TRUE(keys.Take(settings, registry, true).empty());
+  EXPECT_EQ(registry.registered[GlobalKeys::kNextOutput], ParseHotKey(L"Ctrl+Alt+O"));
+  EXPECT_EQ(GlobalKeys::StepsOf(GlobalKeys::kBrighter), 1);
+  EXPECT_EQ(GlobalKeys::StepsOf(GlobalKeys::kDarker), -1);
+  EXPECT_EQ(GlobalKeys::StepsOf(99), 0);
 }
 
 }  // namespace
