@@ -59,23 +59,11 @@ rm -f "$idle_out" "$idle_out".brimlet "$idle_out".reference
 
 log "windows: a notch with the program's key to its audio session under Wine (stand-in Core Audio)"
 # The stand-in takes the place of the prefix's mmdevapi.dll for this one
-# measurement, as in the program-volume suite, and Wine's own goes back.
-system32="$WINEPREFIX/drive_c/windows/system32"
-saved_mmdevapi=$(mktemp)
-cp -p "$system32/mmdevapi.dll" "$saved_mmdevapi"
-restore_mmdevapi() {
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-  [ -s "$saved_mmdevapi" ] && cp -p "$saved_mmdevapi" "$system32/mmdevapi.dll"
-  rm -f "$saved_mmdevapi"
-}
-trap 'restore_mmdevapi; bench_stop' EXIT
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
-cp build/windows/bin/standin_mmdevapi.dll "$system32/mmdevapi.dll"
-program_table=$(WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mmdevapi=n" wine build/windows/bin/hook_latency_bench.exe program \
-  $((events / 4)) | tr -d '\r')
-restore_mmdevapi
+# measurement, as in the audio suite, and Wine's own goes back.
+trap 'bench_restore_dll; bench_stop' EXIT
+bench_plant_dll mmdevapi build/windows/bin/standin_mmdevapi.dll
+program_table=$(wine build/windows/bin/hook_latency_bench.exe program $((events / 4)) | tr -d '\r')
+bench_restore_dll
 trap bench_stop EXIT
 
 log "windows: a brightness turn to the indicator's paint under Wine (fake display)"

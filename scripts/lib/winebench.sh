@@ -100,3 +100,28 @@ bench_start() {
   bench_start_display
   bench_prepare_prefix
 }
+
+# Puts the DLL file $2 in the place of the prefix's system DLL $1 ("mmdevapi")
+# until bench_restore_dll: the prefix's programs end first, so none keeps the
+# other one, and Wine is told to load the file in place of its own.
+bench_plant_dll() {
+  local system32="$WINEPREFIX/drive_c/windows/system32"
+  BENCH_PLANTED_NAME=$1
+  BENCH_PLANTED_SAVED=$(mktemp)
+  cp -p "$system32/$1.dll" "$BENCH_PLANTED_SAVED"
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  cp "$2" "$system32/$1.dll"
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};$1=n"
+}
+
+# Wine's own DLL back, once the prefix's programs have ended.
+bench_restore_dll() {
+  [ -n "${BENCH_PLANTED_SAVED:-}" ] || return 0
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  [ -s "$BENCH_PLANTED_SAVED" ] && cp -p "$BENCH_PLANTED_SAVED" "$WINEPREFIX/drive_c/windows/system32/$BENCH_PLANTED_NAME.dll"
+  rm -f "$BENCH_PLANTED_SAVED"
+  BENCH_PLANTED_SAVED=""
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES%;"$BENCH_PLANTED_NAME"=n}"
+}

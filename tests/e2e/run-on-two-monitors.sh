@@ -15,20 +15,12 @@ display=$(bench_free_display) || exit 1
 Xephyr ":$display" +xinerama -extension RANDR -origin 1280,0 -screen 1366x768 -origin 0,0 -screen 1280x1024 \
   -nolisten tcp >/dev/null 2>&1 &
 xephyr=$!
-system32="$WINEPREFIX/drive_c/windows/system32"
-saved=$(mktemp)
-cp -p "$system32/dxva2.dll" "$saved"
 finish() {
-  wineserver -k >/dev/null 2>&1
-  wineserver -w >/dev/null 2>&1
-  cp -p "$saved" "$system32/dxva2.dll"
-  rm -f "$saved"
+  bench_restore_dll
   kill "$xephyr" 2>/dev/null
   wait "$xephyr" 2>/dev/null
 }
 trap finish EXIT
 bench_wait_for_display "$display" "$xephyr" || exit 1
-cp "$standin" "$system32/dxva2.dll"
-wineserver -k >/dev/null 2>&1
-wineserver -w >/dev/null 2>&1
-DISPLAY=":$display" WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};dxva2=n" "$wine" "$driver" --gtest_filter="$filter"
+bench_plant_dll dxva2 "$standin"
+DISPLAY=":$display" "$wine" "$driver" --gtest_filter="$filter"
