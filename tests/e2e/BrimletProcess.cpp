@@ -212,6 +212,17 @@ HWND BrimletProcess::WaitForDialog(const wchar_t* caption, DWORD milliseconds) c
   return dialog;
 }
 
+bool BrimletProcess::IndicatorSays(const std::wstring& text) const {
+  return WaitUntil(
+      [&] {
+        HWND indicator = FindProcessWindow(m_pid, L"BRIMLET_BRIGHTNESS_INDICATOR");
+        wchar_t shown[128] = {};
+        if (indicator != nullptr) ::GetWindowTextW(indicator, shown, 128);
+        return text == shown;
+      },
+      5000);
+}
+
 SIZE_T BrimletProcess::PrivateBytes() const {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof(counters);

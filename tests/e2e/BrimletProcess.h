@@ -65,6 +65,8 @@ class BrimletProcess {
   void ChooseMenuItem(int index) const;
   // The dialog with this caption, once shown.
   HWND WaitForDialog(const wchar_t* caption, DWORD milliseconds = 5000) const;
+  // The level indicator says `text`, or does within 5 s.
+  bool IndicatorSays(const std::wstring& text) const;
   // Memory the process holds privately, in bytes.
   SIZE_T PrivateBytes() const;
 

@@ -31,16 +31,6 @@ class OutputsTest : public BrimletTest {
         },
         5000);
   }
-  static bool IndicatorSays(DWORD pid, const std::wstring& text) {
-    return WaitUntil(
-        [&] {
-          HWND indicator = FindProcessWindow(pid, L"BRIMLET_BRIGHTNESS_INDICATOR");
-          wchar_t shown[128] = {};
-          if (indicator != nullptr) ::GetWindowTextW(indicator, shown, 128);
-          return text == shown;
-        },
-        5000);
-  }
 
   HANDLE m_mapping = nullptr;
   StandInSound* m_sound = nullptr;
@@ -58,7 +48,7 @@ TEST_F(OutputsTest, TheKeyMovesEveryRolesDefaultOnAndComesRound) {
   }
   PressChord({VK_CONTROL, VK_MENU, 'O'});
   ASSERT_TRUE(DefaultBecomes(1));
-  EXPECT_TRUE(IndicatorSays(brimlet->pid(), std::wstring(L"输出：") + kStandInOutputs[1]));
+  EXPECT_TRUE(brimlet->IndicatorSays(std::wstring(L"输出：") + kStandInOutputs[1]));
 }
 
 // The menu's outputs, read when it opens: the third chosen by keyboard

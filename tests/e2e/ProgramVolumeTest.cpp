@@ -58,16 +58,6 @@ class ProgramVolumeTest : public BrimletTest {
     EXPECT_FLOAT_EQ(m_sound->sessions[3].level, 0.90F);
     EXPECT_EQ(m_sound->sessions[2].muted + m_sound->sessions[3].muted, 0U);
   }
-  // The level indicator's text once it says `text`.
-  static bool IndicatorSays(DWORD pid, const std::wstring& text) {
-    return WatchedWindow::PumpUntil([&] {
-      HWND indicator = FindProcessWindow(pid, L"BRIMLET_BRIGHTNESS_INDICATOR");
-      wchar_t shown[128] = {};
-      if (indicator != nullptr) ::GetWindowTextW(indicator, shown, 128);
-      return text == shown;
-    });
-  }
-
   HANDLE m_mapping = nullptr;
   StandInSound* m_sound = nullptr;
   PROCESS_INFORMATION m_child{};
@@ -89,7 +79,7 @@ TEST_F(ProgramVolumeTest, ANotchWithTheKeyStepsTheProgramUnderThePointer) {
   SendAll({KeyEvent(VK_CONTROL, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120), KeyEvent(VK_CONTROL, true)});
   ASSERT_TRUE(LevelsBecome(0.54F, false)) << m_sound->sessions[0].level << " " << m_sound->sessions[1].level;
   ExpectOthersUntouched();
-  EXPECT_TRUE(IndicatorSays(brimlet->pid(), L"brimlet_e2e.exe 54%"));
+  EXPECT_TRUE(brimlet->IndicatorSays(L"brimlet_e2e.exe 54%"));
 
   WheelAt(960, 540, -120);
   ASSERT_TRUE(WatchedWindow::PumpUntil([] { return WatchedWindow::wheels() >= 1; }));
@@ -99,7 +89,7 @@ TEST_F(ProgramVolumeTest, ANotchWithTheKeyStepsTheProgramUnderThePointer) {
   SendAll({KeyEvent(VK_CONTROL, false), MouseAt(960, 540, MOUSEEVENTF_MIDDLEDOWN),
            MouseAt(960, 540, MOUSEEVENTF_MIDDLEUP), KeyEvent(VK_CONTROL, true)});
   ASSERT_TRUE(LevelsBecome(0.54F, true));
-  EXPECT_TRUE(IndicatorSays(brimlet->pid(), L"brimlet_e2e.exe 已静音"));
+  EXPECT_TRUE(brimlet->IndicatorSays(L"brimlet_e2e.exe 已静音"));
   SendAll({KeyEvent(VK_CONTROL, false), MouseAt(960, 540, MOUSEEVENTF_MIDDLEDOWN),
            MouseAt(960, 540, MOUSEEVENTF_MIDDLEUP), KeyEvent(VK_CONTROL, true)});
   ASSERT_TRUE(LevelsBecome(0.54F, false));
@@ -120,7 +110,7 @@ TEST_F(ProgramVolumeTest, AProgramThatPlaysNothingChangesNothing) {
   const WatchedWindow window;
   PointerAt(960, 540);
   SendAll({KeyEvent(VK_CONTROL, false), MouseAt(960, 540, MOUSEEVENTF_WHEEL, 120), KeyEvent(VK_CONTROL, true)});
-  EXPECT_TRUE(IndicatorSays(brimlet->pid(), L"brimlet_e2e.exe 没有播放声音"));
+  EXPECT_TRUE(brimlet->IndicatorSays(L"brimlet_e2e.exe 没有播放声音"));
   EXPECT_FLOAT_EQ(m_sound->sessions[0].level, 0.70F);
   EXPECT_EQ(m_sound->sessions[0].muted, 0U);
   EXPECT_EQ(WatchedWindow::ctrlWheels(), 0) << "the window got the notch";

@@ -36,6 +36,23 @@ class Counted {
   std::atomic<ULONG> m_references{1};
 };
 
+// An object that lives as long as the DLL and serves one interface.
+template <class Interface>
+class Lasting : public Interface {
+ public:
+  explicit Lasting(REFIID iid) : m_iid(iid) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    const bool known = iid == __uuidof(IUnknown) || iid == m_iid;
+    *out = known ? this : nullptr;
+    return known ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+ private:
+  IID m_iid;
+};
+
 class Session final : public IAudioSessionControl2, public ISimpleAudioVolume, public Counted<Session> {
  public:
   explicit Session(LONG index) : m_index(index) {}
@@ -157,16 +174,9 @@ class SessionManager final : public IAudioSessionManager2 {
 };
 
 // A device's name, as Windows shows it.
-class DeviceProperties final : public IPropertyStore {
+class DeviceProperties final : public Lasting<IPropertyStore> {
  public:
-  explicit DeviceProperties(DWORD index) : m_index(index) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(IPropertyStore);
-    *out = known ? this : nullptr;
-    return known ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  explicit DeviceProperties(DWORD index) : Lasting(__uuidof(IPropertyStore)), m_index(index) {}
   HRESULT STDMETHODCALLTYPE GetCount(DWORD* count) override {
     *count = 1;
     return S_OK;
@@ -192,16 +202,9 @@ class DeviceProperties final : public IPropertyStore {
   DWORD m_index;
 };
 
-class Device final : public IMMDevice {
+class Device final : public Lasting<IMMDevice> {
  public:
-  explicit Device(DWORD index) : m_index(index), m_sessions(index), m_properties(index) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(IMMDevice);
-    *out = known ? this : nullptr;
-    return known ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  explicit Device(DWORD index) : Lasting(__uuidof(IMMDevice)), m_index(index), m_sessions(index), m_properties(index) {}
   HRESULT STDMETHODCALLTYPE Activate(REFIID iid, DWORD, PROPVARIANT*, void** out) override {
     if (iid != __uuidof(IAudioSessionManager2) && iid != __uuidof(IAudioSessionManager)) {
       *out = nullptr;
@@ -246,16 +249,9 @@ LONG DeviceOf(LPCWSTR id) {
   return -1;
 }
 
-class DeviceList final : public IMMDeviceCollection {
+class DeviceList final : public Lasting<IMMDeviceCollection> {
  public:
-  explicit DeviceList(UINT count) : m_count(count) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(IMMDeviceCollection);
-    *out = known ? this : nullptr;
-    return known ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  explicit DeviceList(UINT count) : Lasting(__uuidof(IMMDeviceCollection)), m_count(count) {}
   HRESULT STDMETHODCALLTYPE GetCount(UINT* count) override {
     *count = m_count;
     return S_OK;
@@ -273,15 +269,9 @@ class DeviceList final : public IMMDeviceCollection {
 DeviceList g_outputs(3);
 DeviceList g_inputs(0);
 
-class DeviceEnumerator final : public IMMDeviceEnumerator {
+class DeviceEnumerator final : public Lasting<IMMDeviceEnumerator> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(IMMDeviceEnumerator);
-    *out = known ? this : nullptr;
-    return known ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  DeviceEnumerator() : Lasting(__uuidof(IMMDeviceEnumerator)) {}
   HRESULT STDMETHODCALLTYPE EnumAudioEndpoints(EDataFlow flow, DWORD, IMMDeviceCollection** list) override {
     *list = flow == eCapture ? &g_inputs : &g_outputs;
     return S_OK;
@@ -303,15 +293,9 @@ class DeviceEnumerator final : public IMMDeviceEnumerator {
 
 DeviceEnumerator g_enumerator;
 
-class PolicyConfig final : public IPolicyConfig {
+class PolicyConfig final : public Lasting<IPolicyConfig> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    const bool known = iid == __uuidof(IUnknown) || iid == kPolicyConfigInterface;
-    *out = known ? this : nullptr;
-    return known ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  PolicyConfig() : Lasting(kPolicyConfigInterface) {}
   HRESULT STDMETHODCALLTYPE GetMixFormat(PCWSTR, void**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetDeviceFormat(PCWSTR, INT, void**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE ResetDeviceFormat(PCWSTR) override { return E_NOTIMPL; }
@@ -335,21 +319,14 @@ PolicyConfig g_policy;
 
 // Makes what `Object` serves.
 template <class Object>
-class Factory final : public IClassFactory {
+class Factory final : public Lasting<IClassFactory> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    const bool known = iid == __uuidof(IUnknown) || iid == __uuidof(IClassFactory);
-    *out = known ? this : nullptr;
-    return known ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
     return m_object.QueryInterface(iid, out);
   }
   HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-  explicit Factory(Object& object) : m_object(object) {}
+  explicit Factory(Object& object) : Lasting<IClassFactory>(__uuidof(IClassFactory)), m_object(object) {}
 
  private:
   Object& m_object;
