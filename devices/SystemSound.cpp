@@ -74,7 +74,8 @@ std::wstring FileDescription(uint32_t process) {
 }  // namespace
 
 bool SystemSound::ProgramOf(uint64_t window, SoundProgram& program) {
-  const auto handle = reinterpret_cast<HWND>(static_cast<uintptr_t>(window));
+  // A window handle's low 32 bits are all it is: widened back with its sign.
+  const auto handle = reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(static_cast<uint32_t>(window))));
   DWORD process = 0;
   if (handle == nullptr || ::GetWindowThreadProcessId(handle, &process) == 0) return false;
   if (window == m_lastWindow && process == m_lastWindowProcess) {
