@@ -21,3 +21,21 @@ std::wstring JoinOutputNames(std::span<const std::wstring> names) {
   }
   return text;
 }
+
+size_t NextOutput(std::span<const OutputDevice> outputs, std::span<const std::wstring> chosen, Desktop& names) {
+  std::vector<size_t> order;  // where the key goes round, as indexes into outputs
+  for (size_t i = 0; i < outputs.size() && chosen.empty(); ++i) order.push_back(i);
+  for (const std::wstring& name : chosen) {
+    for (size_t i = 0; i < outputs.size(); ++i) {
+      if (names.SameFileName(outputs[i].name, name)) {
+        order.push_back(i);
+        break;
+      }
+    }
+  }
+  if (order.empty()) return kNoOutput;
+  for (size_t place = 0; place < order.size(); ++place) {
+    if (outputs[order[place]].isDefault) return order[(place + 1) % order.size()];
+  }
+  return order.front();
+}

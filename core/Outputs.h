@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Desktop.h"
+
 struct OutputDevice {
   std::wstring id;    // Windows' endpoint id
   std::wstring name;  // as Windows shows it ("Speakers (Realtek Audio)")
@@ -24,27 +26,7 @@ inline constexpr size_t kNoOutput = static_cast<size_t>(-1);
 
 // The output the key moves the default to, an index into `outputs` (the
 // active ones, in Windows' order): with names chosen, the next of them after
-// the default, in their order, that is present now (`sameName` compares names
-// without case), else the first present; without, the next output in Windows'
-// order; round after the last. kNoOutput when there is nowhere to go.
-template <class SameName>
-size_t NextOutput(std::span<const OutputDevice> outputs, std::span<const std::wstring> chosen, SameName sameName) {
-  std::vector<size_t> order;  // where the key goes round, as indexes into outputs
-  if (chosen.empty()) {
-    for (size_t i = 0; i < outputs.size(); ++i) order.push_back(i);
-  } else {
-    for (const std::wstring& name : chosen) {
-      for (size_t i = 0; i < outputs.size(); ++i) {
-        if (sameName(outputs[i].name, name)) {
-          order.push_back(i);
-          break;
-        }
-      }
-    }
-  }
-  if (order.empty()) return kNoOutput;
-  for (size_t place = 0; place < order.size(); ++place) {
-    if (outputs[order[place]].isDefault) return order[(place + 1) % order.size()];
-  }
-  return order.front();
-}
+// the default, in their order, that is present now (names compared without
+// case by `names`), else the first present; without, the next output in
+// Windows' order; round after the last. kNoOutput when there is nowhere to go.
+size_t NextOutput(std::span<const OutputDevice> outputs, std::span<const std::wstring> chosen, Desktop& names);

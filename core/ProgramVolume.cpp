@@ -62,12 +62,25 @@ size_t ProgramVolumeRequests::TakeAll(std::array<ProgramVolumeRequest, kProgramV
   return count;
 }
 
+namespace {
+
+// The level a session shows, in whole percent.
 int32_t LevelPercent(float level) { return static_cast<int32_t>(std::clamp(level, 0.0F, 1.0F) * 100.0F + 0.5F); }
 
-ProgramSoundChange ChangeSessions(std::vector<size_t> counted, std::span<const SoundSession> sessions,
-                                  const ProgramVolumeRequest& request) {
+}  // namespace
+
+ProgramSoundChange ChangeProgramSound(uint32_t process, const std::wstring& program,
+                                      std::span<const SoundSession> sessions, const ProgramVolumeRequest& request,
+                                      Desktop& names) {
   ProgramSoundChange change;
-  change.sessions = std::move(counted);
+  for (size_t i = 0; i < sessions.size(); ++i) {
+    const SoundSession& session = sessions[i];
+    if (session.systemSounds) continue;
+    if (session.process == process ||
+        (!program.empty() && !session.program.empty() && names.SameFileName(session.program, program))) {
+      change.sessions.push_back(i);
+    }
+  }
   if (change.sessions.empty()) return change;
   int32_t highest = 0;
   bool allMuted = true;

@@ -10,8 +10,9 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "core/Desktop.h"
 
 // Notches and clicks over one top-level window, added up while the worker is busy.
 struct ProgramVolumeRequest {
@@ -60,33 +61,11 @@ struct ProgramSoundChange {
 };
 
 // The change `request` makes to the sessions of the program that `process`
-// runs, whose file is `program`; `sameFile` compares two file names as the
-// file system does. Every session goes to the highest level among them plus
-// or minus the steps, within 0..100, and a step unmutes, as the volume keys
-// do. An odd number of clicks mutes them all, or unmutes them all when every
-// one was muted.
-template <class SameFile>
+// runs, whose file is `program` (file names compared by `names`, as the file
+// system does). Every session goes to the highest level among them plus or
+// minus the steps, within 0..100, and a step unmutes, as the volume keys do.
+// An odd number of clicks mutes them all, or unmutes them all when every one
+// was muted.
 ProgramSoundChange ChangeProgramSound(uint32_t process, const std::wstring& program,
                                       std::span<const SoundSession> sessions, const ProgramVolumeRequest& request,
-                                      SameFile sameFile);
-
-// The level a session shows, in whole percent.
-int32_t LevelPercent(float level);
-ProgramSoundChange ChangeSessions(std::vector<size_t> counted, std::span<const SoundSession> sessions,
-                                  const ProgramVolumeRequest& request);
-
-template <class SameFile>
-ProgramSoundChange ChangeProgramSound(uint32_t process, const std::wstring& program,
-                                      std::span<const SoundSession> sessions, const ProgramVolumeRequest& request,
-                                      SameFile sameFile) {
-  std::vector<size_t> counted;
-  for (size_t i = 0; i < sessions.size(); ++i) {
-    const SoundSession& session = sessions[i];
-    if (session.systemSounds) continue;
-    if (session.process == process ||
-        (!program.empty() && !session.program.empty() && sameFile(session.program, program))) {
-      counted.push_back(i);
-    }
-  }
-  return ChangeSessions(std::move(counted), sessions, request);
-}
+                                      Desktop& names);

@@ -61,9 +61,7 @@ void AudioWorker::Apply(const ProgramVolumeRequest& request) {
   if (!m_sound.ProgramOf(request.window, program)) return;
   std::vector<SoundSession> sessions;
   m_sound.Sessions(sessions);
-  const ProgramSoundChange change =
-      ChangeProgramSound(program.process, program.file, sessions, request,
-                         [this](std::wstring_view a, std::wstring_view b) { return m_desktop.SameFileName(a, b); });
+  const ProgramSoundChange change = ChangeProgramSound(program.process, program.file, sessions, request, m_desktop);
   if (!change.sessions.empty() && !change.changes) return;
   for (const size_t session : change.sessions) m_sound.Set(session, change.level, change.setsLevel, change.muted);
   Show({program.name, change.percent, change.muted, !change.sessions.empty()});
@@ -81,8 +79,7 @@ void AudioWorker::SwitchOutputs() {
   if (!next) return;
   std::vector<OutputDevice> outputs;
   m_outputs.List(outputs);
-  const size_t to = ::NextOutput(std::span<const OutputDevice>(outputs), *next,
-                                 [this](std::wstring_view a, std::wstring_view b) { return m_desktop.SameFileName(a, b); });
+  const size_t to = ::NextOutput(outputs, *next, m_desktop);
   if (to == kNoOutput || !m_outputs.MakeDefault(outputs[to].id)) return;
   Show({.name = outputs[to].name, .output = true});
 }

@@ -1,12 +1,10 @@
 #include "devices/SystemOutputs.h"
 
-#include "devices/PolicyConfig.h"
+#include "devices/CoreAudio.h"
 #include "framework/UniqueHandle.h"
 
 namespace {
 
-// {BCDE0395-E52F-467C-8E3D-C4579291692E}
-constexpr CLSID kDeviceEnumeratorClass = {0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
 // {A45C254E-DF1C-4EFD-8020-67D146A850E0}, 14: the name Windows shows.
 constexpr PROPERTYKEY kFriendlyName = {{0xA45C254E, 0xDF1C, 0x4EFD, {0x80, 0x20, 0x67, 0xD1, 0x46, 0xA8, 0x50, 0xE0}}, 14};
 

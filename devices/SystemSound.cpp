@@ -3,12 +3,11 @@
 #include <iterator>
 #include <string>
 
+#include "devices/CoreAudio.h"
 #include "framework/SystemLibrary.h"
 
 namespace {
 
-// {BCDE0395-E52F-467C-8E3D-C4579291692E}
-constexpr CLSID kDeviceEnumeratorClass = {0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
 
 // The process behind a Store app's frame: ApplicationFrameHost.exe draws the
 // frame, the app's own window is a child of it from another process.

@@ -24,11 +24,18 @@ std::wstring Texts::Filled(TextId id, std::wstring_view value, std::wstring_view
 
 std::wstring Texts::BrightnessLevel(int32_t percent) const { return Filled(TextId::BrightnessLevel, FormatInt32(percent)); }
 
+namespace {
+
+// `text`, or its first `longest` characters and an ellipsis.
+std::wstring Shortened(std::wstring_view text, size_t longest) {
+  return text.size() > longest ? std::wstring(text.substr(0, longest)) + L"\u2026" : std::wstring(text);
+}
+
+}  // namespace
+
 std::wstring Texts::ProgramLevel(std::wstring_view name, int32_t percent, bool muted, bool plays) const {
   // The level must fit on the indicator's line beside the name.
-  constexpr size_t kLongestName = 18;
-  const std::wstring program =
-      name.size() > kLongestName ? std::wstring(name.substr(0, kLongestName)) + L"\u2026" : std::wstring(name);
+  const std::wstring program = Shortened(name, 18);
   if (!plays) return Filled(TextId::ProgramSilent, program);
   return muted ? Filled(TextId::ProgramMuted, program) : Filled(TextId::ProgramLevel, program, FormatInt32(percent));
 }
@@ -46,7 +53,7 @@ std::wstring Texts::KeyFaults(const std::vector<KeyFault>& faults) const {
       case HotKeyProblem::None:
       case HotKeyProblem::Taken: break;
     }
-    std::wstring shown = fault.text.size() > kLongestShown ? fault.text.substr(0, kLongestShown) + L"\u2026" : fault.text;
+    const std::wstring shown = Shortened(fault.text, kLongestShown);
     if (!lines.empty()) lines += L'\n';
     lines += Filled(cause, std::wstring(fault.setting) + L" = " + shown);
   }

@@ -10,7 +10,7 @@
 
 #include <atomic>
 
-#include "devices/PolicyConfig.h"
+#include "devices/CoreAudio.h"
 #include "tests/e2e/StandInSound.h"
 
 namespace {
@@ -335,8 +335,6 @@ class Factory final : public Lasting<IClassFactory> {
 Factory<DeviceEnumerator> g_devicesFactory(g_enumerator);
 Factory<PolicyConfig> g_policyFactory(g_policy);
 
-// {BCDE0395-E52F-467C-8E3D-C4579291692E}
-constexpr CLSID kDeviceEnumeratorClass = {0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
 
 }  // namespace
 

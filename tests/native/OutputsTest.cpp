@@ -11,25 +11,24 @@ namespace {
 // to the round's first.
 TEST(Outputs, TheKeyGoesRoundTheChosenOutputsPresentOrEveryOne) {
   DesktopQuestions names;
-  const auto same = [&](std::wstring_view a, std::wstring_view b) { return names.SameFileName(a, b); };
   std::vector<OutputDevice> outputs{{L"a", L"Speakers", false}, {L"b", L"Headphones", true}, {L"c", L"Monitor", false}};
-  EXPECT_EQ(NextOutput(outputs, {}, same), 2U);
+  EXPECT_EQ(NextOutput(outputs, {}, names), 2U);
   outputs[1].isDefault = false;
   outputs[2].isDefault = true;
-  EXPECT_EQ(NextOutput(outputs, {}, same), 0U) << "round after the last";
+  EXPECT_EQ(NextOutput(outputs, {}, names), 0U) << "round after the last";
 
   const std::vector<std::wstring> chosen = OutputNames(L" monitor | Headset||SPEAKERS ");
   EXPECT_EQ(chosen, (std::vector<std::wstring>{L"monitor", L"Headset", L"SPEAKERS"}));
   EXPECT_EQ(JoinOutputNames(chosen), L"monitor|Headset|SPEAKERS");
-  EXPECT_EQ(NextOutput(outputs, chosen, same), 0U) << "the headset is absent: skipped";
+  EXPECT_EQ(NextOutput(outputs, chosen, names), 0U) << "the headset is absent: skipped";
   outputs[2].isDefault = false;
   outputs[0].isDefault = true;
-  EXPECT_EQ(NextOutput(outputs, chosen, same), 2U) << "round to the first chosen";
+  EXPECT_EQ(NextOutput(outputs, chosen, names), 2U) << "round to the first chosen";
   outputs[0].isDefault = false;
   outputs[1].isDefault = true;
-  EXPECT_EQ(NextOutput(outputs, chosen, same), 2U) << "from one not chosen, the first chosen";
-  EXPECT_EQ(NextOutput(outputs, OutputNames(L"Headset"), same), kNoOutput) << "none chosen is present";
-  EXPECT_EQ(NextOutput(std::span<const OutputDevice>{}, {}, same), kNoOutput);
+  EXPECT_EQ(NextOutput(outputs, chosen, names), 2U) << "from one not chosen, the first chosen";
+  EXPECT_EQ(NextOutput(outputs, OutputNames(L"Headset"), names), kNoOutput) << "none chosen is present";
+  EXPECT_EQ(NextOutput(std::span<const OutputDevice>{}, {}, names), kNoOutput);
 }
 
 }  // namespace

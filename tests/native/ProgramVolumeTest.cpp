@@ -38,7 +38,6 @@ TEST(ProgramVolumeRequests, AddUpPerWindowAndDropWhatCancelsOut) {
 // step, a step unmutes, an odd click mutes unless all were muted.
 TEST(ProgramSound, SessionsOfTheProgramMoveTogetherFromTheHighest) {
   DesktopQuestions names;
-  const auto same = [&](std::wstring_view a, std::wstring_view b) { return names.SameFileName(a, b); };
   const std::vector<SoundSession> sessions{
       {10, L"browser.exe", false, 0.30F, false},  // the window's process
       {11, L"Browser.EXE", false, 0.50F, true},   // its child, muted
@@ -46,24 +45,24 @@ TEST(ProgramSound, SessionsOfTheProgramMoveTogetherFromTheHighest) {
       {12, L"player.exe", false, 0.70F, false},   // another program
       {13, L"", false, 0.95F, false},             // a process whose name cannot be read
   };
-  const ProgramSoundChange up = ChangeProgramSound(10, L"browser.exe", sessions, {1, 2, 0, 4}, same);
+  const ProgramSoundChange up = ChangeProgramSound(10, L"browser.exe", sessions, {1, 2, 0, 4}, names);
   EXPECT_EQ(up.sessions, (std::vector<size_t>{0, 1}));
   EXPECT_EQ(up.percent, 58);
   EXPECT_FLOAT_EQ(up.level, 0.58F);
   EXPECT_TRUE(up.setsLevel);
   EXPECT_FALSE(up.muted) << "a step unmutes";
 
-  EXPECT_EQ(ChangeProgramSound(10, L"browser.exe", sessions, {1, -20, 0, 4}, same).percent, 0);
-  EXPECT_EQ(ChangeProgramSound(10, L"browser.exe", sessions, {1, 20, 0, 4}, same).percent, 100);
-  const ProgramSoundChange click = ChangeProgramSound(10, L"browser.exe", sessions, {1, 0, 1, 2}, same);
+  EXPECT_EQ(ChangeProgramSound(10, L"browser.exe", sessions, {1, -20, 0, 4}, names).percent, 0);
+  EXPECT_EQ(ChangeProgramSound(10, L"browser.exe", sessions, {1, 20, 0, 4}, names).percent, 100);
+  const ProgramSoundChange click = ChangeProgramSound(10, L"browser.exe", sessions, {1, 0, 1, 2}, names);
   EXPECT_TRUE(click.muted) << "one was playing";
   EXPECT_FALSE(click.setsLevel) << "a click keeps each level";
   std::vector<SoundSession> allMuted = sessions;
   allMuted[0].muted = true;
-  EXPECT_FALSE(ChangeProgramSound(10, L"browser.exe", allMuted, {1, 0, 1, 2}, same).muted);
-  EXPECT_TRUE(ChangeProgramSound(14, L"editor.exe", sessions, {1, 1, 0, 2}, same).sessions.empty())
+  EXPECT_FALSE(ChangeProgramSound(10, L"browser.exe", allMuted, {1, 0, 1, 2}, names).muted);
+  EXPECT_TRUE(ChangeProgramSound(14, L"editor.exe", sessions, {1, 1, 0, 2}, names).sessions.empty())
       << "a program that plays nothing";
-  EXPECT_EQ(ChangeProgramSound(13, L"", sessions, {1, 1, 0, 2}, same).sessions, (std::vector<size_t>{4}))
+  EXPECT_EQ(ChangeProgramSound(13, L"", sessions, {1, 1, 0, 2}, names).sessions, (std::vector<size_t>{4}))
       << "its own process counts without a name";
 }
 

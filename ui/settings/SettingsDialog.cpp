@@ -11,6 +11,7 @@
 #include "core/WheelActions.h"
 #include "framework/Accessibility.h"
 #include "framework/Controls.h"
+#include "framework/FileNames.h"
 #include "res/resource.h"
 #include "ui/MessageBoxes.h"
 
@@ -207,7 +208,7 @@ void SettingsDialog::ShowOutputs(HWND list, const SettingRow& row) {
   };
   for (const std::wstring& name : OutputNames(m_settings.*row.text)) {
     const auto present = std::find_if(m_outputs.begin(), m_outputs.end(), [&](const OutputDevice& output) {
-      return ::CompareStringOrdinal(output.name.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL;
+      return SameFileName(output.name, name);  // as the key matches them
     });
     if (present != m_outputs.end()) listed[static_cast<size_t>(present - m_outputs.begin())] = true;
     add(name, present != m_outputs.end() ? present->name : m_texts.Filled(TextId::OutputAbsent, name), true);

@@ -1,11 +1,14 @@
 #pragma once
-// Windows' policy-configuration interface, which sets the default output for
-// a role. It is not documented: Windows 7 and later have it with this layout,
+// The Core Audio classes Brimlet makes: Windows' device enumerator, and its
+// policy-configuration interface, which sets the default output for a role. It is not documented: Windows 7 and later have it with this layout,
 // and every program that switches outputs uses it. Where it is missing, the
 // class cannot be made and outputs cannot be switched.
 #include <windows.h>
 
 #include <mmdeviceapi.h>
+
+// {BCDE0395-E52F-467C-8E3D-C4579291692E}
+inline constexpr CLSID kDeviceEnumeratorClass = {0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
 
 // {870AF99C-171D-4F9E-AF0D-E63DF40C2BC9}
 inline constexpr CLSID kPolicyConfigClass = {0x870AF99C, 0x171D, 0x4F9E, {0xAF, 0x0D, 0xE6, 0x3D, 0xF4, 0x0C, 0x2B, 0xC9}};
